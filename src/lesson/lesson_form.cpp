@@ -1,0 +1,460 @@
+#include "lesson_form.h"
+
+#include "listing_label.h"
+#include "picture_box.h"
+#include "qt_convert.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+
+using qt_convert::pixels;
+
+namespace
+{
+
+LessonForm::MessagePresenter& presenter()
+{
+    static LessonForm::MessagePresenter p;
+    return p;
+}
+
+void setBase(QWidget* widget, const QColor& colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Base, colour);
+    widget->setPalette(p);
+}
+
+int checkGroup(const std::string& name)
+{
+    return name == "Check1" ? 0 : name == "Check2" ? 1 : name == "Check3" ? 2 : -1;
+}
+
+} // namespace
+
+void LessonForm::setMessagePresenter(MessagePresenter p)
+{
+    presenter() = std::move(p);
+}
+
+void LessonForm::showMessage(QWidget* parent, const QString& text)
+{
+    if (presenter()) {
+        presenter()(parent, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Project1"), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::WindowModal);
+    box.exec();
+}
+
+LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      model_(std::move(model))
+{
+    const LessonDescription& d = model_->description();
+    setObjectName(qt_convert::text(d.form));
+    setWindowTitle(qt_convert::text(d.caption));
+    setFixedSize(pixels(d.width), pixels(d.height));
+    build();
+    connect(&timer_, &QTimer::timeout, this, &LessonForm::Timer1_Timer);
+    Form_Load();
+}
+
+LessonForm::~LessonForm() = default;
+
+// --- building the window from the description ---
+
+QWidget* LessonForm::container(const Control& control) const
+{
+    if (control.container.empty())
+        return const_cast<LessonForm*>(this);
+    QWidget* frame = findChild<QWidget*>(qt_convert::text(control.container));
+    return frame ? frame : const_cast<LessonForm*>(this);
+}
+
+void LessonForm::build()
+{
+    const LessonDescription& d = model_->description();
+    // Frames first, so that every control finds the frame that holds it.
+    for (const Control& control : d.controls) {
+        if (control.kind != ControlKind::Frame)
+            continue;
+        auto* frame = new QGroupBox(qt_convert::text(control.caption), container(control));
+        frame->setObjectName(qt_convert::text(control.key()));
+        frame->setGeometry(qt_convert::rect(control.rect));
+    }
+    QWidget* frame1 = findChild<QWidget*>(QStringLiteral("Frame1"));
+    listing_.assign(static_cast<size_t>(d.listingCount()), nullptr);
+    for (const ListingLabel& line : d.listing) {
+        auto* label = new LineLabel(frame1 ? frame1 : this);
+        label->setObjectName(QStringLiteral("Label1(%1)").arg(line.index));
+        label->setGeometry(qt_convert::rect(line.rect));
+        label->setFont(qt_convert::font(d.listingFont));
+        label->setText(qt_convert::shown(line.text));
+        label->setBackground(qt_convert::colour(Colour::buttonFace()));
+        const int index = line.index;
+        connect(label, &LineLabel::clicked, this, [this, index] { Label1_Click(index); });
+        listing_[static_cast<size_t>(index)] = label;
+    }
+    text1_.resize(model_->panel().text1.size());
+    text2_.resize(model_->panel().text2.size());
+    cells_.assign(model_->panel().cells.size(), nullptr);
+    shownCells_.assign(cells_.size(), Colour::buttonFace());
+
+    for (const Control& control : d.controls) {
+        QWidget* parent = container(control);
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+        case ControlKind::Frame:
+        case ControlKind::Timer: continue;
+        case ControlKind::Label: {
+            auto* label = new LineLabel(parent);
+            label->setAutoFillBackground(false);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setText(qt_convert::shown(control.caption));
+            if (control.name == "Label2") {
+                note_ = label;
+                label->setWordWrap(true);
+                label->setAutoFillBackground(true);
+                label->setBackground(qt_convert::colour(Colour::window()));
+            } else if (control.name == "Label3") {
+                condition_ = label;
+            } else if (control.name == "Label6") {
+                label6_ = label;
+                shownLabel6_ = control.caption;
+            } else if (control.name == "lblTable") {
+                lblTable_ = label;
+                shownTable_ = control.caption;
+            } else if (control.name == "lblP" && control.index >= 0) {
+                label->setAutoFillBackground(true);
+                label->setAlignment(Qt::AlignCenter);
+                label->setFrameStyle(QFrame::Box | QFrame::Plain);
+                label->setBackground(qt_convert::colour(Colour::buttonFace()));
+                cells_[static_cast<size_t>(control.index)] = label;
+            }
+            widget = label;
+            break;
+        }
+        case ControlKind::TextBox: buildTextBox(control, parent); continue;
+        case ControlKind::Button: {
+            auto* button = new QPushButton(qt_convert::text(control.caption), parent);
+            if (control.name == "Command1")
+                connect(button, &QPushButton::clicked, this, &LessonForm::Command1_Click);
+            else if (control.name == "Command2")
+                connect(button, &QPushButton::clicked, this, &LessonForm::Command2_Click);
+            else if (control.name == "Command3")
+                connect(button, &QPushButton::clicked, this, &LessonForm::Command3_Click);
+            else if (control.name == "Command4")
+                connect(button, &QPushButton::clicked, this, &LessonForm::Command4_Click);
+            else if (control.name == "Command5")
+                connect(button, &QPushButton::clicked, this, &LessonForm::Command5_Click);
+            widget = button;
+            break;
+        }
+        case ControlKind::Option: {
+            auto* option = new QRadioButton(qt_convert::text(control.caption), parent);
+            if (control.name == "Option1") {
+                option1_ = option;
+                connect(option, &QRadioButton::clicked, this, &LessonForm::Option1_Click);
+            } else {
+                option2_ = option;
+                connect(option, &QRadioButton::clicked, this, &LessonForm::Option2_Click);
+            }
+            widget = option;
+            break;
+        }
+        case ControlKind::CheckBox: {
+            auto* check = new QCheckBox(qt_convert::text(control.caption), parent);
+            const int g = checkGroup(control.name);
+            if (g >= 0 && control.index >= 0) {
+                auto& group = checks_[static_cast<size_t>(g)];
+                if (group.size() <= static_cast<size_t>(control.index))
+                    group.resize(static_cast<size_t>(control.index) + 1, nullptr);
+                group[static_cast<size_t>(control.index)] = check;
+                const BoxGroup boxGroup =
+                    static_cast<BoxGroup>(static_cast<int>(BoxGroup::Check1) + g);
+                const int index = control.index;
+                connect(check, &QCheckBox::clicked, this, [this, boxGroup, index](bool on) {
+                    model_->setCheck(boxGroup, index, on ? 1 : 0);
+                });
+            }
+            widget = check;
+            break;
+        }
+        case ControlKind::List:
+            list_ = new QListWidget(parent);
+            widget = list_;
+            break;
+        case ControlKind::Picture:
+            picture_ = new PictureBox(parent);
+            widget = picture_;
+            break;
+        }
+        widget->setObjectName(qt_convert::text(control.key()));
+        widget->setGeometry(qt_convert::rect(control.rect));
+        if (control.font)
+            widget->setFont(qt_convert::font(*control.font));
+    }
+}
+
+void LessonForm::buildTextBox(const Control& control, QWidget* parent)
+{
+    if (control.name == "Text1") {
+        buildBox(text1_, BoxGroup::Text1, control, parent);
+    } else if (control.name == "Text2") {
+        buildBox(text2_, BoxGroup::Text2, control, parent);
+    } else if (control.name == "txtTime") {
+        shownTime_ = model_->panel().txtTime;
+        txtTime_ = new QLineEdit(qt_convert::text(shownTime_), parent);
+        txtTime_->setObjectName(QStringLiteral("txtTime"));
+        txtTime_->setGeometry(qt_convert::rect(control.rect));
+        connect(txtTime_, &QLineEdit::textEdited, this, [this](const QString& text) {
+            shownTime_ = qt_convert::utf8(text);
+            model_->setTimerText(shownTime_);
+        });
+    }
+}
+
+void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const Control& control,
+                          QWidget* parent)
+{
+    if (control.index < 0 || static_cast<size_t>(control.index) >= boxes.size())
+        return;
+    BoxWidget& box = boxes[static_cast<size_t>(control.index)];
+    const int index = control.index;
+    QWidget* widget = nullptr;
+    if (control.multiline) {
+        box.multi = new QPlainTextEdit(parent);
+        box.multi->setLineWrapMode(QPlainTextEdit::NoWrap);
+        connect(box.multi, &QPlainTextEdit::textChanged, this, [this, &box, group, index] {
+            if (updating_)
+                return;
+            box.shownText = qt_convert::stored(box.multi->toPlainText());
+            model_->setText(group, index, box.shownText);
+        });
+        widget = box.multi;
+    } else {
+        box.line = new QLineEdit(parent);
+        connect(box.line, &QLineEdit::textEdited, this,
+                [this, &box, group, index](const QString& t) {
+                    box.shownText = qt_convert::utf8(t);
+                    model_->setText(group, index, box.shownText);
+                });
+        widget = box.line;
+    }
+    box.shownText.assign(1, '\x01'); // nothing shown yet: the first repaint writes every box
+    widget->setObjectName(qt_convert::text(control.key()));
+    widget->setGeometry(qt_convert::rect(control.rect));
+    if (control.font)
+        widget->setFont(qt_convert::font(*control.font));
+    setBase(widget, qt_convert::colour(Colour::window()));
+}
+
+// --- events ---
+
+void LessonForm::Form_Load()
+{
+    perform(model_->load());
+}
+
+void LessonForm::Command1_Click()
+{
+    if (!busy_)
+        perform(model_->step());
+}
+
+void LessonForm::Timer1_Timer()
+{
+    if (!busy_) // ticks that come while a message box is open are skipped
+        perform(model_->tick());
+}
+
+void LessonForm::Command2_Click()
+{
+    if (!busy_)
+        perform(model_->backToStart());
+}
+
+void LessonForm::Command3_Click()
+{
+    if (!busy_)
+        perform(model_->startAutoRun());
+}
+
+void LessonForm::Command4_Click()
+{
+    if (busy_)
+        return;
+    model_->stopAutoRun();
+    syncTimer();
+}
+
+void LessonForm::Command5_Click()
+{
+    if (!busy_)
+        perform(model_->fillArray());
+}
+
+void LessonForm::Option1_Click()
+{
+    if (!busy_)
+        perform(model_->clickOption(1));
+}
+
+void LessonForm::Option2_Click()
+{
+    if (!busy_)
+        perform(model_->clickOption(2));
+}
+
+void LessonForm::Label1_Click(int index)
+{
+    if (!busy_)
+        showMessages({model_->noteOf(index)});
+}
+
+void LessonForm::perform(const Outcome& outcome)
+{
+    if (!outcome.messages.empty()) {
+        updateDirectDisplays();
+        const QPointer<LessonForm> self(this);
+        showMessages(outcome.messages);
+        if (!self)
+            return;
+    }
+    updateDisplay();
+    syncTimer();
+}
+
+void LessonForm::showMessages(const std::vector<std::string>& messages)
+{
+    const QPointer<LessonForm> self(this);
+    busy_ = true;
+    for (const std::string& message : messages) {
+        showMessage(this, qt_convert::shown(message));
+        if (!self)
+            return;
+    }
+    busy_ = false;
+}
+
+// --- repainting ---
+
+void LessonForm::updateDirectDisplays()
+{
+    const Panel& panel = model_->panel();
+    if (label6_ && shownLabel6_ != panel.label6) {
+        shownLabel6_ = panel.label6;
+        label6_->setText(qt_convert::shown(panel.label6));
+    }
+    if (list_ && shownList_ != panel.list) {
+        size_t common = 0;
+        while (common < shownList_.size() && common < panel.list.size() &&
+               shownList_[common] == panel.list[common])
+            ++common;
+        while (static_cast<size_t>(list_->count()) > common)
+            delete list_->takeItem(list_->count() - 1);
+        for (size_t k = common; k < panel.list.size(); ++k)
+            list_->addItem(qt_convert::text(panel.list[k]));
+        shownList_ = panel.list;
+    }
+    if (picture_ && shownPicture_ != panel.picture.revision) {
+        picture_->show(panel.picture.ops);
+        shownPicture_ = panel.picture.revision;
+    }
+}
+
+void LessonForm::updateBoxes(std::vector<BoxWidget>& widgets, const std::vector<Box>& boxes)
+{
+    for (size_t k = 0; k < widgets.size() && k < boxes.size(); ++k) {
+        BoxWidget& widget = widgets[k];
+        const Box& box = boxes[k];
+        QWidget* w = widget.line ? static_cast<QWidget*>(widget.line) : widget.multi;
+        if (!w)
+            continue;
+        if (widget.shownText != box.text) {
+            widget.shownText = box.text;
+            if (widget.line)
+                widget.line->setText(qt_convert::text(box.text));
+            else
+                widget.multi->setPlainText(qt_convert::shown(box.text));
+        }
+        if (widget.shownColour != box.colour) {
+            widget.shownColour = box.colour;
+            setBase(w, qt_convert::colour(box.colour));
+        }
+    }
+}
+
+void LessonForm::updateDisplay()
+{
+    const Panel& panel = model_->panel();
+    updating_ = true;
+    if (shownHighlight_ != panel.highlight) {
+        const auto paintLine = [this](int line, Colour colour) {
+            if (line >= 0 && static_cast<size_t>(line) < listing_.size() && listing_[line])
+                listing_[static_cast<size_t>(line)]->setBackground(qt_convert::colour(colour));
+        };
+        paintLine(shownHighlight_, Colour::buttonFace());
+        paintLine(panel.highlight, colours::yellow);
+        shownHighlight_ = panel.highlight;
+    }
+    if (note_ && shownNote_ != panel.note) {
+        shownNote_ = panel.note;
+        note_->setText(qt_convert::shown(panel.note));
+    }
+    if (condition_ && shownCondition_ != panel.condition) {
+        shownCondition_ = panel.condition;
+        condition_->setText(qt_convert::shown(panel.condition));
+    }
+    updateBoxes(text1_, panel.text1);
+    updateBoxes(text2_, panel.text2);
+    for (size_t g = 0; g < 3; ++g) {
+        for (size_t k = 0; k < checks_[g].size() && k < panel.checks[g].size(); ++k) {
+            QCheckBox* check = checks_[g][k];
+            if (check && check->isChecked() != (panel.checks[g][k] != 0))
+                check->setChecked(panel.checks[g][k] != 0);
+        }
+    }
+    if (option1_ && option1_->isChecked() != (panel.option == 1))
+        option1_->setChecked(panel.option == 1);
+    if (option2_ && option2_->isChecked() != (panel.option == 2))
+        option2_->setChecked(panel.option == 2);
+    for (size_t k = 0; k < cells_.size() && k < panel.cells.size(); ++k) {
+        if (cells_[k] && shownCells_[k] != panel.cells[k]) {
+            shownCells_[k] = panel.cells[k];
+            cells_[k]->setBackground(qt_convert::colour(panel.cells[k]));
+        }
+    }
+    if (lblTable_ && shownTable_ != panel.lblTable) {
+        shownTable_ = panel.lblTable;
+        lblTable_->setText(qt_convert::shown(panel.lblTable));
+    }
+    if (txtTime_ && shownTime_ != panel.txtTime) {
+        shownTime_ = panel.txtTime;
+        txtTime_->setText(qt_convert::text(panel.txtTime));
+    }
+    updateDirectDisplays();
+    updating_ = false;
+}
+
+void LessonForm::syncTimer()
+{
+    const AutoRunTimer& t = model_->panel().timer;
+    if (t.enabled && t.interval > 0) {
+        if (!timer_.isActive() || timer_.interval() != t.interval)
+            timer_.start(t.interval);
+    } else if (timer_.isActive()) {
+        timer_.stop();
+    }
+}

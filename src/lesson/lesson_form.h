@@ -1,0 +1,104 @@
+#pragma once
+
+#include "lesson_model.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class LineLabel;
+class PictureBox;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QRadioButton;
+
+// The lesson window: builds its controls from the model's description, forwards every
+// event to the model and repaints from the model's panel, changing only what changed.
+// It computes nothing of the lesson itself.
+class LessonForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent = nullptr);
+    ~LessonForm() override;
+
+    LessonModel& model() { return *model_; }
+    const LessonModel& model() const { return *model_; }
+    const QTimer& timer() const { return timer_; }
+
+    // How the window shows a message box (caption "Project1", OK only, no icon). Tests
+    // put a recorder in its place; an empty function restores the real message box.
+    using MessagePresenter = std::function<void(QWidget* parent, const QString& text)>;
+    static void setMessagePresenter(MessagePresenter presenter);
+    static void showMessage(QWidget* parent, const QString& text);
+
+    // The event handlers, named after their controls.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Timer1_Timer();
+    void Label1_Click(int index);
+    void Option1_Click();
+    void Option2_Click();
+
+private:
+    struct BoxWidget {
+        QLineEdit* line = nullptr;
+        QPlainTextEdit* multi = nullptr;
+        std::string shownText;
+        Colour shownColour = Colour::window();
+    };
+
+    void build();
+    QWidget* container(const Control& control) const;
+    void buildTextBox(const Control& control, QWidget* parent);
+    void buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const Control& control,
+                  QWidget* parent);
+    void Form_Load();
+    // Shows the action's message boxes, then repaints and sets the timer.
+    void perform(const Outcome& outcome);
+    void showMessages(const std::vector<std::string>& messages);
+    // Repaints everything that differs from what is shown.
+    void updateDisplay();
+    // Only the displays a step sets directly (Label6, List1, Picture1), before its messages.
+    void updateDirectDisplays();
+    void updateBoxes(std::vector<BoxWidget>& widgets, const std::vector<Box>& boxes);
+    void syncTimer();
+
+    std::unique_ptr<LessonModel> model_;
+    std::vector<LineLabel*> listing_;
+    int shownHighlight_ = -1;
+    QLabel* note_ = nullptr;
+    QLabel* condition_ = nullptr;
+    std::string shownNote_;
+    std::string shownCondition_;
+    std::vector<BoxWidget> text1_;
+    std::vector<BoxWidget> text2_;
+    std::array<std::vector<QCheckBox*>, 3> checks_;
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    std::vector<LineLabel*> cells_;
+    std::vector<Colour> shownCells_;
+    QLabel* label6_ = nullptr;
+    std::string shownLabel6_;
+    QLabel* lblTable_ = nullptr;
+    std::string shownTable_;
+    QListWidget* list_ = nullptr;
+    std::vector<std::string> shownList_;
+    PictureBox* picture_ = nullptr;
+    unsigned shownPicture_ = 0;
+    QLineEdit* txtTime_ = nullptr;
+    std::string shownTime_;
+    QTimer timer_;
+    bool busy_ = false; // an action's message boxes are open
+    bool updating_ = false;
+};

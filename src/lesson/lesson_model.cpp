@@ -1,0 +1,418 @@
+#include "lesson_model.h"
+
+#include "numeric.h"
+#include "random_source.h"
+
+#include <charconv>
+
+namespace
+{
+
+constexpr long long timerHighest = 2147483647LL;
+
+int groupIndex(BoxGroup group)
+{
+    switch (group) {
+    case BoxGroup::Check1: return 0;
+    case BoxGroup::Check2: return 1;
+    case BoxGroup::Check3: return 2;
+    case BoxGroup::Text1:
+    case BoxGroup::Text2: break;
+    }
+    return -1;
+}
+
+std::vector<Box> boxesOf(const LessonDescription& d, const char* name)
+{
+    std::vector<Box> boxes(static_cast<size_t>(d.arraySize(name)));
+    for (const Control& control : d.controls) {
+        if (control.name == name && control.index >= 0) {
+            Box& box = boxes[static_cast<size_t>(control.index)];
+            box.exists = true;
+            box.text = control.caption;
+        }
+    }
+    return boxes;
+}
+
+} // namespace
+
+void StepEffects::writeBox(int text1Index, std::string text)
+{
+    boxWrites_.emplace_back(text1Index, std::move(text));
+}
+
+void Marks::paint(const ArrayBoxes& boxes, int element, Colour colour)
+{
+    if (element < 0 || element >= boxes.count)
+        return;
+    std::vector<Box>& group = boxes.group == BoxGroup::Text2 ? panel_.text2 : panel_.text1;
+    const size_t index = static_cast<size_t>(boxes.firstBox + element);
+    if (index < group.size() && group[index].exists)
+        group[index].colour = colour;
+}
+
+void Marks::paintCell(int cell, Colour colour)
+{
+    if (cell >= 0 && static_cast<size_t>(cell) < panel_.cells.size())
+        panel_.cells[static_cast<size_t>(cell)] = colour;
+}
+
+LessonModel::LessonModel(const LessonDescription& description) : description_(description)
+{
+    panel_.text1 = boxesOf(description, "Text1");
+    panel_.text2 = boxesOf(description, "Text2");
+    const char* checkNames[] = {"Check1", "Check2", "Check3"};
+    for (size_t g = 0; g < 3; ++g)
+        panel_.checks[g].assign(static_cast<size_t>(description.arraySize(checkNames[g])), 0);
+    panel_.option = description.has("Option1") ? 1 : 0;
+    panel_.cells.assign(static_cast<size_t>(description.arraySize("lblP")), Colour::buttonFace());
+    if (const Control* table = description.find("lblTable"))
+        panel_.lblTable = table->caption;
+    if (const Control* label6 = description.find("Label6"))
+        panel_.label6 = label6->caption;
+    if (const Control* time = description.find("txtTime"))
+        panel_.txtTime = time->caption;
+}
+
+std::optional<bool> LessonModel::test(int) const
+{
+    return std::nullopt;
+}
+
+void LessonModel::paintMarks(int, Marks&) const {}
+
+// --- bindings ---
+
+LessonModel::Binding& LessonModel::bind(BoxRef box, int& variable, std::string name, Width width)
+{
+    Binding binding;
+    binding.box = box;
+    binding.name = std::move(name);
+    binding.width = width;
+    binding.integer = &variable;
+    bindings_.push_back(std::move(binding));
+    return bindings_.back();
+}
+
+LessonModel::Binding& LessonModel::bind(int text1Index, int& variable, std::string name,
+                                        Width width)
+{
+    return bind(BoxRef{BoxGroup::Text1, text1Index}, variable, std::move(name), width);
+}
+
+LessonModel::Binding& LessonModel::bind(int text1Index, std::string& variable, std::string name)
+{
+    Binding binding;
+    binding.box = BoxRef{BoxGroup::Text1, text1Index};
+    binding.name = std::move(name);
+    binding.text = &variable;
+    bindings_.push_back(std::move(binding));
+    return bindings_.back();
+}
+
+ArrayBoxes LessonModel::bindArray(BoxRef first, int* elements, int count, const std::string& name,
+                                  Width width)
+{
+    for (int k = 0; k < count; ++k) {
+        bind(BoxRef{first.group, first.index + k}, elements[k],
+             name + "[" + std::to_string(k) + "]", width);
+    }
+    return ArrayBoxes{first.group, first.index, count};
+}
+
+ArrayBoxes LessonModel::bindArray(int firstBox, std::string* elements, int count,
+                                  const std::string& name)
+{
+    for (int k = 0; k < count; ++k)
+        bind(firstBox + k, elements[k], name + "[" + std::to_string(k) + "]");
+    return ArrayBoxes{BoxGroup::Text1, firstBox, count};
+}
+
+Box* LessonModel::box(BoxRef ref)
+{
+    std::vector<Box>* group = ref.group == BoxGroup::Text1   ? &panel_.text1
+                              : ref.group == BoxGroup::Text2 ? &panel_.text2
+                                                             : nullptr;
+    if (!group || ref.index < 0 || static_cast<size_t>(ref.index) >= group->size())
+        return nullptr;
+    Box& b = (*group)[static_cast<size_t>(ref.index)];
+    return b.exists ? &b : nullptr;
+}
+
+// --- reading and writing the panel ---
+
+void LessonModel::readBinding(const Binding& binding, Reading reading)
+{
+    const int check = groupIndex(binding.box.group);
+    if (check >= 0) {
+        const std::vector<int>& values = panel_.checks[static_cast<size_t>(check)];
+        const size_t index = static_cast<size_t>(binding.box.index);
+        if (binding.integer && index < values.size())
+            *binding.integer = values[index];
+        return;
+    }
+    const Box* b = box(binding.box);
+    if (!b)
+        return;
+    if (binding.text) {
+        if (*binding.text != b->text)
+            *binding.text = b->text;
+        return;
+    }
+    if (!b->edited) {
+        *binding.integer = static_cast<int>(b->written);
+        return;
+    }
+    const std::string range = checked::rangeText(binding.width);
+    double value = 0;
+    if (reading == Reading::Strict) {
+        const std::optional<double> strict = numeric::readStrict(b->text);
+        if (!strict) {
+            if (b->text.find_first_not_of(" \t\r\n") == std::string::npos)
+                throw Fault{binding.name + " の値が空です。" + range +
+                            " の数値を入力してください。"};
+            throw Fault{binding.name + " の値「" + b->text + "」は数値ではありません。" + range +
+                        " の数値を入力してください。"};
+        }
+        value = *strict;
+    } else {
+        value = numeric::read(b->text);
+    }
+    const double rounded = numeric::roundHalfEven(value);
+    if (!(rounded >= static_cast<double>(checked::lowest(binding.width)) &&
+          rounded <= static_cast<double>(checked::highest(binding.width)))) {
+        throw Fault{binding.name + " の値 " + numeric::describe(rounded, b->text) + " は " + range +
+                    " の範囲外です。"};
+    }
+    *binding.integer = static_cast<int>(rounded);
+}
+
+void LessonModel::readPanel(Reading reading)
+{
+    for (const Binding& binding : bindings_) {
+        if (binding.read)
+            readBinding(binding, reading);
+    }
+}
+
+void LessonModel::writeBinding(const Binding& binding)
+{
+    const int check = groupIndex(binding.box.group);
+    if (check >= 0) {
+        std::vector<int>& values = panel_.checks[static_cast<size_t>(check)];
+        const size_t index = static_cast<size_t>(binding.box.index);
+        if (binding.integer && index < values.size())
+            values[index] = *binding.integer;
+        return;
+    }
+    Box* b = box(binding.box);
+    if (!b)
+        return;
+    if (binding.text) {
+        if (b->text != *binding.text)
+            b->text = *binding.text;
+        b->edited = true; // strings are read as they stand; nothing to skip
+        return;
+    }
+    char digits[24];
+    const auto result = std::to_chars(std::begin(digits), std::end(digits), *binding.integer);
+    const std::string_view text(digits, static_cast<size_t>(result.ptr - digits));
+    if (b->text != text)
+        b->text.assign(text);
+    b->edited = false;
+    b->written = *binding.integer;
+}
+
+void LessonModel::drawRandomTexts()
+{
+    if (!randomBoxes_)
+        return;
+    for (int k = 0; k < randomBoxes_->count; ++k) {
+        if (Box* b = box(BoxRef{randomBoxes_->group, randomBoxes_->firstBox + k})) {
+            b->text = numeric::format(random_source::nextValue1To99());
+            b->edited = true;
+        }
+    }
+}
+
+// --- the transaction and the refresh ---
+
+Outcome LessonModel::transact(bool inStep, const std::function<void(StepEffects&)>& body)
+{
+    saveVariables();
+    const int savedLine = line_;
+    StepEffects effects;
+    std::string suffix;
+    try {
+        body(effects);
+        if (effects.refresh_) {
+            try {
+                if (const std::optional<bool> truth = test(line_))
+                    suffix = *truth ? " : True" : " : False";
+            } catch (const Fault&) {
+                if (inStep)
+                    throw;
+                suffix.clear(); // a refresh outside a step shows the condition alone
+            }
+        }
+    } catch (const Fault& fault) {
+        restoreVariables();
+        line_ = savedLine;
+        stopAutoRun();
+        return Outcome{{fault.message}, true};
+    }
+    apply(effects);
+    if (effects.refresh_)
+        paint(suffix);
+    return Outcome{std::move(effects.messages_), false};
+}
+
+void LessonModel::apply(StepEffects& effects)
+{
+    for (auto& [index, text] : effects.boxWrites_) {
+        if (Box* b = box(BoxRef{BoxGroup::Text1, index})) {
+            b->text = std::move(text);
+            b->edited = true;
+        }
+    }
+    if (effects.clearList_)
+        panel_.list.clear();
+    for (std::string& item : effects.listAppends_)
+        panel_.list.push_back(std::move(item));
+    if (effects.label6_)
+        panel_.label6 = std::move(*effects.label6_);
+    if (effects.picture_) {
+        const unsigned revision = panel_.picture.revision + 1;
+        panel_.picture = std::move(*effects.picture_);
+        panel_.picture.revision = revision;
+    }
+    if (effects.stopAutoRun_)
+        stopAutoRun();
+}
+
+void LessonModel::paint(const std::string& suffix)
+{
+    panel_.highlight = line_;
+    const std::string& note = noteOf(line_);
+    if (panel_.note != note)
+        panel_.note = note;
+    for (const ArrayBoxes& boxes : resettable_) {
+        for (int k = 0; k < boxes.count; ++k) {
+            if (Box* b = box(BoxRef{boxes.group, boxes.firstBox + k}))
+                b->colour = Colour::window();
+        }
+    }
+    for (Colour& cell : panel_.cells)
+        cell = Colour::buttonFace();
+    Marks marks(panel_);
+    paintMarks(line_, marks);
+    const std::vector<std::string>& conditions = description_.conditions;
+    const bool hasCondition = line_ >= 0 && static_cast<size_t>(line_) < conditions.size();
+    const std::string& condition = hasCondition ? conditions[static_cast<size_t>(line_)] : "";
+    if (panel_.condition.size() != condition.size() + suffix.size() ||
+        panel_.condition.compare(0, condition.size(), condition) != 0 ||
+        panel_.condition.compare(condition.size(), std::string::npos, suffix) != 0) {
+        panel_.condition = condition + suffix;
+    }
+    for (const Binding& binding : bindings_) {
+        if (binding.write)
+            writeBinding(binding);
+    }
+}
+
+// --- the student's actions ---
+
+Outcome LessonModel::load()
+{
+    return transact(false, [this](StepEffects& effects) {
+        beforeLoad();
+        readPanel(Reading::Lenient);
+        line_ = startLine();
+        afterLoad(effects);
+    });
+}
+
+Outcome LessonModel::step()
+{
+    return transact(true, [this](StepEffects& effects) {
+        readPanel(stepReading_);
+        line_ = run(line_, effects);
+    });
+}
+
+Outcome LessonModel::tick()
+{
+    if (!panel_.timer.enabled || panel_.timer.interval <= 0)
+        return {};
+    return step();
+}
+
+Outcome LessonModel::backToStart()
+{
+    return transact(false, [this](StepEffects& effects) { restart(effects); });
+}
+
+Outcome LessonModel::clickOption(int k)
+{
+    if (panel_.option == 0 || (k != 1 && k != 2))
+        return {};
+    panel_.option = k;
+    return transact(false, [this](StepEffects&) { line_ = startLine(); });
+}
+
+Outcome LessonModel::fillArray()
+{
+    drawRandomTexts();
+    return {};
+}
+
+Outcome LessonModel::startAutoRun()
+{
+    const double rounded = numeric::roundHalfEven(numeric::read(panel_.txtTime));
+    if (!(rounded >= 0.0 && rounded <= static_cast<double>(timerHighest))) {
+        return Outcome{{"タイマ間隔 " + numeric::describe(rounded, panel_.txtTime) +
+                        " は 0～2147483647 の範囲外です。"},
+                       true};
+    }
+    panel_.timer.interval = static_cast<int>(rounded);
+    panel_.timer.enabled = true;
+    return {};
+}
+
+void LessonModel::stopAutoRun()
+{
+    panel_.timer.interval = 100;
+    panel_.timer.enabled = false;
+}
+
+const std::string& LessonModel::noteOf(int line) const
+{
+    static const std::string none;
+    const std::vector<std::string>& notes = description_.notes;
+    if (line < 0 || static_cast<size_t>(line) >= notes.size())
+        return none;
+    return notes[static_cast<size_t>(line)];
+}
+
+bool LessonModel::setText(BoxGroup group, int index, std::string text)
+{
+    Box* b = box(BoxRef{group, index});
+    if (!b)
+        return false;
+    b->text = std::move(text);
+    b->edited = true;
+    return true;
+}
+
+bool LessonModel::setCheck(BoxGroup group, int index, int value)
+{
+    const int g = groupIndex(group);
+    if (g < 0 || (value != 0 && value != 1))
+        return false;
+    std::vector<int>& values = panel_.checks[static_cast<size_t>(g)];
+    if (index < 0 || static_cast<size_t>(index) >= values.size())
+        return false;
+    values[static_cast<size_t>(index)] = value;
+    return true;
+}

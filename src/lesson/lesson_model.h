@@ -1,0 +1,195 @@
+#pragma once
+
+#include "checked.h"
+#include "description.h"
+#include "panel.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class BoxGroup { Text1, Text2, Check1, Check2, Check3 };
+
+struct BoxRef {
+    BoxGroup group = BoxGroup::Text1;
+    int index = 0;
+};
+
+// Consecutive boxes that show the elements 0, 1, ... of one array.
+struct ArrayBoxes {
+    BoxGroup group = BoxGroup::Text1;
+    int firstBox = 0;
+    int count = 0;
+};
+
+// What an action asks of the window besides repainting: the message boxes to show, in
+// order, and whether the action was refused (then nothing changed).
+struct Outcome {
+    std::vector<std::string> messages;
+    bool refused = false;
+};
+
+// What a step does besides changing variables and the current line. It is collected
+// while the step runs and applied to the panel only when the whole step has succeeded.
+class StepEffects
+{
+public:
+    void message(std::string text) { messages_.push_back(std::move(text)); }
+    void stopAutoRun() { stopAutoRun_ = true; }
+    void writeBox(int text1Index, std::string text);
+    void clearList() { clearList_ = true, listAppends_.clear(); }
+    void appendList(std::string item) { listAppends_.push_back(std::move(item)); }
+    void setLabel6(std::string text) { label6_ = std::move(text); }
+    void draw(Picture picture) { picture_ = std::move(picture); }
+    // The action ends without the refresh (only "配列値設定" does this).
+    void skipRefresh() { refresh_ = false; }
+
+private:
+    friend class LessonModel;
+    std::vector<std::string> messages_;
+    bool stopAutoRun_ = false;
+    std::vector<std::pair<int, std::string>> boxWrites_;
+    bool clearList_ = false;
+    std::vector<std::string> listAppends_;
+    std::optional<std::string> label6_;
+    std::optional<Picture> picture_;
+    bool refresh_ = true;
+};
+
+// Paints the marks of a refresh. A mark lands only on a box that shows the element its
+// index designates; any other index paints nothing.
+class Marks
+{
+public:
+    explicit Marks(Panel& panel) : panel_(panel) {}
+    void paint(const ArrayBoxes& boxes, int element, Colour colour);
+    void paintCell(int cell, Colour colour);
+
+private:
+    Panel& panel_;
+};
+
+enum class Reading { Lenient, Strict };
+
+// The lesson model: the panel state of a lesson window and the common behaviour of every
+// lesson (load, step, back to start, auto-run, line notes, the fault policy). A lesson
+// derives from Lesson<Vars> and supplies its bindings, step machine, tests and marks; it
+// knows nothing of windows.
+class LessonModel
+{
+public:
+    virtual ~LessonModel() = default;
+    LessonModel(const LessonModel&) = delete;
+    LessonModel& operator=(const LessonModel&) = delete;
+
+    const LessonDescription& description() const { return description_; }
+    const Panel& panel() const { return panel_; }
+    int line() const { return line_; }
+
+    // The student's actions, as the window's event handlers perform them.
+    Outcome load();                            // Form_Load
+    Outcome step();                            // Command1_Click
+    Outcome tick();                            // Timer1_Timer: a step while the timer runs
+    Outcome backToStart();                     // Command2_Click
+    Outcome clickOption(int k);                // Option1_Click (k = 1), Option2_Click (k = 2)
+    Outcome fillArray();                       // Command5_Click
+    Outcome startAutoRun();                    // Command3_Click
+    void stopAutoRun();                        // Command4_Click
+    const std::string& noteOf(int line) const; // Label1_Click
+
+    // Edits between actions; false when the window has no such control.
+    bool setText(BoxGroup group, int index, std::string text);
+    bool setCheck(BoxGroup group, int index, int value);
+    void setTimerText(std::string text) { panel_.txtTime = std::move(text); }
+
+protected:
+    explicit LessonModel(const LessonDescription& description);
+
+    // The step machine: performs the row of `line` and returns the next line. Throws a
+    // Fault to refuse the step.
+    virtual int run(int line, StepEffects& effects) = 0;
+    // The truth of the test shown on `line`, or nothing on a line without a test. May
+    // throw a Fault (an index outside its array, an overflow).
+    virtual std::optional<bool> test(int line) const;
+    // Marks painted by the refresh after the resettable boxes went back to normal.
+    virtual void paintMarks(int line, Marks& marks) const;
+    // The line the load sequence and "先頭に戻る" go to (the routine selection of the
+    // lessons with option buttons).
+    virtual int startLine() const { return startLine_; }
+    // Load sequence hooks: before the panel is read, and after the current line is set.
+    virtual void beforeLoad() {}
+    virtual void afterLoad(StepEffects&) {}
+    // "先頭に戻る" before the refresh; the default goes to the start line.
+    virtual void restart(StepEffects&) { line_ = startLine(); }
+
+    // Bindings between variables and boxes. A bound box is read into its variable before
+    // each step (when `read`) and rewritten from it by each refresh (when `write`).
+    struct Binding {
+        BoxRef box;
+        std::string name; // how messages name the box: "i", "a[2]"
+        Width width = Width::Bits16;
+        int* integer = nullptr;
+        std::string* text = nullptr;
+        bool read = true;
+        bool write = true;
+    };
+    Binding& bind(BoxRef box, int& variable, std::string name, Width width = Width::Bits16);
+    Binding& bind(int text1Index, int& variable, std::string name, Width width = Width::Bits16);
+    Binding& bind(int text1Index, std::string& variable, std::string name);
+    ArrayBoxes bindArray(BoxRef first, int* elements, int count, const std::string& name,
+                         Width width = Width::Bits16);
+    ArrayBoxes bindArray(int firstBox, std::string* elements, int count, const std::string& name);
+    // Boxes that go back to the window colour at the start of every refresh's marks.
+    void resetOnRefresh(const ArrayBoxes& boxes) { resettable_.push_back(boxes); }
+    void setStartLine(int line) { startLine_ = line; }
+    // Strict reading of the boxes at every step (the load always reads leniently).
+    void readStrictlyAtStep() { stepReading_ = Reading::Strict; }
+    // The array boxes that "配列値設定" and the sort lessons' load fill with random values.
+    void fillWithRandomValues(const ArrayBoxes& boxes) { randomBoxes_ = boxes; }
+    // Writes the next random values (1 to 99) into the random boxes, as texts.
+    void drawRandomTexts();
+
+    // Reads every bound box into its variable; throws a Fault for a value the variable
+    // cannot take.
+    void readPanel(Reading reading);
+    void readBinding(const Binding& binding, Reading reading);
+
+    // Runs `body` as one transaction followed by the refresh. A Fault thrown by the body,
+    // or by the test of the line it lands on when `inStep`, restores the variables and the
+    // current line, stops auto-run and refuses the action.
+    Outcome transact(bool inStep, const std::function<void(StepEffects&)>& body);
+
+    int line_ = 0;
+    Panel panel_;
+
+private:
+    virtual void saveVariables() = 0;
+    virtual void restoreVariables() = 0;
+
+    void apply(StepEffects& effects);
+    void paint(const std::string& suffix);
+    void writeBinding(const Binding& binding);
+    Box* box(BoxRef ref);
+
+    const LessonDescription& description_;
+    std::vector<Binding> bindings_;
+    std::vector<ArrayBoxes> resettable_;
+    std::optional<ArrayBoxes> randomBoxes_;
+    int startLine_ = 0;
+    Reading stepReading_ = Reading::Lenient;
+};
+
+// A lesson whose variables are the struct V: the model keeps a copy of them before each
+// action so that a refused action can put them back.
+template <class V> class Lesson : public LessonModel
+{
+protected:
+    using LessonModel::LessonModel;
+    V v{};
+
+private:
+    void saveVariables() override { saved_ = v; }
+    void restoreVariables() override { v = saved_; }
+    V saved_{};
+};

@@ -1,0 +1,51 @@
+#include "picture_box.h"
+
+#include "qt_convert.h"
+#include "shell/picture_scale.h"
+
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+}
+
+void PictureBox::show(const std::vector<DrawOp>& ops)
+{
+    placed_.clear();
+    for (const DrawOp& op : ops) {
+        if (op.kind == DrawOp::Kind::Scale)
+            SetPictureScale(this, op.x1, op.y1, op.x2, op.y2);
+        else
+            placed_.push_back(Placed{op, scaleLeft_, scaleTop_, scaleWidth_, scaleHeight_});
+    }
+    update();
+}
+
+QRectF PictureBox::deviceRect(const Placed& p) const
+{
+    const QRectF area = contentsRect();
+    const auto x = [&](float u) { return area.left() + (u - p.left) / p.width * area.width(); };
+    const auto y = [&](float u) { return area.top() + (u - p.top) / p.height * area.height(); };
+    return QRectF(QPointF(x(p.op.x1), y(p.op.y1)), QPointF(x(p.op.x2), y(p.op.y2))).normalized();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    for (const Placed& p : placed_) {
+        if (p.width == 0 || p.height == 0)
+            continue;
+        const QRectF r = deviceRect(p);
+        if (p.op.kind == DrawOp::Kind::Fill) {
+            painter.fillRect(r, qt_convert::colour(p.op.colour));
+        } else if (p.op.kind == DrawOp::Kind::Outline) {
+            painter.setPen(QPen(qt_convert::colour(p.op.colour), 1));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(r.adjusted(0, 0, -1, -1));
+        }
+    }
+}

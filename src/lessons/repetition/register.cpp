@@ -1,0 +1,3 @@
+#include "lesson/lesson_registry.h"
+
+void registerRepetitionLessons() {}

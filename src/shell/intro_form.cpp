@@ -1,0 +1,146 @@
+#include "intro_form.h"
+
+#include "lesson/colour.h"
+#include "lesson/qt_convert.h"
+#include "window_registry.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+namespace
+{
+
+constexpr int iconSize = 32;
+constexpr QSize titleSize(362, 48);
+
+// The icon of the edge rows: four bars being sorted, in the lessons' marking colours.
+void drawIcon(QPainter& painter, const QRect& area)
+{
+    painter.save();
+    painter.translate(area.topLeft());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(250, 250, 245));
+    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
+    const Colour colours[] = {colours::red, colours::yellow, colours::cyan, colours::blue};
+    const int heights[] = {9, 15, 20, 25};
+    for (int k = 0; k < 4; ++k) {
+        painter.setBrush(qt_convert::colour(colours[k]));
+        painter.drawRect(QRect(5 + 6 * k, 28 - heights[k], 5, heights[k]));
+    }
+    painter.setPen(QPen(QColor(60, 60, 60), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 5, 5);
+    painter.restore();
+}
+
+// The title picture: the program's name and what it teaches.
+void drawTitle(QPainter& painter, const QRect& area)
+{
+    painter.save();
+    QLinearGradient fill(area.topLeft(), area.bottomLeft());
+    fill.setColorAt(0, QColor(40, 70, 140));
+    fill.setColorAt(1, QColor(20, 40, 90));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawRoundedRect(area, 8, 8);
+    QFont latin(QStringLiteral("DejaVu Sans"));
+    latin.setPixelSize(30);
+    latin.setBold(true);
+    painter.setFont(latin);
+    painter.setPen(QColor(255, 255, 0));
+    painter.drawText(area.adjusted(14, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                     QStringLiteral("Trevisk"));
+    QFont japanese(QStringLiteral("ＭＳ ゴシック"));
+    japanese.setPixelSize(17);
+    japanese.setBold(true);
+    painter.setFont(japanese);
+    painter.setPen(Qt::white);
+    painter.drawText(area.adjusted(0, 0, -14, 0), Qt::AlignVCenter | Qt::AlignRight,
+                     QStringLiteral("アルゴリズム学習"));
+    painter.restore();
+}
+
+// A small listing with its current line in yellow, as every lesson shows it.
+void drawListing(QPainter& painter, const QRect& area)
+{
+    painter.save();
+    painter.setPen(QPen(QColor(120, 120, 120), 1));
+    painter.setBrush(qt_convert::colour(Colour::buttonFace()));
+    painter.drawRect(area);
+    const char* lines[] = {"private int 合計(int[] a)",
+                           "{",
+                           "     int total=0;",
+                           "     for(int i=0;i<a.Length;i++)",
+                           "         total += a[i];",
+                           "     return total;",
+                           "}"};
+    QFont font(QStringLiteral("ＭＳ ゴシック"));
+    font.setPixelSize(15);
+    font.setBold(true);
+    painter.setFont(font);
+    const int step = 24;
+    for (int k = 0; k < 7; ++k) {
+        const QRect line(area.left() + 10, area.top() + 10 + step * k, area.width() - 20, 20);
+        if (k == 3)
+            painter.fillRect(line, qt_convert::colour(colours::yellow));
+        painter.setPen(Qt::black);
+        painter.drawText(line.adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                         QString::fromUtf8(lines[k]));
+    }
+    painter.restore();
+}
+
+} // namespace
+
+IntroForm::IntroForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmIntro"));
+    setWindowTitle(QStringLiteral("Trevisk"));
+    setFixedSize(qt_convert::pixels(10200), qt_convert::pixels(7755));
+    auto* start = new QPushButton(QStringLiteral("開始"), this);
+    start->setObjectName(QStringLiteral("Command1"));
+    auto* end = new QPushButton(QStringLiteral("終了"), this);
+    end->setObjectName(QStringLiteral("Command2"));
+    const int buttonWidth = 120;
+    const int buttonTop = height() - iconSize - 20 - 36;
+    start->setGeometry(width() / 2 - buttonWidth - 20, buttonTop, buttonWidth, 36);
+    end->setGeometry(width() / 2 + 20, buttonTop, buttonWidth, 36);
+    start->setDefault(true);
+    start->setFocus();
+    connect(start, &QPushButton::clicked, this, &IntroForm::Command1_Click);
+    connect(end, &QPushButton::clicked, this, &IntroForm::Command2_Click);
+}
+
+void IntroForm::Command1_Click()
+{
+    window_registry::show(QStringLiteral("frmMain"));
+    close();
+}
+
+void IntroForm::Command2_Click()
+{
+    close();
+}
+
+void IntroForm::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient background(0, 0, 0, height());
+    background.setColorAt(0, QColor(235, 242, 252));
+    background.setColorAt(1, QColor(205, 220, 240));
+    painter.fillRect(rect(), background);
+    painter.setPen(QPen(QColor(40, 70, 140), 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+
+    const int count = (width() - 8) / (iconSize + 2);
+    const int left = (width() - count * (iconSize + 2) + 2) / 2;
+    for (int k = 0; k < count; ++k) {
+        drawIcon(painter, QRect(left + k * (iconSize + 2), 6, iconSize, iconSize));
+        drawIcon(painter,
+                 QRect(left + k * (iconSize + 2), height() - 6 - iconSize, iconSize, iconSize));
+    }
+    drawTitle(painter, QRect(QPoint((width() - titleSize.width()) / 2, 70), titleSize));
+    drawListing(painter, QRect(width() / 2 - 190, 150, 380, 190));
+}

@@ -1,0 +1,65 @@
+#include "menu_form.h"
+
+#include "lesson/qt_convert.h"
+#include "text_form.h"
+#include "window_registry.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+namespace
+{
+// Buttons in twips: a column with a margin, rows of equal height.
+constexpr int margin = 120;
+constexpr int rowHeight = 495;
+constexpr int rowStep = 585;
+constexpr int gap = 120;
+} // namespace
+
+MenuForm::MenuForm(const MenuSpec& spec, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      spec_(spec)
+{
+    setObjectName(QLatin1String(spec.form));
+    setWindowTitle(QString::fromUtf8(spec.title));
+    setFixedSize(qt_convert::pixels(spec.width), qt_convert::pixels(spec.height));
+    const int width = spec.width - 2 * margin;
+    for (const MenuButton& button : spec.buttons) {
+        int count = 0;
+        int position = 0;
+        for (const MenuButton& other : spec.buttons) {
+            if (other.row == button.row) {
+                if (&other == &button)
+                    position = count;
+                ++count;
+            }
+        }
+        const int cellWidth = (width - gap * (count - 1)) / count;
+        const Rect rect{margin + position * (cellWidth + gap), margin + button.row * rowStep,
+                        cellWidth, rowHeight};
+        auto* widget = new QPushButton(QString::fromUtf8(button.caption), this);
+        widget->setObjectName(QLatin1String(button.name));
+        widget->setGeometry(qt_convert::rect(rect));
+        const QString target = QLatin1String(button.target);
+        widget->setEnabled(target.startsWith(QLatin1String("listing:")) ||
+                           window_registry::canOpen(target));
+        connect(widget, &QPushButton::clicked, this, [this, &button] { Command_Click(button); });
+    }
+}
+
+void MenuForm::Command_Click(const MenuButton& button)
+{
+    const QString target = QLatin1String(button.target);
+    if (target.startsWith(QLatin1String("listing:")))
+        showListing(target.back().toLatin1(), this);
+    else
+        window_registry::show(target);
+}
+
+void MenuForm::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (QLatin1String(spec_.form) == QLatin1String("frmMain"))
+        window_registry::quitProgram();
+}

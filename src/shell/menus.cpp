@@ -1,0 +1,120 @@
+#include "menus.h"
+
+namespace
+{
+
+const std::vector<MenuSpec> menus = {
+    {"frmMain",
+     "Trevisk",
+     2865,
+     4350,
+     {
+         {"Command1", "最大値を求める", "frmBasicAlgo", 0},
+         {"Command4", "繰返し", "frmSumInteger", 1},
+         {"Command5", "配列を使って", "frmArray", 2},
+         {"Command2", "配列の合計値", "frmTotal", 3},
+         {"Command3", "探索", "frmSearch", 4},
+         {"Command6", "再帰的アルゴリズム", "frmRecursive", 5},
+         {"Command7", "ソート", "frmSort", 6},
+     }},
+    {"frmBasicAlgo",
+     "最大値",
+     3615,
+     2175,
+     {
+         {"Command1", "３値の最大値", "frm3ValueMax", 0},
+         {"Command2", "配列の最大値(While文)", "frmWhileMax", 1},
+         {"Command3", "配列の最大値(For文)", "frmForMax", 2},
+     }},
+    {"frmSumInteger",
+     "繰返し",
+     3615,
+     3375,
+     {
+         {"Command1", "while文による整数の和", "frmWhileSum", 0},
+         {"Command2", "for文による整数の和", "frmForSum", 1},
+         {"Command3", "桁数のカウント", "frmKetaSum", 2},
+         {"Command4", "繰返しを使わない方法", "listing:e", 3},
+         {"Command5", "多重ループ", "frmMultiLoop", 4},
+     }},
+    {"frmArray",
+     "配列を使って",
+     4335,
+     3375,
+     {
+         {"Command1", "配列の逆転", "frmReverseArray", 0},
+         {"Command2", "配列を表として", "frmTableArray", 1},
+         {"Command4", "配列をスタックとして", "frmStack", 2},
+         {"Command3", "配列を待ち行列として", "frmQue", 3},
+         {"Command5", "サイクリックな待ち行列として", "frmQue2Main", 4},
+     }},
+    {"frmQue2Main",
+     "サイクリックなQueの実現方法",
+     4335,
+     1575,
+     {
+         {"Command1", "カウンタの処理", "frmQue2CountP", 0},
+         {"Command2", "サイクリックなQue", "frmQue2", 1},
+     }},
+    {"frmSearch",
+     "探索",
+     3615,
+     2175,
+     {
+         {"Command1", "単純探索", "frmForSearch", 0},
+         {"Command2", "番兵付き探索", "frmGuardSearch", 1},
+         {"Command3", "2分探索", "frmBinarySearch", 2},
+     }},
+    {"frmRecursive",
+     "再帰的アルゴリズム",
+     4815,
+     2775,
+     {
+         {"Command1", "階乗の計算", "frmFact", 0},
+         {"Command2", "繰返しによる階乗", "frmFactLoop", 0},
+         {"Command3", "最大公約数（ユークリッドの互除法）", "frmGCD", 1},
+         {"Command4", "ハノイの搭", "frmHanoi", 2},
+         {"Command5", "8王妃問題", "frm8QueenMain", 3},
+     }},
+    {"frm8QueenMain",
+     "8王妃問題",
+     4815,
+     2175,
+     {
+         {"Command1", "ラベル配列化(その1)", "listing:a", 0},
+         {"Command2", "ラベル配列化(その2)", "listing:b", 0},
+         {"Command3", "初期化処理", "listing:c", 1},
+         {"Command4", "表示処理", "listing:d", 1},
+         {"Command5", "8王妃問題", "frm8Queen", 2},
+     }},
+    {"frmSort",
+     "ソート",
+     4335,
+     5175,
+     {
+         {"Command1", "値の交換", "frmSwap", 0},
+         {"Command3", "単純交換法（バブルソート）", "frmSortBuble", 1},
+         {"Command2", "単純挿入法", "frmSortSimpleInsert", 2},
+         {"Command4", "単純選択法", "frmSortSimpleExchange", 3},
+         {"Command5", "シェルソート", "frmSortShell", 4},
+         {"Command7", "改良シェルソート", "frmSortShellExt", 5},
+         {"Command6", "改良シェルソートの増分値", "frmSortShellExtInc", 6},
+         {"Command8", "クイックソート", "frmSortQuick", 7},
+     }},
+};
+
+} // namespace
+
+const MenuSpec* findMenu(const QString& form)
+{
+    for (const MenuSpec& menu : menus) {
+        if (form == QLatin1String(menu.form))
+            return &menu;
+    }
+    return nullptr;
+}
+
+const std::vector<MenuSpec>& allMenus()
+{
+    return menus;
+}

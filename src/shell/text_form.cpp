@@ -1,0 +1,67 @@
+#include "text_form.h"
+
+#include "lesson/qt_convert.h"
+#include "listings.h"
+
+#include <QPlainTextEdit>
+
+namespace
+{
+
+constexpr int margin = 500;   // twips kept free at the right and bottom of the text box
+constexpr int smallest = 600; // below this width or height the box keeps its size
+constexpr int twipsPerPixel = 15;
+
+void (*listingPresenter)(TextForm&) = nullptr;
+
+} // namespace
+
+TextForm::TextForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmText"));
+    setWindowTitle(QStringLiteral("Form1"));
+    text1_ = new QPlainTextEdit(QStringLiteral("Text1\n"), this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setGeometry(qt_convert::rect(Rect{0, 0, 4695, 1575}));
+    resize(qt_convert::pixels(9210), qt_convert::pixels(3585));
+}
+
+void TextForm::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    Form_Resize();
+}
+
+void TextForm::Form_Resize()
+{
+    // The client area in twips.
+    const int width = this->width() * twipsPerPixel;
+    const int height = this->height() * twipsPerPixel;
+    if (width > smallest && height > smallest) {
+        text1_->resize(qt_convert::pixels(width - margin), qt_convert::pixels(height - margin));
+    }
+}
+
+void showListing(char id, QWidget* opener)
+{
+    const CodeListing listing = codeListing(id);
+    TextForm form(opener);
+    form.text()->setPlainText(qt_convert::shown(listing.text));
+    form.setWindowTitle(qt_convert::text(listing.caption));
+    form.text()->setFont(qt_convert::font(Font{"ＭＳ ゴシック", listing.fontSize, false}));
+    form.setWindowModality(Qt::WindowModal);
+    if (listingPresenter)
+        listingPresenter(form);
+    else
+        form.exec();
+}
+
+void setListingPresenter(void (*presenter)(TextForm& form))
+{
+    listingPresenter = presenter;
+}

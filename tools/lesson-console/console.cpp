@@ -1,0 +1,379 @@
+#include "console.h"
+
+#include "json.h"
+#include "lesson/lesson_registry.h"
+
+#include <algorithm>
+#include <charconv>
+#include <istream>
+#include <ostream>
+
+namespace
+{
+
+std::string_view trim(std::string_view text)
+{
+    const size_t begin = text.find_first_not_of(" \t\r");
+    if (begin == std::string_view::npos)
+        return {};
+    const size_t end = text.find_last_not_of(" \t\r");
+    return text.substr(begin, end - begin + 1);
+}
+
+// Splits off the first blank-separated word of `text`.
+std::string_view firstWord(std::string_view& text)
+{
+    text = trim(text);
+    const size_t end = text.find_first_of(" \t");
+    const std::string_view word = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view{} : trim(text.substr(end));
+    return word;
+}
+
+std::optional<long long> integer(std::string_view word)
+{
+    long long value = 0;
+    const auto result = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (word.empty() || result.ec != std::errc{} || result.ptr != word.data() + word.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string colourJson(Colour colour)
+{
+    return json::quote(colour.name());
+}
+
+const char* kindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Frame: return "frame";
+    case ControlKind::Label: return "label";
+    case ControlKind::TextBox: return "textbox";
+    case ControlKind::Button: return "button";
+    case ControlKind::Option: return "option";
+    case ControlKind::CheckBox: return "checkbox";
+    case ControlKind::List: return "list";
+    case ControlKind::Picture: return "picture";
+    case ControlKind::Timer: return "timer";
+    }
+    return "";
+}
+
+std::string boxesJson(const std::vector<Box>& boxes, bool withColour)
+{
+    std::vector<std::string> items;
+    for (const Box& box : boxes) {
+        if (!box.exists) {
+            items.push_back("null");
+        } else if (withColour) {
+            items.push_back(
+                json::Object().text("text", box.text).raw("color", colourJson(box.colour)).str());
+        } else {
+            items.push_back(json::quote(box.text));
+        }
+    }
+    return json::array(items);
+}
+
+std::string integersJson(const std::vector<int>& values)
+{
+    std::vector<std::string> items;
+    for (const int value : values)
+        items.push_back(std::to_string(value));
+    return json::array(items);
+}
+
+std::string controlJson(const Control& control)
+{
+    json::Object object;
+    object.text("name", control.name);
+    if (control.index >= 0)
+        object.integer("index", control.index);
+    object.text("kind", kindName(control.kind));
+    switch (control.kind) {
+    case ControlKind::TextBox: object.text("text", control.caption); break;
+    case ControlKind::Frame:
+    case ControlKind::Label:
+    case ControlKind::Button:
+    case ControlKind::Option:
+    case ControlKind::CheckBox: object.text("caption", control.caption); break;
+    case ControlKind::List:
+    case ControlKind::Picture:
+    case ControlKind::Timer: break;
+    }
+    if (!control.container.empty())
+        object.text("container", control.container);
+    object.integer("left", control.rect.left)
+        .integer("top", control.rect.top)
+        .integer("width", control.rect.width)
+        .integer("height", control.rect.height);
+    if (control.font) {
+        object.raw("font", json::Object()
+                               .text("face", control.font->face)
+                               .raw("size", json::number(control.font->size))
+                               .boolean("bold", control.font->bold)
+                               .str());
+    }
+    return object.str();
+}
+
+} // namespace
+
+LessonConsole::LessonConsole(std::ostream& out) : out_(out)
+{
+    lesson_registry::registerAll();
+}
+
+LessonConsole::~LessonConsole() = default;
+
+void LessonConsole::run(std::istream& in)
+{
+    std::string line;
+    while (std::getline(in, line))
+        execute(line);
+    out_.flush();
+}
+
+LessonModel* LessonConsole::current()
+{
+    return open_.empty() ? nullptr : open_.back().model.get();
+}
+
+void LessonConsole::error(std::string_view text)
+{
+    out_ << json::Object().text("error", text).str() << '\n';
+}
+
+void LessonConsole::report(const Outcome& outcome)
+{
+    for (const std::string& message : outcome.messages)
+        out_ << json::Object().text("message", message).str() << '\n';
+}
+
+void LessonConsole::execute(std::string_view line)
+{
+    std::string_view rest = trim(line);
+    if (rest.empty() || rest.front() == '#')
+        return;
+    const std::string_view command = firstWord(rest);
+    if (command == "open") {
+        open(rest);
+        return;
+    }
+    const bool known = command == "close" || command == "set" || command == "set2" ||
+                       command == "check" || command == "option" || command == "step" ||
+                       command == "back" || command == "fill" || command == "note" ||
+                       command == "autorun" || command == "stop" || command == "tick" ||
+                       command == "view" || command == "describe";
+    if (!known) {
+        error("unknown command: " + std::string(command));
+        return;
+    }
+    LessonModel* model = current();
+    if (!model) {
+        error("no lesson window is open");
+        return;
+    }
+    if (command == "close") {
+        close();
+    } else if (command == "set") {
+        setText(BoxGroup::Text1, rest);
+    } else if (command == "set2") {
+        setText(BoxGroup::Text2, rest);
+    } else if (command == "check") {
+        setCheck(rest);
+    } else if (command == "option") {
+        const std::optional<long long> k = integer(rest);
+        if (!k || (*k != 1 && *k != 2) || !model->description().has("Option1"))
+            error("no such option button: " + std::string(rest));
+        else
+            report(model->clickOption(static_cast<int>(*k)));
+    } else if (command == "step") {
+        repeat(rest, &LessonModel::step);
+    } else if (command == "back") {
+        report(model->backToStart());
+    } else if (command == "fill") {
+        if (!model->description().has("Command5"))
+            error("this window has no button 配列値設定");
+        else
+            report(model->fillArray());
+    } else if (command == "note") {
+        const std::optional<long long> k = integer(rest);
+        const auto& listing = model->description().listing;
+        const bool exists = k && std::any_of(listing.begin(), listing.end(),
+                                             [&](const auto& l) { return l.index == *k; });
+        if (!exists)
+            error("no such listing line: " + std::string(rest));
+        else
+            report(Outcome{{model->noteOf(static_cast<int>(*k))}, false});
+    } else if (command == "autorun") {
+        const std::optional<std::string> text = json::parseString(rest);
+        if (!text) {
+            error("malformed TEXT: " + std::string(rest));
+        } else {
+            model->setTimerText(*text);
+            report(model->startAutoRun());
+        }
+    } else if (command == "stop") {
+        model->stopAutoRun();
+    } else if (command == "tick") {
+        repeat(rest, &LessonModel::tick);
+    } else if (command == "view") {
+        view();
+    } else if (command == "describe") {
+        describe();
+    }
+}
+
+void LessonConsole::repeat(std::string_view argument, Outcome (LessonModel::*action)())
+{
+    long long times = 1;
+    if (!argument.empty()) {
+        const std::optional<long long> n = integer(argument);
+        if (!n || *n < 0) {
+            error("malformed count: " + std::string(argument));
+            return;
+        }
+        times = *n;
+    }
+    for (long long k = 0; k < times; ++k)
+        report((current()->*action)());
+}
+
+void LessonConsole::open(std::string_view form)
+{
+    const auto found = std::find_if(open_.begin(), open_.end(),
+                                    [&](const OpenLesson& lesson) { return lesson.form == form; });
+    if (found != open_.end()) {
+        std::rotate(found, found + 1, open_.end()); // shown again, with its state
+        return;
+    }
+    std::unique_ptr<LessonModel> model = lesson_registry::create(form);
+    if (!model) {
+        error("unknown form: " + std::string(form));
+        return;
+    }
+    const Outcome outcome = model->load();
+    open_.push_back(OpenLesson{std::string(form), std::move(model)});
+    report(outcome);
+}
+
+void LessonConsole::close()
+{
+    open_.pop_back();
+}
+
+void LessonConsole::setText(BoxGroup group, std::string_view arguments)
+{
+    std::string_view rest = arguments;
+    const std::optional<long long> k = integer(firstWord(rest));
+    const std::optional<std::string> text = json::parseString(rest);
+    if (!k) {
+        error("malformed index: " + std::string(arguments));
+    } else if (!text) {
+        error("malformed TEXT: " + std::string(rest));
+    } else if (*k < 0 || *k > 1000000 || !current()->setText(group, static_cast<int>(*k), *text)) {
+        error("no such box: " + std::to_string(*k));
+    }
+}
+
+void LessonConsole::setCheck(std::string_view arguments)
+{
+    std::string_view rest = arguments;
+    const std::string_view name = firstWord(rest);
+    const std::optional<long long> k = integer(firstWord(rest));
+    const std::optional<long long> value = integer(rest);
+    const BoxGroup group = name == "Check1"   ? BoxGroup::Check1
+                           : name == "Check2" ? BoxGroup::Check2
+                                              : BoxGroup::Check3;
+    if (name != "Check1" && name != "Check2" && name != "Check3")
+        error("no such check box: " + std::string(name));
+    else if (!k || !value || (*value != 0 && *value != 1))
+        error("malformed check command: " + std::string(arguments));
+    else if (*k < 0 || *k > 1000000 ||
+             !current()->setCheck(group, static_cast<int>(*k), static_cast<int>(*value)))
+        error("no such check box: " + std::string(name) + "(" + std::to_string(*k) + ")");
+}
+
+void LessonConsole::view()
+{
+    const LessonModel& model = *current();
+    const LessonDescription& d = model.description();
+    const Panel& panel = model.panel();
+    json::Object object;
+    object.text("form", d.form)
+        .text("caption", d.caption)
+        .integer("line", model.line())
+        .text("note", panel.note)
+        .text("condition", panel.condition)
+        .raw("boxes", boxesJson(panel.text1, true))
+        .raw("timer", json::Object()
+                          .boolean("enabled", panel.timer.enabled)
+                          .integer("interval", panel.timer.interval)
+                          .str());
+    if (panel.option != 0)
+        object.integer("option", panel.option);
+    if (d.has("Text2"))
+        object.raw("text2", boxesJson(panel.text2, false));
+    if (d.has("Check1") || d.has("Check2") || d.has("Check3")) {
+        json::Object checks;
+        const char* names[] = {"Check1", "Check2", "Check3"};
+        for (size_t g = 0; g < 3; ++g) {
+            if (d.has(names[g]))
+                checks.raw(names[g], integersJson(panel.checks[g]));
+        }
+        object.raw("checks", checks.str());
+    }
+    if (d.has("List1")) {
+        std::vector<std::string> items;
+        for (const std::string& item : panel.list)
+            items.push_back(json::quote(item));
+        object.raw("list", json::array(items));
+    }
+    if (d.has("Label6"))
+        object.text("label6", panel.label6);
+    if (d.has("lblTable"))
+        object.text("lblTable", panel.lblTable);
+    if (d.has("lblP")) {
+        std::vector<std::string> cells;
+        for (const Colour colour : panel.cells)
+            cells.push_back(colourJson(colour));
+        object.raw("cells", json::array(cells));
+    }
+    if (d.has("Picture1")) {
+        std::vector<std::string> pegs;
+        for (const std::vector<int>& peg : panel.picture.pegs)
+            pegs.push_back(integersJson(peg));
+        object.raw("board", json::array(pegs));
+    }
+    out_ << object.str() << '\n';
+}
+
+void LessonConsole::describe()
+{
+    const LessonDescription& d = current()->description();
+    std::vector<std::string> listing(static_cast<size_t>(d.listingCount()), "null");
+    for (const ListingLabel& label : d.listing)
+        listing[static_cast<size_t>(label.index)] = json::quote(label.text);
+    std::vector<std::string> notes;
+    for (const std::string& note : d.notes)
+        notes.push_back(json::quote(note));
+    std::vector<std::string> conditions;
+    for (const std::string& condition : d.conditions)
+        conditions.push_back(json::quote(condition));
+    std::vector<std::string> controls;
+    for (const Control& control : d.controls)
+        controls.push_back(controlJson(control));
+    out_ << json::Object()
+                .text("form", d.form)
+                .text("caption", d.caption)
+                .integer("width", d.width)
+                .integer("height", d.height)
+                .raw("listing", json::array(listing))
+                .raw("notes", json::array(notes))
+                .raw("conditions", json::array(conditions))
+                .raw("controls", json::array(controls))
+                .str()
+         << '\n';
+}
