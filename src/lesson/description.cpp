@@ -112,6 +112,14 @@ LessonDescription lessonWindow(std::string form, std::string caption, int width,
     return d;
 }
 
+void addCaptionedBox(LessonDescription& d, const CaptionedBox& box)
+{
+    const int width = box.labelWidth > 0 ? box.labelWidth : box.rect.left - box.labelLeft - 60;
+    addLabel(d, "Label4", box.labelIndex, box.caption,
+             Rect{box.labelLeft, box.rect.top + 60, width, 255}, box.container);
+    addTextBox(d, "Text1", box.box, box.text, box.rect, box.container);
+}
+
 void addArrayColumn(LessonDescription& d, const ArrayColumn& column)
 {
     for (size_t k = 0; k < column.texts.size(); ++k) {

@@ -109,6 +109,19 @@ Control& addButton(LessonDescription& d, std::string name, std::string caption, 
 Control& addTextBox(LessonDescription& d, std::string name, int index, std::string text, Rect rect,
                     std::string container = "Frame3", std::optional<Font> font = lessonFont());
 
+// A value box with its caption (a Label4 element) to its left, on the same row.
+struct CaptionedBox {
+    int labelIndex;
+    std::string caption;
+    int labelLeft;
+    int box;
+    std::string text; // initial text
+    Rect rect;        // the box
+    std::string container = "Frame3";
+    int labelWidth = 0; // 0: up to the box
+};
+void addCaptionedBox(LessonDescription& d, const CaptionedBox& box);
+
 // A column of array boxes Text1(firstBox ...) at `left`, from `top` down by `step`, each
 // with its index caption (the Label4 elements `labelIndices`, captions "0", "1", ...) at
 // `labelLeft`.

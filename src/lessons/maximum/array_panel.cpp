@@ -16,8 +16,7 @@ void addFiveElementPanel(LessonDescription& d, const ScalarCaption& box5, const 
         int top;
     } scalars[] = {{box5, 5, 840}, {box7, 7, 1320}, {box6, 6, 1800}};
     for (const auto& scalar : scalars) {
-        addLabel(d, "Label4", scalar.caption.labelIndex, scalar.caption.caption,
-                 Rect{2160, scalar.top + 60, 855, 255});
-        addTextBox(d, "Text1", scalar.box, "", Rect{3120, scalar.top, 1335, 375});
+        addCaptionedBox(d, {scalar.caption.labelIndex, scalar.caption.caption, 2160, scalar.box, "",
+                            Rect{3120, scalar.top, 1335, 375}});
     }
 }

@@ -273,4 +273,4 @@ private slots:
 };
 
 QTEST_MAIN(ShellTest)
-#include "test_shell.moc"
+#include "test_shell_windows.moc"

@@ -277,4 +277,4 @@ private slots:
 };
 
 QTEST_MAIN(LessonFormTest)
-#include "test_lesson_form.moc"
+#include "test_lesson_form_windows.moc"

@@ -1,0 +1,97 @@
+#pragma once
+
+// Helpers for the offscreen window tests of the lessons: open a lesson's window, find
+// its controls by name, and read what they show, in the units the lessons give.
+#include "lesson/lesson_form.h"
+#include "lesson/lesson_registry.h"
+#include "shell/fonts.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <memory>
+
+namespace window_checks {
+
+inline void setUp()
+{
+    registerFontSubstitutions();
+    lesson_registry::registerAll();
+}
+
+// The window of `form`, shown, with its message boxes recorded into `messages`.
+inline std::unique_ptr<LessonForm> open(const char* form, QStringList* messages = nullptr)
+{
+    LessonForm::setMessagePresenter([messages](QWidget*, const QString& text) {
+        if (messages)
+            *messages << text;
+    });
+    auto window = std::make_unique<LessonForm>(lesson_registry::create(form));
+    window->show();
+    return window;
+}
+
+template <class T = QWidget>
+T* control(const QWidget& window, const QString& key)
+{
+    return window.findChild<T*>(key);
+}
+
+// A control's geometry inside its parent, in twips (15 twips a pixel).
+inline QRect twips(const QWidget* widget)
+{
+    const QRect r = widget->geometry();
+    return QRect(r.x() * 15, r.y() * 15, r.width() * 15, r.height() * 15);
+}
+
+// Whether `widget` stands at (left, top) in twips, within one pixel.
+inline bool at(const QWidget* widget, int left, int top)
+{
+    return widget && std::abs(widget->x() * 15 - left) < 15 && std::abs(widget->y() * 15 - top) < 15;
+}
+
+inline QString caption(const QWidget& window, const QString& key)
+{
+    if (auto* label = control<QLabel>(window, key))
+        return label->text();
+    if (auto* frame = control<QGroupBox>(window, key))
+        return frame->title();
+    if (auto* button = control<QAbstractButton>(window, key))
+        return button->text();
+    return {};
+}
+
+inline QString boxText(const QWidget& window, int index)
+{
+    const QString key = QStringLiteral("Text1(%1)").arg(index);
+    if (auto* line = control<QLineEdit>(window, key))
+        return line->text();
+    if (auto* multi = control<QPlainTextEdit>(window, key))
+        return multi->toPlainText();
+    return {};
+}
+
+inline QColor boxColour(const QWidget& window, int index)
+{
+    const QWidget* box = control(window, QStringLiteral("Text1(%1)").arg(index));
+    return box ? box->palette().color(QPalette::Base) : QColor();
+}
+
+inline QColor lineColour(const QWidget& window, int line)
+{
+    const QWidget* label = control(window, QStringLiteral("Label1(%1)").arg(line));
+    return label ? label->palette().color(QPalette::Window) : QColor();
+}
+
+// The parent frame's name of a control ("Frame3").
+inline QString container(const QWidget* widget)
+{
+    return widget && widget->parentWidget() ? widget->parentWidget()->objectName() : QString();
+}
+
+} // namespace window_checks

@@ -1,0 +1,63 @@
+// A developer's tool: shows one lesson window on its own, after a number of steps, so that
+// it can be looked at or grabbed into a PNG without clicking through the menus. The
+// options act in order: type with --set, then press "進む" with --steps.
+//
+//   show-lesson FORM [--steps N] [--set K TEXT]... [--grab OUT.png]
+//
+// With --grab the window is rendered offscreen and saved; otherwise it stays on screen
+// until it is closed.
+#include "lesson/lesson_form.h"
+#include "lesson/lesson_registry.h"
+#include "shell/fonts.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+int main(int argc, char* argv[])
+{
+    bool grab = false;
+    for (int k = 1; k < argc; ++k)
+        grab = grab || std::strcmp(argv[k], "--grab") == 0;
+    if (grab)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Windows"));
+    registerFontSubstitutions();
+    lesson_registry::registerAll();
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: show-lesson FORM [--steps N] [--set K TEXT]... [--grab OUT.png]\n");
+        return 2;
+    }
+    auto model = lesson_registry::create(argv[1]);
+    if (!model) {
+        std::fprintf(stderr, "no lesson %s\n", argv[1]);
+        return 2;
+    }
+    LessonForm::setMessagePresenter([](QWidget*, const QString& text) {
+        std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+    });
+    LessonForm form(std::move(model));
+    QString out;
+    for (int k = 2; k < argc; ++k) {
+        const std::string option = argv[k];
+        if (option == "--steps" && k + 1 < argc) {
+            for (int n = std::atoi(argv[++k]); n > 0; --n)
+                form.Command1_Click();
+        } else if (option == "--set" && k + 2 < argc) {
+            const int box = std::atoi(argv[++k]);
+            form.model().setText(BoxGroup::Text1, box, argv[++k]);
+        } else if (option == "--grab" && k + 1 < argc) {
+            out = QString::fromLocal8Bit(argv[++k]);
+        }
+    }
+    form.show();
+    if (!out.isEmpty()) {
+        QCoreApplication::processEvents();
+        return form.grab().save(out) ? 0 : 1;
+    }
+    return QApplication::exec();
+}
