@@ -5,7 +5,9 @@
 #include "window_registry.h"
 
 #include <QCloseEvent>
+
 #include <QPushButton>
+#include <algorithm>
 
 namespace
 {
@@ -23,7 +25,12 @@ MenuForm::MenuForm(const MenuSpec& spec, QWidget* parent)
 {
     setObjectName(QLatin1String(spec.form));
     setWindowTitle(QString::fromUtf8(spec.title));
-    setFixedSize(qt_convert::pixels(spec.width), qt_convert::pixels(spec.height));
+    int rows = 0;
+    for (const MenuButton& button : spec.buttons)
+        rows = std::max(rows, button.row + 1);
+    const int height =
+        spec.height > 0 ? spec.height : 2 * margin + rows * rowStep - (rowStep - rowHeight);
+    setFixedSize(qt_convert::pixels(spec.width), qt_convert::pixels(height));
     const int width = spec.width - 2 * margin;
     for (const MenuButton& button : spec.buttons) {
         int count = 0;

@@ -20,7 +20,7 @@ const std::vector<MenuSpec> menus = {
     {"frmBasicAlgo",
      "最大値",
      3615,
-     2175,
+     0,
      {
          {"Command1", "３値の最大値", "frm3ValueMax", 0},
          {"Command2", "配列の最大値(While文)", "frmWhileMax", 1},
@@ -29,7 +29,7 @@ const std::vector<MenuSpec> menus = {
     {"frmSumInteger",
      "繰返し",
      3615,
-     3375,
+     0,
      {
          {"Command1", "while文による整数の和", "frmWhileSum", 0},
          {"Command2", "for文による整数の和", "frmForSum", 1},
@@ -40,7 +40,7 @@ const std::vector<MenuSpec> menus = {
     {"frmArray",
      "配列を使って",
      4335,
-     3375,
+     0,
      {
          {"Command1", "配列の逆転", "frmReverseArray", 0},
          {"Command2", "配列を表として", "frmTableArray", 1},
@@ -51,7 +51,7 @@ const std::vector<MenuSpec> menus = {
     {"frmQue2Main",
      "サイクリックなQueの実現方法",
      4335,
-     1575,
+     0,
      {
          {"Command1", "カウンタの処理", "frmQue2CountP", 0},
          {"Command2", "サイクリックなQue", "frmQue2", 1},
@@ -59,7 +59,7 @@ const std::vector<MenuSpec> menus = {
     {"frmSearch",
      "探索",
      3615,
-     2175,
+     0,
      {
          {"Command1", "単純探索", "frmForSearch", 0},
          {"Command2", "番兵付き探索", "frmGuardSearch", 1},
@@ -68,7 +68,7 @@ const std::vector<MenuSpec> menus = {
     {"frmRecursive",
      "再帰的アルゴリズム",
      4815,
-     2775,
+     0,
      {
          {"Command1", "階乗の計算", "frmFact", 0},
          {"Command2", "繰返しによる階乗", "frmFactLoop", 0},
@@ -79,7 +79,7 @@ const std::vector<MenuSpec> menus = {
     {"frm8QueenMain",
      "8王妃問題",
      4815,
-     2175,
+     0,
      {
          {"Command1", "ラベル配列化(その1)", "listing:a", 0},
          {"Command2", "ラベル配列化(その2)", "listing:b", 0},
@@ -90,7 +90,7 @@ const std::vector<MenuSpec> menus = {
     {"frmSort",
      "ソート",
      4335,
-     5175,
+     0,
      {
          {"Command1", "値の交換", "frmSwap", 0},
          {"Command3", "単純交換法（バブルソート）", "frmSortBuble", 1},

@@ -13,7 +13,8 @@ struct MenuButton {
     int row;
 };
 
-// A menu window: its form name, window title, client size in twips and its buttons.
+// A menu window: its form name, window title, client size in twips (a height of 0 fits
+// the rows of buttons) and its buttons.
 struct MenuSpec {
     const char* form;
     const char* title;

@@ -93,6 +93,13 @@ TEST(LessonConsole, TextsAreJsonWithEscapes)
         << out;
 }
 
+TEST(LessonConsole, BytesThatAreNotUtf8AreWrittenAsReplacementCharacters)
+{
+    const std::string out = run("open frmTotal\nset 0 \"a\xff\xc3\"\nview\n");
+    EXPECT_NE(out.find("{\"text\": \"a\xEF\xBF\xBD\xEF\xBF\xBD\", \"color\""), std::string::npos)
+        << out;
+}
+
 TEST(LessonConsole, OpeningAnOpenLessonKeepsItsState)
 {
     const std::string out = run("open frmTotal\nstep 3\nclose\nopen frmTotal\nview\n"

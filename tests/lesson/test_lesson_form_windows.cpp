@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -260,6 +261,22 @@ private slots:
             QVERIFY(value >= 1 && value <= 99);
         }
         QCOMPARE(form.model().line(), 4);
+    }
+
+    // A step with its refresh must stay far below a millisecond, so that auto-run at an
+    // interval of 1 ms keeps up with its timer.
+    void stepWithRefreshIsFast()
+    {
+        auto form = open();
+        QElapsedTimer clock;
+        const int steps = 3000;
+        clock.start();
+        for (int k = 0; k < steps; ++k)
+            form->Command1_Click();
+        QCoreApplication::processEvents(); // let the event loop paint
+        const double perStep = static_cast<double>(clock.nsecsElapsed()) / 1000.0 / steps;
+        qInfo("step with refresh: %.1f us", perStep);
+        QVERIFY(perStep < 500);
     }
 
     void listingFontIsFixedWidthSoIndentationLinesUp()

@@ -113,11 +113,51 @@ std::optional<std::string> parseString(std::string_view text)
     return out;
 }
 
+namespace
+{
+
+// The length of the valid UTF-8 sequence at `pos`, or 0 when the bytes there are not one.
+size_t sequenceLength(std::string_view text, size_t pos)
+{
+    const unsigned char c = static_cast<unsigned char>(text[pos]);
+    const size_t length = c < 0x80             ? 1
+                          : (c & 0xE0) == 0xC0 ? 2
+                          : (c & 0xF0) == 0xE0 ? 3
+                          : (c & 0xF8) == 0xF0 ? 4
+                                               : 0;
+    if (length == 0 || pos + length > text.size())
+        return 0;
+    unsigned code = length == 1 ? c : c & (0x7F >> length);
+    for (size_t k = 1; k < length; ++k) {
+        const unsigned char next = static_cast<unsigned char>(text[pos + k]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (next & 0x3F);
+    }
+    const unsigned smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+} // namespace
+
 std::string quote(std::string_view text)
 {
     std::string out = "\"";
-    for (const char ch : text) {
+    for (size_t pos = 0; pos < text.size(); ++pos) {
+        const char ch = text[pos];
         const unsigned char c = static_cast<unsigned char>(ch);
+        if (c >= 0x80) {
+            const size_t length = sequenceLength(text, pos);
+            if (length == 0) {
+                out += "\xEF\xBF\xBD"; // U+FFFD for bytes that are not UTF-8
+            } else {
+                out.append(text.substr(pos, length));
+                pos += length - 1;
+            }
+            continue;
+        }
         switch (c) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;
