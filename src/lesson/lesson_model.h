@@ -86,6 +86,8 @@ public:
     const LessonDescription& description() const { return description_; }
     const Panel& panel() const { return panel_; }
     int line() const { return line_; }
+    // The arrays whose boxes the refresh marks (and sets back to the window colour first).
+    const std::vector<ArrayBoxes>& markedArrays() const { return resettable_; }
 
     // The student's actions, as the window's event handlers perform them.
     Outcome load();                            // Form_Load

@@ -1,0 +1,212 @@
+// Drives every lesson through long random sequences of what a student can do and checks,
+// after every action, what must always hold: a refused action changed nothing, the current
+// line is a line of the listing, every colour is one of the program's, and every mark sits
+// on a box of a marked array. Fixed seeds keep the normal suite short and repeatable; set
+// TREVISK_ROBUSTNESS_ACTIONS (actions per lesson and seed) for a long run.
+#include "lesson/lesson_registry.h"
+#include "lesson/random_source.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <random>
+#include <set>
+#include <sstream>
+
+namespace
+{
+
+long long actionsPerLesson()
+{
+    const char* text = std::getenv("TREVISK_ROBUSTNESS_ACTIONS");
+    const long long n = text ? std::atoll(text) : 0;
+    return n > 0 ? n : 4000;
+}
+
+// Everything the student sees, for comparing before and after a refused action.
+std::string snapshot(const LessonModel& m)
+{
+    const Panel& p = m.panel();
+    std::ostringstream out;
+    out << m.line() << '|' << p.highlight << '|' << p.note << '|' << p.condition << '|';
+    for (const Box& b : p.text1)
+        out << b.exists << b.text << '#' << b.colour.value() << ';';
+    for (const Box& b : p.text2)
+        out << b.exists << b.text << '#' << b.colour.value() << ';';
+    for (const auto& group : p.checks)
+        for (int v : group)
+            out << v;
+    out << '|' << p.option << '|';
+    for (Colour c : p.cells)
+        out << c.value() << ',';
+    out << '|' << p.label6 << '|' << p.lblTable << '|' << p.list.size();
+    for (const std::string& item : p.list)
+        out << item << ';';
+    out << '|' << p.picture.revision << '|' << p.txtTime;
+    return out.str();
+}
+
+class Student
+{
+public:
+    Student(LessonModel& model, unsigned seed) : model_(model), random_(seed) {}
+
+    // Whether the last action was "自動実行" (a refused interval leaves the timer alone).
+    bool lastWasAutoRun() const { return autoRun_; }
+
+    // One random action; returns its outcome.
+    Outcome act()
+    {
+        const int kind = pick(100);
+        autoRun_ = kind >= 85 && kind < 88;
+        if (kind < 45)
+            return model_.step();
+        if (kind < 70) {
+            type();
+            return {};
+        }
+        if (kind < 75)
+            return model_.backToStart();
+        if (kind < 79)
+            return model_.clickOption(1 + pick(2));
+        if (kind < 82)
+            return model_.fillArray();
+        if (kind < 85)
+            return Outcome{{model_.noteOf(pick(30) - 2)}, false};
+        if (kind < 88) {
+            model_.setTimerText(text());
+            return model_.startAutoRun();
+        }
+        if (kind < 90) {
+            model_.stopAutoRun();
+            return {};
+        }
+        return model_.tick();
+    }
+
+private:
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+    // Box texts: mostly small numbers (so that the routines move on), then the edges of
+    // the ranges and one past them, fractions, huge exponents, letters, empty text,
+    // full-width digits and line breaks.
+    std::string text()
+    {
+        static const char* odd[] = {
+            "-32768",      "32767",      "-32769",     "32768",
+            "-2147483648", "2147483647", "2147483648", "-2147483649",
+            "2.5",         "3.5",        "-0.5",       "1e308",
+            "1e400",       "-1e99999",   "1e-400",     "abc",
+            "x1",          "",           "   ",        "１２",
+            "－３",        "　７　",     "1\r\n2",     "\r\n",
+            "aaaaa",       "*",          "0x10",       "1,000",
+            ".",           "+",          "-",          "9999999999999999999999",
+            "\xEF\xBC",    "\xff"};
+        const int choice = pick(10);
+        if (choice < 6)
+            return std::to_string(pick(24) - 3);
+        if (choice < 7)
+            return std::to_string(pick(200) - 50);
+        return odd[pick(static_cast<int>(std::size(odd)))];
+    }
+
+    void type()
+    {
+        const Panel& p = model_.panel();
+        const int where = pick(10);
+        if (where < 7 && !p.text1.empty()) {
+            model_.setText(BoxGroup::Text1, pick(static_cast<int>(p.text1.size())), text());
+        } else if (where < 8 && !p.text2.empty()) {
+            model_.setText(BoxGroup::Text2, pick(static_cast<int>(p.text2.size())), text());
+        } else {
+            const int g = pick(3);
+            if (!p.checks[static_cast<size_t>(g)].empty()) {
+                const BoxGroup group =
+                    static_cast<BoxGroup>(static_cast<int>(BoxGroup::Check1) + g);
+                model_.setCheck(group,
+                                pick(static_cast<int>(p.checks[static_cast<size_t>(g)].size())),
+                                pick(2));
+            }
+        }
+    }
+
+    LessonModel& model_;
+    std::mt19937 random_;
+    bool autoRun_ = false;
+};
+
+void checkInvariants(const LessonModel& m)
+{
+    const LessonDescription& d = m.description();
+    const Panel& p = m.panel();
+    const bool listed = std::any_of(d.listing.begin(), d.listing.end(),
+                                    [&](const ListingLabel& l) { return l.index == m.line(); });
+    ASSERT_TRUE(listed) << "line " << m.line();
+    const std::set<uint32_t> program = {Colour::buttonFace().value(), Colour::window().value(),
+                                        colours::yellow.value(),      colours::red.value(),
+                                        colours::blue.value(),        colours::cyan.value(),
+                                        colours::orange.value(),      colours::skyBlue.value()};
+    for (size_t k = 0; k < p.text1.size(); ++k) {
+        const Colour c = p.text1[k].colour;
+        ASSERT_TRUE(program.count(c.value())) << "Text1(" << k << ") " << c.name();
+        if (c == Colour::window())
+            continue;
+        const bool onArray =
+            std::any_of(m.markedArrays().begin(), m.markedArrays().end(), [&](const ArrayBoxes& a) {
+                return a.group == BoxGroup::Text1 && static_cast<int>(k) >= a.firstBox &&
+                       static_cast<int>(k) < a.firstBox + a.count;
+            });
+        ASSERT_TRUE(onArray) << "mark on Text1(" << k << ")";
+    }
+    for (const Colour c : p.cells)
+        ASSERT_TRUE(c == Colour::buttonFace() || c == colours::red) << c.name();
+}
+
+class Robustness : public ::testing::TestWithParam<std::string>
+{
+protected:
+    void TearDown() override { random_source::replace({}); }
+};
+
+TEST_P(Robustness, RandomStudentActions)
+{
+    const long long actions = actionsPerLesson();
+    for (const unsigned seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seed);
+        std::mt19937 draws(seed);
+        random_source::replace([&] { return std::uniform_real_distribution<double>(0, 1)(draws); });
+        std::unique_ptr<LessonModel> model = lesson_registry::create(GetParam());
+        ASSERT_TRUE(model);
+        ASSERT_FALSE(model->load().refused);
+        Student student(*model, seed);
+        for (long long k = 0; k < actions; ++k) {
+            const std::string before = snapshot(*model);
+            const Outcome outcome = student.act();
+            if (outcome.refused) {
+                ASSERT_EQ(outcome.messages.size(), 1u);
+                if (!student.lastWasAutoRun()) {
+                    ASSERT_FALSE(model->panel().timer.enabled); // a refusal stops auto-run
+                }
+                // Refused: nothing changed but the timer text typed as part of the action.
+                const std::string after = snapshot(*model);
+                ASSERT_EQ(after.substr(0, after.rfind('|')), before.substr(0, before.rfind('|')))
+                    << "action " << k;
+            }
+            checkInvariants(*model);
+            if (::testing::Test::HasFatalFailure())
+                return;
+        }
+    }
+}
+
+std::vector<std::string> everyLesson()
+{
+    lesson_registry::registerAll();
+    return lesson_registry::forms();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLesson, Robustness, ::testing::ValuesIn(everyLesson()),
+                         [](const auto& info) { return info.param; });
+
+} // namespace
