@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages Trevisk needs to build, test and run, where they are missing.
 set -eu
-packages="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-ipafont-gothic"
+# Extra packages for a particular target may be given as arguments.
+packages="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-ipafont-gothic $*"
 missing=""
 for p in $packages; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
