@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test test-sanitize fuzz deps configure build clean
+.PHONY: run test test-sanitize fuzz bench deps configure build clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -41,5 +41,13 @@ fuzz: deps
 	        $$( [ -f fuzz/$$t.dict ] && echo -dict=fuzz/$$t.dict ) $(BUILD)-fuzz/corpus-$$t || exit 1; \
 	done
 
+# Speed and memory figures (release build); see docs/PERFORMANCE.md.
+bench: deps
+	@./scripts/install-deps.sh libbenchmark-dev
+	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTREVISK_BENCH=ON >/dev/null
+	@cmake --build $(BUILD)-bench -j $(JOBS) --target model_bench window_bench
+	./$(BUILD)-bench/bench/model_bench --benchmark_min_time=0.2
+	./$(BUILD)-bench/bench/window_bench
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-bench

@@ -66,6 +66,7 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
     setWindowTitle(qt_convert::text(d.caption));
     setFixedSize(pixels(d.width), pixels(d.height));
     build();
+    timer_.setTimerType(Qt::PreciseTimer); // intervals down to 1 ms mean what they say
     connect(&timer_, &QTimer::timeout, this, &LessonForm::Timer1_Timer);
     Form_Load();
 }

@@ -1,0 +1,47 @@
+// Speed of the lesson models: steps per second for every lesson (each step reads the panel,
+// runs the step machine and refreshes), and one complete eight-queens run.
+#include "lesson/lesson_registry.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void steps(benchmark::State& state, const std::string& form)
+{
+    std::unique_ptr<LessonModel> model = lesson_registry::create(form);
+    model->load();
+    for (auto _ : state) {
+        const Outcome outcome = model->step();
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// The whole run from the empty board: 65115 steps, each reading the panel and refreshing.
+void eightQueensRun(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::unique_ptr<LessonModel> model = lesson_registry::create("frm8Queen");
+        model->load();
+        size_t messages = 0;
+        for (int k = 0; k < 65115; ++k)
+            messages += model->step().messages.size();
+        if (messages != 93) // 92 solutions and the end
+            state.SkipWithError("the run did not find 92 solutions");
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    lesson_registry::registerAll();
+    for (const std::string& form : lesson_registry::forms())
+        benchmark::RegisterBenchmark(("steps/" + form).c_str(), steps, form);
+    if (lesson_registry::has("frm8Queen"))
+        benchmark::RegisterBenchmark("eight_queens_full_run", eightQueensRun)->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,112 @@
+// Speed and size of the windows, offscreen: step plus refresh of the real LessonForm for
+// every lesson (median and 99th percentile, painting included), the steps per second that
+// auto-run delivers at an interval of 1 ms, the start-up to the opening screen, and the
+// resident memory with every menu and every lesson window open at once.
+#include "lesson/lesson_form.h"
+#include "lesson/lesson_registry.h"
+#include "shell/fonts.h"
+#include "shell/menus.h"
+#include "shell/window_registry.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+double percentile(std::vector<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    const size_t index = std::min(values.size() - 1, static_cast<size_t>(p * (values.size() - 1) + 0.5));
+    return values[index];
+}
+
+void stepTimes(const std::string& form, int steps)
+{
+    LessonForm window(lesson_registry::create(form));
+    window.show();
+    QCoreApplication::processEvents();
+    std::vector<double> micros;
+    micros.reserve(static_cast<size_t>(steps));
+    QElapsedTimer clock;
+    for (int k = 0; k < steps; ++k) {
+        clock.start();
+        window.Command1_Click();
+        QCoreApplication::processEvents(); // the event loop paints what the step changed
+        micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
+    }
+    std::printf("%-24s step+refresh median %7.1f us   p99 %7.1f us\n", form.c_str(),
+                percentile(micros, 0.5), percentile(micros, 0.99));
+}
+
+void autoRunRate(const std::string& form, int milliseconds)
+{
+    LessonForm window(lesson_registry::create(form));
+    window.show();
+    long ticks = 0;
+    QObject::connect(&window.timer(), &QTimer::timeout, [&] { ++ticks; });
+    window.model().setTimerText("1");
+    window.Command3_Click();
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop; // not QTest::qWait, which sleeps between its rounds
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
+    window.Command4_Click();
+    std::printf("%-24s auto-run at 1 ms: %.0f steps/s\n", form.c_str(), static_cast<double>(ticks) / seconds);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QElapsedTimer startUp;
+    startUp.start();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Windows"));
+    registerFontSubstitutions();
+    lesson_registry::registerAll();
+    QWidget* intro = window_registry::show(QStringLiteral("frmIntro"));
+    QCoreApplication::processEvents();
+    intro->repaint();
+    std::printf("start-up to the opening screen shown: %.1f ms\n",
+                static_cast<double>(startUp.nsecsElapsed()) / 1e6);
+    LessonForm::setMessagePresenter([](QWidget*, const QString&) {});
+
+    for (const std::string& form : lesson_registry::forms())
+        stepTimes(form, 2000);
+    for (const char* form : {"frmTotal", "frmSortQuick", "frm8Queen"}) {
+        if (lesson_registry::has(form))
+            autoRunRate(form, 2000);
+    }
+
+    const long before = residentKilobytes();
+    for (const MenuSpec& menu : allMenus())
+        window_registry::show(QLatin1String(menu.form));
+    for (const std::string& form : lesson_registry::forms())
+        window_registry::show(QString::fromStdString(form));
+    QCoreApplication::processEvents();
+    std::printf("resident memory: %ld kB before, %ld kB with every menu and lesson window open\n",
+                before, residentKilobytes());
+    return 0;
+}
