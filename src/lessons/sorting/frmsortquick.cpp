@@ -17,6 +17,7 @@ const LessonDescription& lessonDescription()
         CommonLayout layout;
         layout.frame1 = Rect{120, 0, 6615, 5775};
         layout.listingTop = 360;
+        layout.listingWidth = 6315; // the heading line is the longest of all listings
         layout.label2 = Rect{120, 5880, 6615, 1575};
         layout.frame3 = Rect{6840, 1800, 4815, 4455};
         layout.command3.top = 6360;
