@@ -20,10 +20,7 @@ const LessonDescription& lessonDescription()
         layout.listingWidth = 6315; // the heading line is the longest of all listings
         layout.label2 = Rect{120, 5880, 6615, 1575};
         layout.frame3 = Rect{6840, 1800, 4815, 4455};
-        layout.command3.top = 6360;
-        layout.command4.top = 6360;
-        layout.label5.top = 6840;
-        layout.txtTime.top = 6840;
+        sort_panel::placeAutoRun(layout, 6360);
         LessonDescription d = lessonWindow(
             "frmSortQuick", "クイックソート", sort_panel::windowWidth, 7560, layout,
             {
@@ -85,23 +82,22 @@ const LessonDescription& lessonDescription()
 
 frmSortQuick::frmSortQuick() : SortLesson(lessonDescription(), length, "a")
 {
-    bind(20, v.left, "left");
-    bind(21, v.right, "right");
-    bind(22, v.pleft, "pleft");
-    bind(23, v.pright, "pright");
-    bind(24, v.x, "x");
+    bind(20, v.call.left, "left");
+    bind(21, v.call.right, "right");
+    bind(22, v.call.pleft, "pleft");
+    bind(23, v.call.pright, "pright");
+    bind(24, v.call.x, "x");
 }
 
 int frmSortQuick::call(int returnLine, int left, int right)
 {
-    if (v.level < 0 || v.level >= static_cast<int>(v.frames.size())) {
+    if (v.level >= static_cast<int>(v.frames.size())) {
         throw Fault{"Quick の呼び出しが深すぎます。呼び出しを保存するスタックは 21 段までです。"};
     }
-    v.frames[static_cast<size_t>(v.level)] =
-        QuickFrame{v.left, v.right, v.pleft, v.pright, v.x, returnLine};
+    v.frames[static_cast<size_t>(v.level)] = QuickFrame{v.call, returnLine};
     ++v.level;
-    v.left = left;
-    v.right = right;
+    v.call.left = left;
+    v.call.right = right;
     return 0;
 }
 
@@ -109,11 +105,7 @@ int frmSortQuick::leave()
 {
     --v.level;
     const QuickFrame& caller = v.frames[static_cast<size_t>(v.level)];
-    v.left = caller.left;
-    v.right = caller.right;
-    v.pleft = caller.pleft;
-    v.pright = caller.pright;
-    v.x = caller.x;
+    v.call = caller.call;
     return caller.returnLine;
 }
 
@@ -127,35 +119,36 @@ int frmSortQuick::finish(StepEffects& effects)
 
 int frmSortQuick::run(int line, StepEffects& effects)
 {
+    QuickCall& c = v.call;
     switch (line) {
     case 0: return 1;
     case 1: return 2;
     case 2:
-        v.pleft = v.left;
-        v.pright = v.right;
+        c.pleft = c.left;
+        c.pright = c.right;
         return 3;
-    case 3: v.x = at(v.data, add(v.pleft, v.pright, "pleft + pright") / 2, "a"); return 4;
+    case 3: c.x = at(v.data, add(c.pleft, c.pright, "pleft + pright") / 2, "a"); return 4;
     case 4: return 5;
     case 5:
-        if (at(v.data, v.pleft, "a") >= v.x)
+        if (at(v.data, c.pleft, "a") >= c.x)
             return 6;
-        v.pleft = add(v.pleft, 1, "pleft + 1");
+        c.pleft = add(c.pleft, 1, "pleft + 1");
         return 5;
     case 6:
-        if (at(v.data, v.pright, "a") <= v.x)
+        if (at(v.data, c.pright, "a") <= c.x)
             return 7;
-        v.pright = sub(v.pright, 1, "pright - 1");
+        c.pright = sub(c.pright, 1, "pright - 1");
         return 6;
-    case 7: return v.pleft <= v.pright ? 8 : 10;
-    case 8: std::swap(at(v.data, v.pleft, "a"), at(v.data, v.pright, "a")); return 9;
+    case 7: return c.pleft <= c.pright ? 8 : 10;
+    case 8: std::swap(at(v.data, c.pleft, "a"), at(v.data, c.pright, "a")); return 9;
     case 9:
-        v.pleft = add(v.pleft, 1, "pleft + 1");
-        v.pright = sub(v.pright, 1, "pright - 1");
+        c.pleft = add(c.pleft, 1, "pleft + 1");
+        c.pright = sub(c.pright, 1, "pright - 1");
         return 10;
     case 10: return 11;
-    case 11: return v.pleft <= v.pright ? 4 : 12;
-    case 12: return v.left < v.pright ? call(13, v.left, v.pright) : 13;
-    case 13: return v.pleft < v.right ? call(14, v.pleft, v.right) : 14;
+    case 11: return c.pleft <= c.pright ? 4 : 12;
+    case 12: return c.left < c.pright ? call(13, c.left, c.pright) : 13;
+    case 13: return c.pleft < c.right ? call(14, c.pleft, c.right) : 14;
     case 14: return v.level > 0 ? leave() : finish(effects);
     }
     return line;
@@ -163,28 +156,30 @@ int frmSortQuick::run(int line, StepEffects& effects)
 
 std::optional<bool> frmSortQuick::test(int line) const
 {
+    const QuickCall& c = v.call;
     switch (line) {
-    case 5: return at(v.data, v.pleft, "a") < v.x;
-    case 6: return at(v.data, v.pright, "a") > v.x;
+    case 5: return at(v.data, c.pleft, "a") < c.x;
+    case 6: return at(v.data, c.pright, "a") > c.x;
     case 7:
-    case 11: return v.pleft <= v.pright;
-    case 12: return v.left < v.pright;
-    case 13: return v.pleft < v.right;
+    case 11: return c.pleft <= c.pright;
+    case 12: return c.left < c.pright;
+    case 13: return c.pleft < c.right;
     }
     return std::nullopt;
 }
 
 void frmSortQuick::paintMarks(int line, Marks& marks) const
 {
-    marks.paint(dataBoxes_, v.left, colours::red);
-    marks.paint(dataBoxes_, v.right, colours::blue);
+    const QuickCall& c = v.call;
+    marks.paint(dataBoxes_, c.left, colours::red);
+    marks.paint(dataBoxes_, c.right, colours::blue);
     if (line < 3)
         return;
-    marks.paint(dataBoxes_, v.pleft, colours::orange);
-    marks.paint(dataBoxes_, v.pright, colours::skyBlue);
+    marks.paint(dataBoxes_, c.pleft, colours::orange);
+    marks.paint(dataBoxes_, c.pright, colours::skyBlue);
     // The middle of the range, as the 16-bit sum left + right gives it; a sum out of range
     // designates no box.
-    const int sum = v.left + v.right;
+    const int sum = c.left + c.right;
     if (sum >= -32768 && sum <= 32767)
         marks.paint(dataBoxes_, sum / 2, colours::cyan);
 }

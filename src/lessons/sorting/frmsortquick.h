@@ -4,23 +4,24 @@
 
 #include <array>
 
-// What a call of Quick saves of its caller: the caller's variables and where it goes on.
-struct QuickFrame {
+// The variables of one call of Quick.
+struct QuickCall {
     int left = 0;
     int right = 0;
     int pleft = 0;
     int pright = 0;
     int x = 0;
+};
+
+// What a call saves of its caller: the caller's variables and the line it goes on with.
+struct QuickFrame {
+    QuickCall call;
     int returnLine = 0;
 };
 
 struct QuickVariables {
     std::array<int, 21> data{}; // a; slot 20 has no box
-    int left = 0;
-    int right = 0;
-    int pleft = 0;
-    int pright = 0;
-    int x = 0;
+    QuickCall call;             // the call being stepped
     // The call stack, never shown: the number of pending calls and their saved frames.
     int level = 0;
     std::array<QuickFrame, 21> frames{};

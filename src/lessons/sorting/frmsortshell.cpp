@@ -7,8 +7,6 @@ namespace
 
 constexpr int length = 9;
 
-const ShellPasses passes({3, length, length, 2, 10});
-
 const LessonDescription& lessonDescription()
 {
     static const LessonDescription d = [] {
@@ -65,32 +63,16 @@ const LessonDescription& lessonDescription()
 
 } // namespace
 
-frmSortShell::frmSortShell() : SortLesson(lessonDescription(), length, "Data")
+frmSortShell::frmSortShell() : ShellSortLesson(lessonDescription(), {3, length, length, 2, 10, 9})
 {
-    bind(9, v.i, "i");
-    bind(10, v.j, "j");
-    bind(11, v.tmp, "Tmp");
-    bind(12, v.h, "h");
 }
 
-int frmSortShell::run(int line, StepEffects& effects)
+int frmSortShell::runHead(int line)
 {
-    if (passes.has(line))
-        return passes.run(line, v, effects);
     switch (line) {
     case 0:
     case 1: return 2;
     case 2: v.h = length / 2; return 3;
     }
     return line;
-}
-
-std::optional<bool> frmSortShell::test(int line) const
-{
-    return passes.has(line) ? passes.test(line, v) : std::nullopt;
-}
-
-void frmSortShell::paintMarks(int line, Marks& marks) const
-{
-    passes.paintMarks(line, v, dataBoxes_, marks);
 }

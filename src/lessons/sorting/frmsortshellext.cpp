@@ -8,9 +8,6 @@ namespace
 constexpr int length = 20;
 constexpr int ninth = length / 9; // Data.Length/9
 
-// Slot 20 has no box and keeps its 0.
-const ShellPasses passes({4, length, length + 1, 3, 10});
-
 const LessonDescription& lessonDescription()
 {
     static const LessonDescription d = [] {
@@ -67,18 +64,14 @@ const LessonDescription& lessonDescription()
 
 } // namespace
 
-frmSortShellExt::frmSortShellExt() : SortLesson(lessonDescription(), length, "Data")
+// Slot 20 has no box and keeps its 0.
+frmSortShellExt::frmSortShellExt()
+    : ShellSortLesson(lessonDescription(), {4, length, length + 1, 3, 10, 20})
 {
-    bind(20, v.i, "i");
-    bind(21, v.j, "j");
-    bind(22, v.tmp, "Tmp");
-    bind(23, v.h, "h");
 }
 
-int frmSortShellExt::run(int line, StepEffects& effects)
+int frmSortShellExt::runHead(int line)
 {
-    if (passes.has(line))
-        return passes.run(line, v, effects);
     switch (line) {
     case 0:
     case 1: return 2;
@@ -92,14 +85,7 @@ int frmSortShellExt::run(int line, StepEffects& effects)
     return line;
 }
 
-std::optional<bool> frmSortShellExt::test(int line) const
+std::optional<bool> frmSortShellExt::testHead(int line) const
 {
-    if (line == 3)
-        return v.h < ninth;
-    return passes.has(line) ? passes.test(line, v) : std::nullopt;
-}
-
-void frmSortShellExt::paintMarks(int line, Marks& marks) const
-{
-    passes.paintMarks(line, v, dataBoxes_, marks);
+    return line == 3 ? std::optional<bool>(v.h < ninth) : std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "frmsortshellextinc.h"
 
-#include "shell_passes.h"
+#include "shell_sort_lesson.h"
+#include "sort_panel.h"
 
 namespace
 {
@@ -12,10 +13,7 @@ const LessonDescription& lessonDescription()
         layout.frame1 = Rect{120, 120, 6615, 2895};
         layout.label2 = Rect{120, 3120, 6615, 1575};
         layout.frame3 = Rect{6840, 1920, 4815, 1815};
-        layout.command3.top = 3840;
-        layout.command4.top = 3840;
-        layout.label5.top = 4320;
-        layout.txtTime.top = 4320;
+        sort_panel::placeAutoRun(layout, 3840);
         LessonDescription d =
             lessonWindow("frmSortShellExtInc", "シェルソート", 11730, 4800, layout,
                          {

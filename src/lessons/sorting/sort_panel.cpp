@@ -11,11 +11,16 @@ CommonLayout nineValueLayout()
     layout.frame1 = Rect{120, 120, 6615, 5655};
     layout.label2 = Rect{120, 5880, 6615, 1575};
     layout.frame3 = Rect{6840, 1680, 4815, 4215};
-    layout.command3 = Rect{6840, 6000, 1095, 375};
-    layout.command4 = Rect{8040, 6000, 1575, 375};
-    layout.label5 = Rect{7440, 6480, 1095, 255};
-    layout.txtTime = Rect{8400, 6480, 975, 270};
+    placeAutoRun(layout, 6000);
     return layout;
+}
+
+void placeAutoRun(CommonLayout& layout, int top)
+{
+    layout.command3.top = top;
+    layout.command4.top = top;
+    layout.label5.top = top + 480;
+    layout.txtTime.top = top + 480;
 }
 
 void dropListingLabels(LessonDescription& d, std::initializer_list<int> lines)

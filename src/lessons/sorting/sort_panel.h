@@ -16,6 +16,8 @@ inline constexpr int windowWidth = 11730;
 // it, and a variables panel tall enough for the array column.
 inline constexpr int nineValueHeight = 7560;
 CommonLayout nineValueLayout();
+// "自動実行" and "自動実行停止" at `top`, "タイマ間隔" and its box one row below.
+void placeAutoRun(CommonLayout& layout, int top);
 
 // Removes the listing labels a window does not have; their notes stay in the note table.
 void dropListingLabels(LessonDescription& d, std::initializer_list<int> lines);
