@@ -38,6 +38,7 @@ private:
     int run(int line, StepEffects& effects) override;
     std::optional<bool> test(int line) const override;
     void paintMarks(int line, Marks& marks) const override;
+    void afterLoad(StepEffects&) override { v.level = 0; }
 
     // Saves the caller, enters the callee with the bounds given; returns its first line.
     int call(int returnLine, int left, int right);

@@ -39,15 +39,4 @@ TEST(frmSwap, TypedValuesMeetTheReferences)
     }
 }
 
-TEST(frmSwap, NotesOfSwapHaveTheFormOfTheOthers)
-{
-    LessonDriver lesson("frmSwap");
-    for (int line = 5; line <= 9; ++line) {
-        const std::string& note = lesson.model().noteOf(line);
-        EXPECT_EQ(note.substr(0, 4), "\r\n  ") << line;
-        EXPECT_EQ(note.find("\r\n", 2), std::string::npos) << line;
-        EXPECT_EQ(note.substr(note.size() - 3), "。") << line;
-    }
-}
-
 } // namespace

@@ -16,6 +16,15 @@ void click(QWidget& window, const char* button)
     QTest::mouseClick(control<QPushButton>(window, QLatin1String(button)), Qt::LeftButton);
 }
 
+// The listing lines 0 to `last`, and those given after it.
+QList<int> lines(int last, QList<int> more = {})
+{
+    QList<int> result;
+    for (int k = 0; k <= last; ++k)
+        result << k;
+    return result + more;
+}
+
 bool placed(const QWidget& window, const QString& key, const QRect& expected)
 {
     const QWidget* widget = control(window, key);
@@ -39,41 +48,35 @@ private slots:
         QTest::addColumn<QRect>("frame1");
         QTest::addColumn<QRect>("frame3");
         QTest::addColumn<QString>("heading");
-        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<QList<int>>("listing");
         const QRect sortFrame1(120, 120, 6615, 5655), sortFrame3(6840, 1680, 4815, 4215);
         QTest::newRow("swap") << "frmSwap"
                               << "値の交換" << QSize(11730, 6120) << QRect(120, 120, 6615, 4215)
-                              << QRect(6840, 1920, 3015, 1215) << "C"
-                              << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+                              << QRect(6840, 1920, 3015, 1215) << "C" << lines(10);
         QTest::newRow("bubble") << "frmSortBuble"
                                 << "バブルソート（単純交換法）" << QSize(11730, 7560) << sortFrame1
-                                << sortFrame3 << "Data(Length=9)"
-                                << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13};
-        QTest::newRow("insertion")
-            << "frmSortSimpleInsert"
-            << "単純挿入ソート" << QSize(11730, 7560) << sortFrame1 << sortFrame3
-            << "Data(Length=9)" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13};
-        QTest::newRow("selection")
-            << "frmSortSimpleExchange"
-            << "単純選択ソート" << QSize(11730, 7560) << sortFrame1 << sortFrame3
-            << "Data( Length=9)" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+                                << sortFrame3 << "Data(Length=9)" << lines(10, {13});
+        QTest::newRow("insertion") << "frmSortSimpleInsert"
+                                   << "単純挿入ソート" << QSize(11730, 7560) << sortFrame1
+                                   << sortFrame3 << "Data(Length=9)" << lines(10, {13});
+        QTest::newRow("selection") << "frmSortSimpleExchange"
+                                   << "単純選択ソート" << QSize(11730, 7560) << sortFrame1
+                                   << sortFrame3 << "Data( Length=9)" << lines(14);
         QTest::newRow("shell") << "frmSortShell"
                                << "シェルソート" << QSize(11730, 7560) << sortFrame1 << sortFrame3
-                               << "Data( Length=9)"
-                               << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13};
+                               << "Data( Length=9)" << lines(11, {13});
         QTest::newRow("increments")
             << "frmSortShellExtInc"
             << "シェルソート" << QSize(11730, 4800) << QRect(120, 120, 6615, 2895)
-            << QRect(6840, 1920, 4815, 1815) << "N" << QList<int>{0, 1, 2, 3, 4, 5};
+            << QRect(6840, 1920, 4815, 1815) << "N" << lines(5);
         QTest::newRow("improved") << "frmSortShellExt"
                                   << "シェルソート" << QSize(11730, 7200)
                                   << QRect(0, 240, 6615, 5175) << sortFrame3 << "Data( Length=20)"
-                                  << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+                                  << lines(12);
         QTest::newRow("quick") << "frmSortQuick"
                                << "クイックソート" << QSize(11730, 7560)
                                << QRect(120, 0, 6615, 5775) << QRect(6840, 1800, 4815, 4455)
-                               << "a( Length=20)"
-                               << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+                               << "a( Length=20)" << lines(14);
     }
 
     void everyWindowHasItsCaptionSizeAndPanels()
@@ -84,7 +87,7 @@ private slots:
         QFETCH(QRect, frame1);
         QFETCH(QRect, frame3);
         QFETCH(QString, heading);
-        QFETCH(QList<int>, lines);
+        QFETCH(QList<int>, listing);
         auto window = open(form.toUtf8().constData());
         QCOMPARE(window->windowTitle(), caption);
         QCOMPARE(window->size() * 15, size);
@@ -103,7 +106,7 @@ private slots:
                 QVERIFY(line->geometry().bottom() < control(*window, "Frame1")->height());
             }
         }
-        QCOMPARE(shown, lines);
+        QCOMPARE(shown, listing);
     }
 
     void swapKeepsItsOwnFrame()
