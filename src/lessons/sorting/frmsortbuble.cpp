@@ -2,6 +2,8 @@
 
 #include "sort_panel.h"
 
+#include <utility>
+
 using checked::add;
 using checked::sub;
 
@@ -71,6 +73,11 @@ frmSortBuble::frmSortBuble() : SortLesson(lessonDescription(), 9, "Data")
     bind(10, v.j, "j");
 }
 
+bool frmSortBuble::outOfOrder() const
+{
+    return at(v.data, sub(v.j, 1, "j - 1"), "Data") > at(v.data, v.j, "Data");
+}
+
 int frmSortBuble::run(int line, StepEffects& effects)
 {
     switch (line) {
@@ -85,12 +92,12 @@ int frmSortBuble::run(int line, StepEffects& effects)
     case 4: v.j = last; return 5;
     case 5: return v.j > v.i ? 6 : 8;
     case 6:
-        if (at(v.data, v.j - 1, "Data") > at(v.data, v.j, "Data"))
+        if (outOfOrder())
             return 7;
         v.j = sub(v.j, 1, "j - 1");
         return 5;
     case 7:
-        std::swap(at(v.data, v.j - 1, "Data"), at(v.data, v.j, "Data"));
+        std::swap(at(v.data, sub(v.j, 1, "j - 1"), "Data"), at(v.data, v.j, "Data"));
         v.j = sub(v.j, 1, "j - 1");
         return 5;
     case 8: v.i = add(v.i, 1, "i + 1"); return 3;
@@ -104,7 +111,7 @@ std::optional<bool> frmSortBuble::test(int line) const
     switch (line) {
     case 3: return v.i < last;
     case 5: return v.j > v.i;
-    case 6: return at(v.data, v.j - 1, "Data") > at(v.data, v.j, "Data");
+    case 6: return outOfOrder();
     }
     return std::nullopt;
 }

@@ -21,4 +21,5 @@ private:
     int run(int line, StepEffects& effects) override;
     std::optional<bool> test(int line) const override;
     void paintMarks(int line, Marks& marks) const override;
+    bool outOfOrder() const; // Data[j-1]>Data[j]
 };

@@ -3,6 +3,8 @@
 #include "lesson/random_source.h"
 #include "sort_panel.h"
 
+#include <utility>
+
 using checked::add;
 using checked::sub;
 

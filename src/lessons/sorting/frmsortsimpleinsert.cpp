@@ -90,7 +90,7 @@ int frmSortSimpleInsert::run(int line, StepEffects& effects)
         return 6;
     case 6: return shifting() ? 7 : 8;
     case 7:
-        at(v.data, v.j, "Data") = at(v.data, v.j - 1, "Data");
+        at(v.data, v.j, "Data") = at(v.data, sub(v.j, 1, "j - 1"), "Data");
         v.j = sub(v.j, 1, "j - 1");
         return 6;
     case 8: at(v.data, v.j, "Data") = v.tmp; return 9;
