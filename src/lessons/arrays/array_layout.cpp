@@ -37,7 +37,8 @@ CommonLayout arrange(const WindowShape& shape)
                          shape.frame3Height > 0 ? shape.frame3Height : bottomRow - gap - frame3Top};
     layout.command3 = Rect{right, bottomRow, 1095, 375};
     layout.command4 = Rect{right + 1200, bottomRow, 1575, 375};
-    layout.label5 = Rect{right + 600, bottomRow + 480, 1095, 255};
+    // "タイマ間隔" ends short of txtTime.
+    layout.label5 = Rect{right + 480, bottomRow + 480, 1020, 255};
     layout.txtTime = Rect{right + 1560, bottomRow + 480, 975, 270};
     return layout;
 }
@@ -58,6 +59,7 @@ void addTenBoxColumn(LessonDescription& d, const TenBoxColumn& column)
     boxes.step = column.step;
     boxes.width = column.width;
     boxes.height = column.height;
+    boxes.labelLeft = 300; // the captions end short of the boxes
     addArrayColumn(d, boxes);
 }
 
