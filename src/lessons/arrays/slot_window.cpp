@@ -8,7 +8,7 @@ const WindowShape shape{12600, 9375, 6615, 24, 300, 2880, 0};
 
 // The slots, and the pointer rows below them.
 const TenBoxColumn slots{{}, std::vector<std::string>(10), 660, 420, 2040, 375};
-const RowPlace pointerRows{5100, 240, 1740, 960, 480};
+const RowPlace pointerRows{5100, 240, 1800, 900, 480};
 // The rows of Frame4 and Frame5.
 const RowPlace routineRows{360, 120, 1080, 1440, 480};
 constexpr int frame6Height = 855;
