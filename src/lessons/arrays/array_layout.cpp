@@ -78,3 +78,21 @@ int rowsHeight(const RowPlace& place, int rows)
 {
     return place.top + place.step * (rows - 1) + boxHeight + frameBottom;
 }
+
+int addBoxFrame(LessonDescription& d, const std::string& frame, const std::string& caption,
+                Rect place, const RowPlace& rows, const std::vector<BoxRow>& boxes)
+{
+    place.height = rowsHeight(rows, static_cast<int>(boxes.size()));
+    addFrame(d, frame, -1, caption, place);
+    addBoxRows(d, frame, rows, boxes);
+    return place.top + place.height;
+}
+
+std::vector<std::string> conditionTable(int lines,
+                                        std::initializer_list<std::pair<int, const char*>> tests)
+{
+    std::vector<std::string> conditions(static_cast<size_t>(lines));
+    for (const auto& [line, text] : tests)
+        conditions.at(static_cast<size_t>(line)) = text;
+    return conditions;
+}

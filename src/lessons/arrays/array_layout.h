@@ -2,7 +2,9 @@
 
 #include "lesson/description.h"
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The sizes an array lesson window is arranged from: the source panel on the left with
@@ -59,3 +61,11 @@ void addBoxRows(LessonDescription& d, const std::string& container, const RowPla
                 const std::vector<BoxRow>& rows);
 // The height of a frame that holds `rows` rows placed by `place`.
 int rowsHeight(const RowPlace& place, int rows);
+// A frame at `place`, as high as its rows need, holding rows of captioned boxes; returns
+// the frame's bottom.
+int addBoxFrame(LessonDescription& d, const std::string& frame, const std::string& caption,
+                Rect place, const RowPlace& rows, const std::vector<BoxRow>& boxes);
+
+// A condition table of `lines` entries, empty except on the lines that test a condition.
+std::vector<std::string> conditionTable(int lines,
+                                        std::initializer_list<std::pair<int, const char*>> tests);

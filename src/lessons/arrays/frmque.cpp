@@ -9,7 +9,7 @@ namespace
 {
 
 // The full test compares with the shown length, not with the eleven slots of storage.
-constexpr int length = 10;
+constexpr int length = shownSlots;
 constexpr int dequeLine = 2;
 constexpr int enqueLine = 18;
 
@@ -71,30 +71,9 @@ const LessonDescription& lessonDescription()
                   "ポインタをカウントアップします。"}),
             note({"  EnQue本体の最後です。"}),
         },
-        {"",
-         "",
-         "",
-         "",
-         "  QuePointer == 0",
-         "",
-         "",
-         "",
-         "",
-         "",
-         "",
-         "",
-         "",
-         "  i< QuePointer",
-         "",
-         "",
-         "",
-         "",
-         "",
-         "",
-         "  QuePointer>=Que.Length",
-         "",
-         "",
-         ""},
+        conditionTable(
+            24,
+            {{4, "  QuePointer == 0"}, {13, "  i< QuePointer"}, {20, "  QuePointer>=Que.Length"}}),
         "Que( Que.Length=10)",
         {{3, "QuePointer", 10, "0"}},
         "EnQue",
@@ -107,20 +86,13 @@ const LessonDescription& lessonDescription()
 
 } // namespace
 
-frmQue::frmQue() : Lesson(lessonDescription())
+frmQue::frmQue() : SlotLesson(lessonDescription(), &QueVariables::que, "Que", enqueLine, dequeLine)
 {
-    slots_ = bindArray(0, v.que.data(), length, "Que");
     bind(10, v.pointer, "QuePointer");
     bind(11, v.r, "R");
     bind(12, v.i, "i");
     bind(13, v.value, "関数値");
     bind(14, v.v, "V");
-    resetOnRefresh(slots_);
-}
-
-int frmQue::startLine() const
-{
-    return panel_.option == 1 ? enqueLine : dequeLine;
 }
 
 int frmQue::run(int line, StepEffects& effects)
@@ -148,10 +120,7 @@ int frmQue::run(int line, StepEffects& effects)
     case 18: return 20;
     case 20: return v.pointer < length ? 22 : 21;
     case 21: effects.message("キューが満杯です．"); return 23;
-    case 22:
-        at(v.que, v.pointer, "Que") = v.v;
-        v.pointer = add(v.pointer, 1, "QuePointer + 1");
-        return 23;
+    case 22: storeAndAdvance(v.que, v.pointer, v.v, "Que", "QuePointer + 1"); return 23;
     case 23: effects.stopAutoRun(); return 18;
     }
     return line;

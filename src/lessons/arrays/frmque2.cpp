@@ -6,7 +6,6 @@
 namespace
 {
 
-constexpr int slotCount = 10; // MAXQUE
 constexpr int dequeLine = 4;
 constexpr int enqueLine = 14;
 
@@ -67,9 +66,7 @@ const LessonDescription& lessonDescription()
             note({"  EnQue関数本体の最後です。"}),
             "",
         },
-        {"", "", "", "", "", "", "", "  StartPointer!=EndPointer", "", "",
-         "", "", "", "", "", "", "", "  P!=StartPointer",          "", "",
-         "", "", "", ""},
+        conditionTable(24, {{7, "  StartPointer!=EndPointer"}, {17, "  P!=StartPointer"}}),
         "Que( Que.Length=10)",
         {{3, "StartPointer", 10, "0"}, {14, "EndPointer", 11}},
         "EnQue",
@@ -82,21 +79,15 @@ const LessonDescription& lessonDescription()
 
 } // namespace
 
-frmQue2::frmQue2() : Lesson(lessonDescription())
+frmQue2::frmQue2()
+    : SlotLesson(lessonDescription(), &CyclicQueVariables::que, "QUE", enqueLine, dequeLine)
 {
-    slots_ = bindArray(0, v.que.data(), slotCount, "QUE");
     bind(10, v.start, "StartPointer");
     bind(11, v.end, "EndPointer");
     bind(12, v.value, "関数値");
     bind(13, v.sr, "SR");
     bind(14, v.v, "V");
     bind(15, v.p, "P");
-    resetOnRefresh(slots_);
-}
-
-int frmQue2::startLine() const
-{
-    return panel_.option == 1 ? enqueLine : dequeLine;
 }
 
 int frmQue2::run(int line, StepEffects& effects)

@@ -1,14 +1,11 @@
 #pragma once
 
-#include "lesson/lesson_model.h"
-
-#include <array>
-#include <string>
+#include "slot_lesson.h"
 
 struct CyclicQueVariables {
-    std::array<std::string, 11> que{}; // QUE; slot 10 has no box
-    int start = 0;                     // StartPointer
-    int end = 0;                       // EndPointer
+    Slots que{};   // QUE
+    int start = 0; // StartPointer
+    int end = 0;   // EndPointer
     std::string sr;
     std::string value; // the function value of Deque
     std::string v;     // the argument of Enque
@@ -17,16 +14,13 @@ struct CyclicQueVariables {
 
 // The cyclic queue lesson: Enque and Deque on ten string slots whose start and end
 // pointers both advance through CountP and wrap from slot 9 to slot 0.
-class frmQue2 final : public Lesson<CyclicQueVariables>
+class frmQue2 final : public SlotLesson<CyclicQueVariables>
 {
 public:
     frmQue2();
 
 private:
-    int startLine() const override;
     int run(int line, StepEffects& effects) override;
     std::optional<bool> test(int line) const override;
     void paintMarks(int line, Marks& marks) const override;
-
-    ArrayBoxes slots_;
 };

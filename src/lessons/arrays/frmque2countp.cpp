@@ -36,7 +36,7 @@ const LessonDescription& lessonDescription()
                              note({"  そうでなければPの値を関数値として返します。"}),
                              note({"  関数の本体の最後です。"}),
                          },
-                         {"", "", "", "", " P>=MAXQUE", "", ""});
+                         conditionTable(7, {{4, " P>=MAXQUE"}}));
         addBoxRows(d, "Frame3", RowPlace{360, 240, 1200, 1095, 480},
                    {{0, "P", 0, "0"}, {4, "関数値", 1}});
         // The row of cells below the variables panel, cell k at the k-th place.

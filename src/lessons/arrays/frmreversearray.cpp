@@ -48,7 +48,7 @@ const LessonDescription& lessonDescription()
                              note({"  関数の本体の最後です。"}),
                              "",
                          },
-                         {"", "", "", "　i < n/2", "", "", "", "", "", "", "", "", "", ""});
+                         conditionTable(14, {{3, "　i < n/2"}}));
         addTenBoxColumn(d,
                         TenBoxColumn{"a( a.Length=10)",
                                      {"13", "22", "24", "34", "38", "44", "57", "63", "68", "84"},
@@ -58,10 +58,9 @@ const LessonDescription& lessonDescription()
                                      360});
         addBoxRows(d, "Frame3", RowPlace{660, 2160, 2520, 1095, 480},
                    {{3, "n", 10, "24"}, {8, "i", 11}});
-        const RowPlace swapRows{360, 240, 600, 1095, 480};
-        addFrame(d, "Frame4", -1, "swap",
-                 besideFrame3(layout, shape.width, rowsHeight(swapRows, 3)));
-        addBoxRows(d, "Frame4", swapRows, {{14, "D", 12}, {15, "X", 13}, {16, "Y", 14}});
+        addBoxFrame(d, "Frame4", "swap", besideFrame3(layout, shape.width, 0),
+                    RowPlace{360, 240, 600, 1095, 480},
+                    {{14, "D", 12}, {15, "X", 13}, {16, "Y", 14}});
         return d;
     }();
     return d;

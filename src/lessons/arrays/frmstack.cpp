@@ -2,14 +2,13 @@
 
 #include "slot_window.h"
 
-using checked::add;
 using checked::sub;
 
 namespace
 {
 
 // The full test compares with the shown length, not with the eleven slots of storage.
-constexpr int length = 10;
+constexpr int length = shownSlots;
 constexpr int popLine = 2;
 constexpr int pushLine = 15;
 
@@ -71,8 +70,7 @@ const LessonDescription& lessonDescription()
             "",
             "",
         },
-        {"", "", "", "", "  SPointer == 0",          "", "", "", "", "", "", "", "",
-         "", "", "", "", "  SPointer>=Stack.Length", "", "", "", "", "", ""},
+        conditionTable(24, {{4, "  SPointer == 0"}, {17, "  SPointer>=Stack.Length"}}),
         "Stack( Length=10)",
         {{3, "SPointer", 10, "0"}},
         "Push",
@@ -85,18 +83,12 @@ const LessonDescription& lessonDescription()
 
 } // namespace
 
-frmStack::frmStack() : Lesson(lessonDescription())
+frmStack::frmStack()
+    : SlotLesson(lessonDescription(), &StackVariables::stack, "Stack", pushLine, popLine)
 {
-    slots_ = bindArray(0, v.stack.data(), length, "Stack");
     bind(10, v.pointer, "SPointer");
     bind(11, v.value, "関数値");
     bind(12, v.v, "V");
-    resetOnRefresh(slots_);
-}
-
-int frmStack::startLine() const
-{
-    return panel_.option == 1 ? pushLine : popLine;
 }
 
 int frmStack::run(int line, StepEffects& effects)
@@ -113,10 +105,7 @@ int frmStack::run(int line, StepEffects& effects)
     case 15: return 17;
     case 17: return v.pointer < length ? 19 : 18;
     case 18: effects.message("スタックが満杯です．"); return 20;
-    case 19:
-        at(v.stack, v.pointer, "Stack") = v.v;
-        v.pointer = add(v.pointer, 1, "SPointer + 1");
-        return 20;
+    case 19: storeAndAdvance(v.stack, v.pointer, v.v, "Stack", "SPointer + 1"); return 20;
     case 20: effects.stopAutoRun(); return 15;
     }
     return line;

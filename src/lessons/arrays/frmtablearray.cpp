@@ -64,8 +64,7 @@ const LessonDescription& lessonDescription()
                              note({"  Uを関数値とします。"}),
                              note({"  関数の本体の最後です。"}),
                          },
-                         {"", "", "", "", "", "", "", "", "", "  i < M ", "", "", "", "", "", "",
-                          "  うるう年の判定 ", "", ""});
+                         conditionTable(19, {{9, "  i < M "}, {16, "  うるう年の判定 "}}));
         addLabel(d, "Label4", 0, "月日数[2,12]", Rect{240, 300, 1440, 255});
         addLabel(d, "lblTable", -1, "", Rect{240, 660, 1320, 3720});
         addBoxRows(d, "Frame3", RowPlace{360, 1920, 2760, 1095, 480},
@@ -76,10 +75,9 @@ const LessonDescription& lessonDescription()
                     {5, "X", 4, "0"},
                     {6, "日数", 5, "0"},
                     {7, "関数値", 9}});
-        const RowPlace leapRows{360, 120, 960, 1095, 480};
-        addFrame(d, "Frame4", -1, "うるう年判定",
-                 besideFrame3(layout, shape.width, rowsHeight(leapRows, 3)));
-        addBoxRows(d, "Frame4", leapRows, {{14, "Y", 6}, {4, "U", 7}, {15, "関数値", 8}});
+        addBoxFrame(d, "Frame4", "うるう年判定", besideFrame3(layout, shape.width, 0),
+                    RowPlace{360, 120, 960, 1095, 480},
+                    {{14, "Y", 6}, {4, "U", 7}, {15, "関数値", 8}});
         return d;
     }();
     return d;

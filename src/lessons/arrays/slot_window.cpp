@@ -14,16 +14,6 @@ const RowPlace routineRows{360, 120, 1080, 1440, 480};
 constexpr int frame6Height = 855;
 constexpr int frameGap = 105;
 
-// Adds `frame` with its rows at `top` in the right-hand column; returns its bottom.
-int addRoutineFrame(LessonDescription& d, const std::string& frame, const std::string& caption,
-                    Rect column, int top, const std::vector<BoxRow>& rows)
-{
-    const int height = rowsHeight(routineRows, static_cast<int>(rows.size()));
-    addFrame(d, frame, -1, caption, Rect{column.left, top, column.width, height});
-    addBoxRows(d, frame, routineRows, rows);
-    return top + height;
-}
-
 } // namespace
 
 LessonDescription slotWindow(const SlotWindow& w)
@@ -44,8 +34,9 @@ LessonDescription slotWindow(const SlotWindow& w)
                           Rect{240, 360, 1095, 375}, std::nullopt, false});
     addControl(d, Control{"Option2", -1, ControlKind::Option, w.option2, "Frame6",
                           Rect{1440, 360, 1095, 375}, std::nullopt, false});
-    const int frame4Bottom = addRoutineFrame(d, "Frame4", w.option2, column,
-                                             column.top + column.height + frameGap, w.frame4);
-    addRoutineFrame(d, "Frame5", w.option1, column, frame4Bottom + frameGap, w.frame5);
+    Rect place = column;
+    place.top = column.top + column.height + frameGap;
+    place.top = addBoxFrame(d, "Frame4", w.option2, place, routineRows, w.frame4) + frameGap;
+    addBoxFrame(d, "Frame5", w.option1, place, routineRows, w.frame5);
     return d;
 }

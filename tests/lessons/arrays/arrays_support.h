@@ -3,7 +3,8 @@
 #include "support/lesson_driver.h"
 
 #include <algorithm>
-#include <initializer_list>
+#include <string>
+#include <vector>
 
 // Helpers for the tests of the array lessons.
 
@@ -12,7 +13,7 @@ using MarkList = std::vector<std::pair<int, Colour>>;
 
 // Steps through the rest of the current call, up to and past its closing brace (one of
 // `closingLines`).
-inline void finishCall(LessonDriver& lesson, std::initializer_list<int> closingLines)
+inline void finishCall(LessonDriver& lesson, const std::vector<int>& closingLines)
 {
     for (int k = 0; k < 40; ++k) {
         const int line = lesson.line();
@@ -22,3 +23,25 @@ inline void finishCall(LessonDriver& lesson, std::initializer_list<int> closingL
     }
     ADD_FAILURE() << "the routine did not reach its closing brace";
 }
+
+// The two routines of a stack or queue lesson: Option1 stores the value typed into
+// `valueBox`, Option2 takes one out into `resultBox`; each call ends past one of the
+// `closingLines`.
+struct SlotRoutines {
+    int valueBox;
+    int resultBox;
+    std::vector<int> closingLines;
+
+    void store(LessonDriver& lesson, const std::string& value) const
+    {
+        lesson.option(1);
+        lesson.set(valueBox, value);
+        finishCall(lesson, closingLines);
+    }
+    std::string take(LessonDriver& lesson) const
+    {
+        lesson.option(2);
+        finishCall(lesson, closingLines);
+        return lesson.text(resultBox);
+    }
+};

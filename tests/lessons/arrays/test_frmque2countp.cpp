@@ -1,62 +1,37 @@
-#include "support/lesson_driver.h"
+#include "arrays_support.h"
 
 namespace
 {
 
-// The cells lblP(0) to lblP(9) that are red.
-std::vector<int> redCells(const LessonDriver& lesson)
+// The one red cell, or -1 when none is.
+int redCell(const LessonDriver& lesson)
 {
-    std::vector<int> cells;
-    for (size_t k = 0; k < lesson.panel().cells.size(); ++k) {
-        if (lesson.panel().cells[k] == colours::red)
-            cells.push_back(static_cast<int>(k));
-        else
-            EXPECT_EQ(lesson.panel().cells[k], Colour::buttonFace());
-    }
-    return cells;
+    const std::vector<Colour>& cells = lesson.panel().cells;
+    const auto red = std::find(cells.begin(), cells.end(), colours::red);
+    EXPECT_EQ(std::count(cells.begin(), cells.end(), Colour::buttonFace()),
+              static_cast<long>(cells.size()) - (red == cells.end() ? 0 : 1));
+    return red == cells.end() ? -1 : static_cast<int>(red - cells.begin());
 }
 
-TEST(frmQue2CountP, OpensOnTheHeaderWithCellZeroRed)
+TEST(frmQue2CountP, TheCounterMovesAlongTheRowAndWraps)
 {
     LessonDriver lesson("frmQue2CountP");
     EXPECT_EQ(lesson.line(), 1);
-    EXPECT_EQ(lesson.texts(0, 2), (std::vector<std::string>{"0", "0"}));
-    EXPECT_EQ(lesson.panel().cells.size(), 10u);
-    EXPECT_EQ(redCells(lesson), std::vector<int>{0});
-    EXPECT_TRUE(lesson.marked().empty());
-}
-
-TEST(frmQue2CountP, OneCallAdvancesTheCounter)
-{
-    LessonDriver lesson("frmQue2CountP");
-    lesson.step();
-    EXPECT_EQ(lesson.line(), 3);
-    lesson.step();
-    EXPECT_EQ(lesson.line(), 4);
-    EXPECT_EQ(lesson.text(0), "1");
-    EXPECT_EQ(redCells(lesson), std::vector<int>{1});
+    EXPECT_EQ(redCell(lesson), 0);
+    EXPECT_EQ(lesson.step(2), (std::vector<int>{3, 4}));
+    EXPECT_EQ(redCell(lesson), 1);
     EXPECT_EQ(lesson.condition(), " P>=MAXQUE : False");
     EXPECT_EQ(lesson.step(3), (std::vector<int>{5, 6, 1}));
     EXPECT_EQ(lesson.text(1), "1");
-    lesson.step(5 * 8); // eight more calls: the counter stands at 9
-    EXPECT_EQ(lesson.text(0), "9");
-    EXPECT_EQ(redCells(lesson), std::vector<int>{9});
-}
-
-TEST(frmQue2CountP, NineWrapsToZero)
-{
-    LessonDriver lesson("frmQue2CountP");
-    lesson.set(0, "9");
-    lesson.step(2);
-    EXPECT_EQ(lesson.line(), 4);
+    lesson.step(5 * 8 + 2); // nine calls: 10 on line 4
     EXPECT_EQ(lesson.text(0), "10");
-    EXPECT_TRUE(redCells(lesson).empty());
+    EXPECT_EQ(redCell(lesson), -1);
     EXPECT_EQ(lesson.condition(), " P>=MAXQUE : True");
-    lesson.step();
-    EXPECT_EQ(lesson.text(0), "0");
-    EXPECT_EQ(redCells(lesson), std::vector<int>{0});
-    lesson.step();
-    EXPECT_EQ(lesson.text(1), "0");
+    lesson.step(2);
+    EXPECT_EQ(lesson.texts(0, 2), (std::vector<std::string>{"0", "0"}));
+    EXPECT_EQ(redCell(lesson), 0);
+    lesson.back();
+    EXPECT_EQ(lesson.line(), 1);
 }
 
 TEST(frmQue2CountP, ValuesTypedBeyondTheRowMarkNoCell)
@@ -66,76 +41,39 @@ TEST(frmQue2CountP, ValuesTypedBeyondTheRowMarkNoCell)
     lesson.set(0, "12");
     lesson.step();
     EXPECT_EQ(lesson.text(1), "12");
-    EXPECT_TRUE(redCells(lesson).empty());
-    lesson.step(3); // the next call increments to 13
+    EXPECT_EQ(redCell(lesson), -1);
+    lesson.step(3);
     EXPECT_EQ(lesson.text(0), "13");
-    lesson.step();
-    EXPECT_EQ(lesson.text(0), "0");
     lesson.set(0, "-3");
     lesson.step();
-    EXPECT_TRUE(redCells(lesson).empty());
+    EXPECT_EQ(redCell(lesson), -1);
+    lesson.step(3); // line 3
+    lesson.set(0, "32767");
+    lesson.step();
+    EXPECT_EQ(lesson.lastMessage(), "P + 1 の結果が -32768～32767 の範囲を超えます。");
 }
 
 TEST(frmQue2CountP, EachStepReadsTheBoxesStrictly)
 {
     const struct {
         const char* typed;
-        const char* shown; // nullptr: refused
-        const char* message;
+        const char* result; // the box after the step, or the refusal
     } cases[] = {
-        {"3.5", "4", ""},
-        {"2.5", "2", ""},
-        {" 7 ", "7", ""},
-        {"", nullptr, "P の値が空です。-32768～32767 の数値を入力してください。"},
-        {"abc", nullptr,
-         "P の値「abc」は数値ではありません。-32768～32767 の数値を入力してください。"},
-        {"12abc", nullptr,
-         "P の値「12abc」は数値ではありません。-32768～32767 の数値を入力してください。"},
-        {"40000", nullptr, "P の値 40000 は -32768～32767 の範囲外です。"},
+        {"3.5", "4"},
+        {"2.5", "2"},
+        {" 7 ", "7"},
+        {"", "P の値が空です。-32768～32767 の数値を入力してください。"},
+        {"12abc", "P の値「12abc」は数値ではありません。-32768～32767 の数値を入力してください。"},
+        {"40000", "P の値 40000 は -32768～32767 の範囲外です。"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         LessonDriver lesson("frmQue2CountP");
         lesson.set(0, c.typed);
         lesson.step();
-        if (c.shown) {
-            EXPECT_FALSE(lesson.lastRefused());
-            EXPECT_EQ(lesson.text(0), c.shown);
-            EXPECT_EQ(lesson.line(), 3);
-        } else {
-            EXPECT_TRUE(lesson.lastRefused());
-            EXPECT_EQ(lesson.lastMessage(), c.message);
-            EXPECT_EQ(lesson.text(0), c.typed);
-            EXPECT_EQ(lesson.line(), 1);
-        }
+        EXPECT_EQ(lesson.lastRefused() ? lesson.lastMessage() : lesson.text(0), c.result);
+        EXPECT_EQ(lesson.line(), lesson.lastRefused() ? 1 : 3);
     }
-    LessonDriver lesson("frmQue2CountP");
-    lesson.set(1, "x"); // the function value box is read strictly too
-    lesson.step();
-    EXPECT_TRUE(lesson.lastRefused());
-}
-
-TEST(frmQue2CountP, BackToStartAndAutoRunKeepTheCounter)
-{
-    LessonDriver lesson("frmQue2CountP");
-    lesson.autoRun("500");
-    lesson.tick(5 * 12 + 2);
-    EXPECT_TRUE(lesson.panel().timer.enabled); // the routine never stops auto-run
-    EXPECT_EQ(lesson.line(), 4);
-    EXPECT_EQ(lesson.text(0), "3");
-    lesson.back();
-    EXPECT_EQ(lesson.line(), 1);
-    EXPECT_EQ(lesson.text(0), "3");
-    EXPECT_EQ(lesson.text(1), "2");
-}
-
-TEST(frmQue2CountP, TheIncrementIsChecked)
-{
-    LessonDriver lesson("frmQue2CountP");
-    lesson.set(0, "32767");
-    lesson.step(2);
-    EXPECT_EQ(lesson.lastMessage(), "P + 1 の結果が -32768～32767 の範囲を超えます。");
-    EXPECT_EQ(lesson.line(), 3);
 }
 
 } // namespace
