@@ -4,7 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 void steps(benchmark::State& state, const std::string& form)
 {
@@ -39,7 +40,8 @@ int main(int argc, char** argv)
     for (const std::string& form : lesson_registry::forms())
         benchmark::RegisterBenchmark(("steps/" + form).c_str(), steps, form);
     if (lesson_registry::has("frm8Queen"))
-        benchmark::RegisterBenchmark("eight_queens_full_run", eightQueensRun)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("eight_queens_full_run", eightQueensRun)
+            ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -10,15 +10,16 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QEventLoop>
+#include <QFile>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
-namespace {
+namespace
+{
 
 long residentKilobytes()
 {
@@ -35,7 +36,8 @@ long residentKilobytes()
 double percentile(std::vector<double> values, double p)
 {
     std::sort(values.begin(), values.end());
-    const size_t index = std::min(values.size() - 1, static_cast<size_t>(p * (values.size() - 1) + 0.5));
+    const size_t index =
+        std::min(values.size() - 1, static_cast<size_t>(p * (values.size() - 1) + 0.5));
     return values[index];
 }
 
@@ -72,7 +74,8 @@ void autoRunRate(const std::string& form, int milliseconds)
     loop.exec();
     const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
     window.Command4_Click();
-    std::printf("%-24s auto-run at 1 ms: %.0f steps/s\n", form.c_str(), static_cast<double>(ticks) / seconds);
+    std::printf("%-24s auto-run at 1 ms: %.0f steps/s\n", form.c_str(),
+                static_cast<double>(ticks) / seconds);
 }
 
 } // namespace
@@ -92,6 +95,10 @@ int main(int argc, char** argv)
     std::printf("start-up to the opening screen shown: %.1f ms\n",
                 static_cast<double>(startUp.nsecsElapsed()) / 1e6);
     LessonForm::setMessagePresenter([](QWidget*, const QString&) {});
+    if (argc == 3 && QByteArray(argv[1]) == "--steps") { // profiling one lesson's steps
+        stepTimes(argv[2], 2000);
+        return 0;
+    }
 
     for (const std::string& form : lesson_registry::forms())
         stepTimes(form, 2000);

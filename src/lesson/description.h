@@ -136,7 +136,7 @@ struct ArrayColumn {
     int width = 1335;
     int height = 375;
     int labelLeft = 360;
-    int labelWidth = 255;
+    int labelWidth = 240;
     int labelDrop = 60; // the caption's top below its box's top, so the two line up
     std::string container = "Frame3";
 };

@@ -101,7 +101,7 @@ void LessonForm::build()
         label->setObjectName(QStringLiteral("Label1(%1)").arg(line.index));
         label->setGeometry(qt_convert::rect(line.rect));
         label->setFont(qt_convert::font(d.listingFont));
-        label->setText(qt_convert::shown(line.text));
+        label->setCaption(qt_convert::shown(line.text));
         label->setBackground(qt_convert::colour(Colour::buttonFace()));
         const int index = line.index;
         connect(label, &LineLabel::clicked, this, [this, index] { Label1_Click(index); });
@@ -120,13 +120,13 @@ void LessonForm::build()
         case ControlKind::Timer: continue;
         case ControlKind::Label: {
             auto* label = new LineLabel(parent);
-            label->setAutoFillBackground(false);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setText(qt_convert::shown(control.caption));
+            label->setBackground(parent->palette().color(QPalette::Window)); // opaque: the
+            // frame behind a label need not repaint when the label changes
+            label->setCaption(qt_convert::shown(control.caption));
             if (control.name == "Label2") {
                 note_ = label;
                 label->setWordWrap(true);
-                label->setAutoFillBackground(true);
                 label->setBackground(qt_convert::colour(Colour::window()));
             } else if (control.name == "Label3") {
                 condition_ = label;
@@ -137,7 +137,6 @@ void LessonForm::build()
                 lblTable_ = label;
                 shownTable_ = control.caption;
             } else if (control.name == "lblP" && control.index >= 0) {
-                label->setAutoFillBackground(true);
                 label->setAlignment(Qt::AlignCenter);
                 label->setFrameStyle(QFrame::Box | QFrame::Plain);
                 label->setBackground(qt_convert::colour(Colour::buttonFace()));
@@ -246,6 +245,7 @@ void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const C
         widget = box.multi;
     } else {
         box.line = new QLineEdit(parent);
+        box.line->setAutoFillBackground(true); // opaque: its frame need not repaint behind it
         connect(box.line, &QLineEdit::textEdited, this,
                 [this, &box, group, index](const QString& t) {
                     box.shownText = qt_convert::utf8(t);
@@ -356,7 +356,7 @@ void LessonForm::updateDirectDisplays()
     const Panel& panel = model_->panel();
     if (label6_ && shownLabel6_ != panel.label6) {
         shownLabel6_ = panel.label6;
-        label6_->setText(qt_convert::shown(panel.label6));
+        label6_->setCaption(qt_convert::shown(panel.label6));
     }
     if (list_ && shownList_ != panel.list) {
         size_t common = 0;
@@ -412,11 +412,11 @@ void LessonForm::updateDisplay()
     }
     if (note_ && shownNote_ != panel.note) {
         shownNote_ = panel.note;
-        note_->setText(qt_convert::shown(panel.note));
+        note_->setCaption(qt_convert::shown(panel.note));
     }
     if (condition_ && shownCondition_ != panel.condition) {
         shownCondition_ = panel.condition;
-        condition_->setText(qt_convert::shown(panel.condition));
+        condition_->setCaption(qt_convert::shown(panel.condition));
     }
     updateBoxes(text1_, panel.text1);
     updateBoxes(text2_, panel.text2);
@@ -439,7 +439,7 @@ void LessonForm::updateDisplay()
     }
     if (lblTable_ && shownTable_ != panel.lblTable) {
         shownTable_ = panel.lblTable;
-        lblTable_->setText(qt_convert::shown(panel.lblTable));
+        lblTable_->setCaption(qt_convert::shown(panel.lblTable));
     }
     if (txtTime_ && shownTime_ != panel.txtTime) {
         shownTime_ = panel.txtTime;

@@ -77,8 +77,8 @@ private:
     std::unique_ptr<LessonModel> model_;
     std::vector<LineLabel*> listing_;
     int shownHighlight_ = -1;
-    QLabel* note_ = nullptr;
-    QLabel* condition_ = nullptr;
+    LineLabel* note_ = nullptr;
+    LineLabel* condition_ = nullptr;
     std::string shownNote_;
     std::string shownCondition_;
     std::vector<BoxWidget> text1_;
@@ -88,9 +88,9 @@ private:
     QRadioButton* option2_ = nullptr;
     std::vector<LineLabel*> cells_;
     std::vector<Colour> shownCells_;
-    QLabel* label6_ = nullptr;
+    LineLabel* label6_ = nullptr;
     std::string shownLabel6_;
-    QLabel* lblTable_ = nullptr;
+    LineLabel* lblTable_ = nullptr;
     std::string shownTable_;
     QListWidget* list_ = nullptr;
     std::vector<std::string> shownList_;
