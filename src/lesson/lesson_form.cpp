@@ -122,6 +122,7 @@ void LessonForm::build()
             label->setAutoFillBackground(false);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setText(qt_convert::shown(control.caption));
+            label->setWordWrap(control.multiline);
             if (control.name == "Label2") {
                 note_ = label;
                 label->setWordWrap(true);
