@@ -1,3 +1,21 @@
+#include "frmfact.h"
+#include "frmfactloop.h"
+#include "frmgcd.h"
 #include "lesson/lesson_registry.h"
 
-void registerRecursionLessons() {}
+namespace
+{
+
+template <class L> std::unique_ptr<LessonModel> make()
+{
+    return std::unique_ptr<LessonModel>(new L);
+}
+
+} // namespace
+
+void registerRecursionLessons()
+{
+    lesson_registry::add("frmFact", make<frmFact>);
+    lesson_registry::add("frmFactLoop", make<frmFactLoop>);
+    lesson_registry::add("frmGCD", make<frmGCD>);
+}
