@@ -1,6 +1,8 @@
+#include "frm8queen.h"
 #include "frmfact.h"
 #include "frmfactloop.h"
 #include "frmgcd.h"
+#include "frmhanoi.h"
 #include "lesson/lesson_registry.h"
 
 namespace
@@ -18,4 +20,6 @@ void registerRecursionLessons()
     lesson_registry::add("frmFact", make<frmFact>);
     lesson_registry::add("frmFactLoop", make<frmFactLoop>);
     lesson_registry::add("frmGCD", make<frmGCD>);
+    lesson_registry::add("frmHanoi", make<frmHanoi>);
+    lesson_registry::add("frm8Queen", make<frm8Queen>);
 }
