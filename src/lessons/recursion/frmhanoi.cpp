@@ -74,22 +74,14 @@ const LessonDescription& lessonDescription()
         addLabel(d, "Label4", 3, "S", Rect{120, 300, 240, 255}, "Frame4");
         addTextBox(d, "Text1", 4, "", Rect{360, 240, 2775, 615}, "Frame4", lessonFont(9.75))
             .multiline = true;
-        addControl(d, Control{"List1",
-                              -1,
-                              ControlKind::List,
-                              "",
-                              {},
-                              Rect{6840, 6240, 3255, 2040},
-                              std::nullopt,
-                              false});
-        addControl(d, Control{"Picture1",
-                              -1,
-                              ControlKind::Picture,
-                              "",
-                              {},
-                              Rect{120, 6600, 6615, 1695},
-                              std::nullopt,
-                              false});
+        // The move list and the board, both outside the frames.
+        Control list{"List1", -1, ControlKind::List, "", {}, Rect{6840, 6240, 3255, 2040}, {}};
+        addControl(d, list);
+        Control picture = list;
+        picture.name = "Picture1";
+        picture.kind = ControlKind::Picture;
+        picture.rect = Rect{120, 6600, 6615, 1695};
+        addControl(d, picture);
         return d;
     }();
     return d;

@@ -1,4 +1,4 @@
-#include "support/lesson_driver.h"
+#include "trace.h"
 
 namespace
 {
@@ -6,72 +6,42 @@ namespace
 TEST(frmFactLoop, OneRunMultipliesOneToFive)
 {
     LessonDriver lesson("frmFactLoop");
-    EXPECT_EQ(lesson.texts(0, 4), (std::vector<std::string>{"5", "0", "0", "0"}));
-    EXPECT_EQ(lesson.step(14), (std::vector<int>{2, 3, 4, 3, 4, 3, 4, 3, 4, 3, 4, 3, 5, 6}));
-    EXPECT_EQ(lesson.texts(0, 4), (std::vector<std::string>{"5", "120", "6", "120"}));
-    EXPECT_EQ(lesson.step(), std::vector<int>{0});
-    EXPECT_TRUE(lesson.messages().empty());
-}
-
-TEST(frmFactLoop, ProductAfterEachVisitOfTheLoopBody)
-{
-    LessonDriver lesson("frmFactLoop");
     lesson.step(2);
     EXPECT_EQ(lesson.condition(), " i <= n : True");
-    EXPECT_EQ(lesson.texts(2, 2), (std::vector<std::string>{"1", "1"}));
-    const int products[] = {1, 2, 6, 24, 120};
-    for (int k = 0; k < 5; ++k) {
-        lesson.step(2);
-        EXPECT_EQ(lesson.texts(2, 2), textsOf({k + 2, products[k]}));
-    }
-    EXPECT_EQ(lesson.condition(), " i <= n : False");
+    EXPECT_EQ(trace(lesson, 13, 4),
+              (std::vector<std::string>{"4: 5 0 1 1", "3: 5 0 2 1", "4: 5 0 2 1", "3: 5 0 3 2",
+                                        "4: 5 0 3 2", "3: 5 0 4 6", "4: 5 0 4 6", "3: 5 0 5 24",
+                                        "4: 5 0 5 24", "3: 5 0 6 120", "5: 5 0 6 120",
+                                        "6: 5 120 6 120", "0: 5 120 6 120"}));
 }
 
-TEST(frmFactLoop, ResultsForSmallAndLargeN)
+TEST(frmFactLoop, OtherArgumentsAndOverflows)
 {
     const struct {
         const char* n;
-        const char* value;
-        const char* i;
-    } cases[] = {{"0", "1", "1"}, {"1", "1", "2"}, {"-4", "1", "1"}, {"12", "479001600", "13"}};
+        int steps; // to line 6, or to the refused step
+        const char* result;
+    } cases[] = {
+        {"0", 4, "6: 0 1 1 1"},
+        {"1", 6, "6: 1 1 2 1"},
+        {"-4", 4, "6: -4 1 1 1"},
+        {"12", 28, "6: 12 479001600 13 479001600"},
+        {"13", 28, "4: 13 0 13 479001600"},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.n);
         LessonDriver lesson("frmFactLoop");
         lesson.set(0, c.n);
-        lesson.step(2);
-        if (std::string(c.n) == "0") {
-            EXPECT_EQ(lesson.condition(), " i <= n : False");
-        }
-        while (lesson.line() != 6)
-            lesson.step();
-        EXPECT_EQ(lesson.text(1), c.value);
-        EXPECT_EQ(lesson.text(2), c.i);
+        EXPECT_EQ(trace(lesson, c.steps, 4).back(), c.result);
     }
-}
-
-TEST(frmFactLoop, OverflowsAreRefused)
-{
-    { // 13! leaves the 32 bits of r
-        LessonDriver lesson("frmFactLoop");
-        lesson.set(0, "13");
-        lesson.step(2 + 2 * 12 + 1); // on line 4 with r = 12! and i = 13
-        EXPECT_EQ(lesson.texts(2, 2), (std::vector<std::string>{"13", "479001600"}));
-        lesson.step();
-        EXPECT_TRUE(lesson.lastRefused());
-        EXPECT_EQ(lesson.lastMessage(),
-                  "r * i の結果が -2147483648～2147483647 の範囲を超えます。");
-        EXPECT_EQ(lesson.line(), 4);
-        EXPECT_EQ(lesson.texts(2, 2), (std::vector<std::string>{"13", "479001600"}));
-    }
-    { // i + 1 beyond 16 bits
-        LessonDriver lesson("frmFactLoop");
-        lesson.set(0, "32767");
-        lesson.step(3);
-        lesson.set(2, "32767");
-        lesson.step();
-        EXPECT_EQ(lesson.lastMessage(), "i + 1 の結果が -32768～32767 の範囲を超えます。");
-        EXPECT_EQ(lesson.text(3), "1");
-    }
+    LessonDriver lesson("frmFactLoop");
+    lesson.set(0, "13");
+    lesson.step(28);
+    EXPECT_EQ(lesson.lastMessage(), "r * i の結果が -2147483648～2147483647 の範囲を超えます。");
+    lesson.set(3, "1");
+    lesson.set(2, "32767");
+    lesson.step();
+    EXPECT_EQ(lesson.lastMessage(), "i + 1 の結果が -32768～32767 の範囲を超えます。");
 }
 
 } // namespace

@@ -1,12 +1,9 @@
-#include "support/lesson_driver.h"
-
-#include "lessons/recursion/hanoi_board.h"
+#include "trace.h"
 
 namespace
 {
 
 using Pegs = std::array<std::vector<int>, 3>;
-using Kind = DrawOp::Kind;
 
 const std::vector<std::string> threeDiskMoves = {
     "第1盤を1軸から3軸に移動", "第2盤を1軸から2軸に移動", "第1盤を3軸から2軸に移動",
@@ -14,122 +11,66 @@ const std::vector<std::string> threeDiskMoves = {
     "第1盤を1軸から3軸に移動",
 };
 
-TEST(frmHanoi, OpensWithThreeDisksOnPegOne)
-{
-    LessonDriver lesson("frmHanoi");
-    EXPECT_EQ(lesson.texts(0, 5), (std::vector<std::string>{"3", "1", "3", "0", ""}));
-    EXPECT_TRUE(lesson.panel().list.empty());
-    EXPECT_EQ(lesson.panel().picture.pegs, (Pegs{{{3, 2, 1}, {}, {}}}));
-    EXPECT_EQ(lesson.panel().picture.revision, 1u);
-}
-
-TEST(frmHanoi, PictureOfTheBoard)
-{
-    LessonDriver lesson("frmHanoi");
-    const std::vector<DrawOp>& ops = lesson.panel().picture.ops;
-    ASSERT_EQ(ops.size(), 5u + 2 * 3);
-    EXPECT_EQ(ops[0].kind, Kind::Scale);
-    EXPECT_EQ((std::array<float, 4>{ops[0].x1, ops[0].y1, ops[0].x2, ops[0].y2}),
-              (std::array<float, 4>{0, 5, 4, -0.1f}));
-    for (int p = 1; p <= 3; ++p) { // the pegs, black, N + 1 high
-        const DrawOp& peg = ops[static_cast<size_t>(p)];
-        EXPECT_EQ(peg.kind, Kind::Fill);
-        EXPECT_FLOAT_EQ(peg.x1, p - 0.01f);
-        EXPECT_FLOAT_EQ(peg.x2, p + 0.01f);
-        EXPECT_EQ(peg.y2, 4);
-        EXPECT_EQ(peg.colour, colours::black);
-    }
-    EXPECT_EQ((std::array<float, 4>{ops[4].x1, ops[4].y1, ops[4].x2, ops[4].y2}),
-              (std::array<float, 4>{0, 0, 4, -1}));
-    const Colour colour[] = {colours::red, colours::yellow, colours::green}; // disks 3, 2, 1
-    for (int j = 0; j < 3; ++j) {
-        const DrawOp& fill = ops[5 + 2 * static_cast<size_t>(j)];
-        const DrawOp& outline = ops[6 + 2 * static_cast<size_t>(j)];
-        const float w = static_cast<float>(0.49 * (3 - j) / 3);
-        EXPECT_EQ(fill.kind, Kind::Fill);
-        EXPECT_EQ(fill.colour, colour[j]);
-        EXPECT_FLOAT_EQ(fill.x1, 1 - w);
-        EXPECT_FLOAT_EQ(fill.x2, 1 + w);
-        EXPECT_EQ(fill.y1, static_cast<float>(j));
-        EXPECT_EQ(fill.y2, static_cast<float>(j + 1));
-        EXPECT_EQ(outline.kind, Kind::Outline);
-        EXPECT_EQ(outline.colour, colours::black);
-        EXPECT_EQ(outline.x1, fill.x1);
-        EXPECT_EQ(outline.y2, fill.y2);
-    }
-    EXPECT_EQ(diskColour(4), colours::blue);
-    EXPECT_EQ(diskColour(5), colours::green);
-}
-
 TEST(frmHanoi, ThreeDisksIn65Steps)
 {
     LessonDriver lesson("frmHanoi");
-    EXPECT_EQ(lesson.step(20), (std::vector<int>{2,  5, 0, 2, 5,  0,  2,  10, 12, 15,
-                                                 16, 3, 9, 6, 10, 12, 15, 16, 7,  0}));
+    EXPECT_EQ(lesson.texts(0, 5), (std::vector<std::string>{"3", "1", "3", "0", ""}));
+    EXPECT_EQ(lesson.panel().picture.pegs, (Pegs{{{3, 2, 1}, {}, {}}}));
+    // The level counts the nested calls; S is empty from line 10 until line 12 builds it;
+    // the move shows in the list and the picture one step later, at line 15.
+    EXPECT_EQ(trace(lesson, 20, 5),
+              (std::vector<std::string>{"2: 3 1 3 0 ",
+                                        "5: 3 1 3 0 ",
+                                        "0: 2 1 2 1 ",
+                                        "2: 2 1 2 1 ",
+                                        "5: 2 1 2 1 ",
+                                        "0: 1 1 3 2 ",
+                                        "2: 1 1 3 2 ",
+                                        "10: 1 1 3 2 ",
+                                        "12: 1 1 3 2 ",
+                                        "15: 1 1 3 2 第1盤を1軸から3軸に移動",
+                                        "16: 1 1 3 2 第1盤を1軸から3軸に移動",
+                                        "3: 1 1 3 2 第1盤を1軸から3軸に移動",
+                                        "9: 1 1 3 2 第1盤を1軸から3軸に移動",
+                                        "6: 2 1 2 1 第1盤を1軸から3軸に移動",
+                                        "10: 2 1 2 1 ",
+                                        "12: 2 1 2 1 ",
+                                        "15: 2 1 2 1 第2盤を1軸から2軸に移動",
+                                        "16: 2 1 2 1 第2盤を1軸から2軸に移動",
+                                        "7: 2 1 2 1 第2盤を1軸から2軸に移動",
+                                        "0: 1 3 2 2 第2盤を1軸から2軸に移動"}));
+    EXPECT_EQ(lesson.panel().picture.pegs, (Pegs{{{3}, {2}, {1}}}));
     EXPECT_EQ(lesson.stepUntilMessage(100), 45);
     EXPECT_EQ(lesson.messages(), std::vector<std::string>{"関数実行終わり"});
     EXPECT_EQ(lesson.line(), 0);
     EXPECT_EQ(lesson.panel().list, threeDiskMoves);
     EXPECT_EQ(lesson.panel().picture.pegs, (Pegs{{{}, {}, {3, 2, 1}}}));
-    EXPECT_EQ(lesson.texts(0, 4), (std::vector<std::string>{"3", "1", "3", "0"}));
-    // The next step from line 0 prepares a fresh board.
-    lesson.step();
+    lesson.step(); // the next step from line 0 prepares a fresh board
     EXPECT_TRUE(lesson.panel().list.empty());
     EXPECT_EQ(lesson.panel().picture.pegs, (Pegs{{{3, 2, 1}, {}, {}}}));
 }
 
-TEST(frmHanoi, LevelMoveSentenceAndDrawingAlongTheRun)
-{
-    LessonDriver lesson("frmHanoi");
-    std::vector<std::string> levels;
-    for (int k = 0; k < 9; ++k) {
-        lesson.step();
-        levels.push_back(lesson.text(3));
-    }
-    EXPECT_EQ(levels, (std::vector<std::string>{"0", "0", "1", "1", "1", "2", "2", "2", "2"}));
-    EXPECT_EQ(lesson.line(), 12); // S was emptied by line 10
-    EXPECT_EQ(lesson.text(4), "");
-    EXPECT_EQ(lesson.texts(0, 3), (std::vector<std::string>{"1", "1", "3"}));
-    const unsigned drawn = lesson.panel().picture.revision;
-    lesson.step(); // line 12 builds the sentence and moves the disk on the board
-    EXPECT_EQ(lesson.text(4), "第1盤を1軸から3軸に移動");
-    EXPECT_EQ(lesson.panel().picture.revision, drawn);
-    EXPECT_TRUE(lesson.panel().list.empty());
-    lesson.step(); // line 15 lists and draws it
-    EXPECT_EQ(lesson.panel().list, std::vector<std::string>{threeDiskMoves[0]});
-    EXPECT_EQ(lesson.panel().picture.pegs, (Pegs{{{3, 2}, {}, {1}}}));
-    EXPECT_EQ(lesson.step(3), (std::vector<int>{3, 9, 6})); // the return from level 2
-    EXPECT_EQ(lesson.text(3), "1");
-    EXPECT_EQ(lesson.texts(0, 3), (std::vector<std::string>{"2", "1", "2"}));
-}
-
 TEST(frmHanoi, OneAndTwoDisks)
 {
-    {
-        LessonDriver lesson("frmHanoi");
-        lesson.set(0, "1");
-        EXPECT_EQ(lesson.step(8), (std::vector<int>{2, 10, 12, 15, 16, 3, 9, 0}));
-        EXPECT_EQ(lesson.messages(), std::vector<std::string>{"関数実行終わり"});
-        EXPECT_EQ(lesson.line(), 0);
-        EXPECT_EQ(lesson.panel().list, std::vector<std::string>{"第1盤を1軸から3軸に移動"});
-        EXPECT_EQ(lesson.panel().picture.pegs, (Pegs{{{}, {}, {1}}}));
-    }
-    {
-        LessonDriver lesson("frmHanoi");
-        lesson.set(0, "2");
-        lesson.set(2, "2");
-        lesson.stepUntilMessage(100);
-        EXPECT_EQ(lesson.panel().list,
-                  (std::vector<std::string>{"第1盤を1軸から3軸に移動", "第2盤を1軸から2軸に移動",
-                                            "第1盤を3軸から2軸に移動"}));
-        EXPECT_EQ(lesson.panel().picture.pegs, (Pegs{{{}, {2, 1}, {}}}));
-    }
+    LessonDriver one("frmHanoi");
+    one.set(0, "1");
+    EXPECT_EQ(one.step(8), (std::vector<int>{2, 10, 12, 15, 16, 3, 9, 0}));
+    EXPECT_EQ(one.messages(), std::vector<std::string>{"関数実行終わり"});
+    EXPECT_EQ(one.panel().list, std::vector<std::string>{"第1盤を1軸から3軸に移動"});
+    EXPECT_EQ(one.panel().picture.pegs, (Pegs{{{}, {}, {1}}}));
+    LessonDriver two("frmHanoi");
+    two.set(0, "2");
+    two.set(2, "2");
+    two.stepUntilMessage(100);
+    EXPECT_EQ(two.panel().list,
+              (std::vector<std::string>{"第1盤を1軸から3軸に移動", "第2盤を1軸から2軸に移動",
+                                        "第1盤を3軸から2軸に移動"}));
 }
 
 TEST(frmHanoi, BackToStartPreparesANewBoard)
 {
     LessonDriver lesson("frmHanoi");
-    lesson.step(11); // one move made, level 2
+    lesson.step(11);
     lesson.set(0, "4");
     lesson.back();
     EXPECT_EQ(lesson.line(), 0);
@@ -137,93 +78,51 @@ TEST(frmHanoi, BackToStartPreparesANewBoard)
     EXPECT_EQ(lesson.text(3), "0");
     const Picture& picture = lesson.panel().picture;
     EXPECT_EQ(picture.pegs, (Pegs{{{4, 3, 2, 1}, {}, {}}}));
-    EXPECT_EQ(picture.ops[0].y1, 6);
-    EXPECT_EQ(picture.ops[5].colour, colours::blue); // disk 4 at the bottom
-    EXPECT_FLOAT_EQ(picture.ops[5].x2 - picture.ops[5].x1, 0.98f);
-    EXPECT_FLOAT_EQ(picture.ops[11].x2 - picture.ops[11].x1, 2 * 0.49f / 4); // disk 1
-    // Each level of disks takes twice the steps of the one below, and 11 of its own.
+    EXPECT_EQ(picture.ops[0].kind, DrawOp::Kind::Scale);
+    EXPECT_EQ((std::array<float, 4>{picture.ops[0].x1, picture.ops[0].y1, picture.ops[0].x2,
+                                    picture.ops[0].y2}),
+              (std::array<float, 4>{0, 6, 4, -0.1f}));
+    EXPECT_FLOAT_EQ(picture.ops.back().x2 - picture.ops.back().x1, 2 * 0.49f / 4); // disk 1
+    // Each disk more takes twice the steps of the one below, and 11 of its own.
     EXPECT_EQ(lesson.stepUntilMessage(200), 2 * 65 + 11);
     EXPECT_EQ(lesson.panel().list.size(), 15u);
 }
 
-TEST(frmHanoi, InputTheBoardCannotTakeIsRefusedAtThePreparation)
+TEST(frmHanoi, InputTheBoardCannotTakeIsRefused)
 {
-    const struct {
-        int box;
-        const char* text;
-        const char* message;
-    } cases[] = {
-        {0, "0", "n の値 0 は 1～100 の範囲外です。"},
-        {0, "101", "n の値 101 は 1～100 の範囲外です。"},
-        {1, "2", "x の値 2 では始められません。盤は 1 軸に置かれるため、x は 1 にしてください。"},
-        {2, "1", "y の値 1 は x と同じ軸です。2 か 3 にしてください。"},
-        {2, "4", "y の値 4 は 1～3 の範囲外です。"},
-        {2, "40000", "y の値 40000 は -32768～32767 の範囲外です。"},
+    // 0 steps: refused at the preparation; 9: at the move of line 12
+    const RefusedEdit cases[] = {
+        {0, 0, "0", "n の値 0 は 1～100 の範囲外です。"},
+        {0, 0, "101", "n の値 101 は 1～100 の範囲外です。"},
+        {0, 1, "2",
+         "x の値 2 では始められません。盤は 1 軸に置かれるため、x は 1 にしてください。"},
+        {0, 2, "1", "y の値 1 は x と同じ軸です。2 か 3 にしてください。"},
+        {0, 2, "4", "y の値 4 は 1～3 の範囲外です。"},
+        {9, 1, "5", "x の値 5 は 1～3 の範囲外です。"},
+        {9, 2, "1", "x と y が同じ軸 1 です。"},
+        {9, 1, "2", "2軸には盤がありません。"},
+        {9, 0, "4", "n の値 4 は盤の番号 1～3 の範囲外です。"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const RefusedEdit& c : cases) {
         LessonDriver lesson("frmHanoi");
-        lesson.set(c.box, c.text);
-        lesson.step(); // the step from line 0 prepares
-        EXPECT_TRUE(lesson.lastRefused());
-        EXPECT_EQ(lesson.lastMessage(), c.message);
-        EXPECT_EQ(lesson.line(), 0);
-        lesson.back();
-        EXPECT_TRUE(lesson.lastRefused());
-        EXPECT_EQ(lesson.text(c.box), c.text);
+        expectRefused(lesson, c);
         EXPECT_EQ(lesson.panel().picture.pegs, (Pegs{{{3, 2, 1}, {}, {}}}));
-        EXPECT_EQ(lesson.panel().picture.revision, 1u);
-    }
-    LessonDriver hundred("frmHanoi");
-    hundred.set(0, "100");
-    hundred.back();
-    EXPECT_EQ(hundred.panel().picture.pegs[0].size(), 100u);
-}
-
-TEST(frmHanoi, MovesEditedOffTheBoardAreRefused)
-{
-    const struct {
-        int box;
-        const char* text;
-        const char* message;
-    } cases[] = {
-        {1, "5", "x の値 5 は 1～3 の範囲外です。"},
-        {2, "0", "y の値 0 は 1～3 の範囲外です。"},
-        {2, "1", "x と y が同じ軸 1 です。"},
-        {1, "2", "2軸には盤がありません。"},
-        {0, "0", "n の値 0 は盤の番号 1～3 の範囲外です。"},
-        {0, "4", "n の値 4 は盤の番号 1～3 の範囲外です。"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        LessonDriver lesson("frmHanoi");
-        lesson.step(9); // on line 12, about to move disk 1 from peg 1 to peg 3
-        lesson.set(c.box, c.text);
-        lesson.step();
-        EXPECT_TRUE(lesson.lastRefused());
-        EXPECT_EQ(lesson.lastMessage(), c.message);
-        EXPECT_EQ(lesson.line(), 12);
-        EXPECT_EQ(lesson.text(4), "");
+        if (c.steps == 0) { // "先頭に戻る" prepares with the same boxes
+            lesson.back();
+            EXPECT_TRUE(lesson.lastRefused());
+            EXPECT_EQ(lesson.text(c.box), c.text);
+        }
     }
 }
 
 TEST(frmHanoi, RecursionThatNeverMeetsOneDiskOverflowsTheStack)
 {
     LessonDriver lesson("frmHanoi");
-    lesson.step(3); // line 0 at level 1
+    lesson.step(3);
     lesson.set(0, "0");
-    lesson.step(100 * 3 + 2); // down to line 5 at level 101
-    EXPECT_EQ(lesson.line(), 5);
-    EXPECT_EQ(lesson.text(3), "101");
-    EXPECT_TRUE(lesson.messages().empty());
-    lesson.step();
+    lesson.step(100 * 3 + 3);
     EXPECT_EQ(lesson.messages(), std::vector<std::string>{"スタックオーバ"});
-    EXPECT_EQ(lesson.line(), 9);
-    EXPECT_EQ(lesson.text(3), "101");
-    EXPECT_EQ(lesson.text(0), "-100");
-    lesson.step(); // back in the caller, which calls MoveTo with n = -99
-    EXPECT_EQ(lesson.line(), 6);
-    EXPECT_EQ(lesson.text(3), "100");
+    EXPECT_EQ(trace(lesson, 1, 4), std::vector<std::string>{"6: -99 1 3 100"});
 }
 
 } // namespace
