@@ -59,7 +59,7 @@ int frmGCD::run(int line, StepEffects& effects)
     case 3: {
         if (!v.stack.call({v.a, v.b}, effects, levelBox))
             return 4;
-        // A B edited to 0 on this line is refused here, before anything changes.
+        // A B edited to 0 refuses the whole step, the call above included.
         const int remainder = mod(v.a, v.b, "A % B");
         v.a = v.b;
         v.b = remainder;
