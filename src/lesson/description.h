@@ -34,7 +34,7 @@ struct Control {
     std::string container; // key of the frame holding it ("Frame3", "Frame4(1)"); empty: the window
     Rect rect;
     std::optional<Font> font; // unset: the window's default font
-    bool multiline = false;   // text boxes that show line breaks
+    bool multiline = false;   // text boxes that show line breaks; labels that wrap their text
 
     // "Text1(3)" for an array element, "Frame3" otherwise.
     std::string key() const;

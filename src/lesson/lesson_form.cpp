@@ -123,6 +123,7 @@ void LessonForm::build()
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setBackground(parent->palette().color(QPalette::Window)); // opaque: the
             // frame behind a label need not repaint when the label changes
+            label->setWordWrap(control.multiline);
             label->setCaption(qt_convert::shown(control.caption));
             if (control.name == "Label2") {
                 note_ = label;
