@@ -3,6 +3,7 @@
 #include "numeric.h"
 #include "random_source.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace
@@ -84,6 +85,21 @@ void LessonModel::paintMarks(int, Marks&) const {}
 
 // --- bindings ---
 
+LessonModel::Binding& LessonModel::addBinding(Binding binding)
+{
+    const int check = groupIndex(binding.box.group);
+    if (check >= 0) {
+        std::vector<int>& values = panel_.checks[static_cast<size_t>(check)];
+        const size_t index = static_cast<size_t>(binding.box.index);
+        binding.checkValue = index < values.size() ? &values[index] : nullptr;
+    } else {
+        binding.target = box(binding.box);
+    }
+    bindings_.push_back(std::move(binding));
+    isPending_.push_back(0);
+    return bindings_.back();
+}
+
 LessonModel::Binding& LessonModel::bind(BoxRef box, int& variable, std::string name, Width width)
 {
     Binding binding;
@@ -91,8 +107,7 @@ LessonModel::Binding& LessonModel::bind(BoxRef box, int& variable, std::string n
     binding.name = std::move(name);
     binding.width = width;
     binding.integer = &variable;
-    bindings_.push_back(std::move(binding));
-    return bindings_.back();
+    return addBinding(std::move(binding));
 }
 
 LessonModel::Binding& LessonModel::bind(int text1Index, int& variable, std::string name,
@@ -107,8 +122,7 @@ LessonModel::Binding& LessonModel::bind(int text1Index, std::string& variable, s
     binding.box = BoxRef{BoxGroup::Text1, text1Index};
     binding.name = std::move(name);
     binding.text = &variable;
-    bindings_.push_back(std::move(binding));
-    return bindings_.back();
+    return addBinding(std::move(binding));
 }
 
 ArrayBoxes LessonModel::bindArray(BoxRef first, int* elements, int count, const std::string& name,
@@ -144,15 +158,12 @@ Box* LessonModel::box(BoxRef ref)
 
 void LessonModel::readBinding(const Binding& binding, Reading reading)
 {
-    const int check = groupIndex(binding.box.group);
-    if (check >= 0) {
-        const std::vector<int>& values = panel_.checks[static_cast<size_t>(check)];
-        const size_t index = static_cast<size_t>(binding.box.index);
-        if (binding.integer && index < values.size())
-            *binding.integer = values[index];
+    if (binding.checkValue) {
+        if (binding.integer)
+            *binding.integer = *binding.checkValue;
         return;
     }
-    const Box* b = box(binding.box);
+    const Box* b = binding.target;
     if (!b)
         return;
     if (binding.text) {
@@ -196,25 +207,52 @@ void LessonModel::readPanel(Reading reading)
     }
 }
 
-void LessonModel::writeBinding(const Binding& binding)
+void LessonModel::readEditedBoxes(Reading reading)
 {
-    const int check = groupIndex(binding.box.group);
-    if (check >= 0) {
-        std::vector<int>& values = panel_.checks[static_cast<size_t>(check)];
-        const size_t index = static_cast<size_t>(binding.box.index);
-        if (binding.integer && index < values.size())
-            values[index] = *binding.integer;
+    if (pending_.empty()) {
+        for (const int index : alwaysRead_)
+            readBinding(bindings_[static_cast<size_t>(index)], reading);
         return;
     }
-    Box* b = box(binding.box);
+    // Both lists in binding order, so that the first bad box is the one reported.
+    std::vector<int> indices = alwaysRead_;
+    indices.insert(indices.end(), pending_.begin(), pending_.end());
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    for (const int index : indices)
+        readBinding(bindings_[static_cast<size_t>(index)], reading);
+}
+
+void LessonModel::markEdited(BoxRef ref)
+{
+    for (size_t k = 0; k < bindings_.size(); ++k) {
+        const Binding& binding = bindings_[k];
+        if (binding.box.group == ref.group && binding.box.index == ref.index && binding.read &&
+            k < isPending_.size() && !isPending_[k]) {
+            isPending_[k] = 1;
+            pending_.push_back(static_cast<int>(k));
+        }
+    }
+}
+
+void LessonModel::writeBinding(const Binding& binding)
+{
+    if (binding.checkValue) {
+        if (binding.integer)
+            *binding.checkValue = *binding.integer;
+        return;
+    }
+    Box* b = binding.target;
     if (!b)
         return;
     if (binding.text) {
-        if (b->text != *binding.text)
+        if (b->edited || b->text != *binding.text)
             b->text = *binding.text;
-        b->edited = true; // strings are read as they stand; nothing to skip
+        b->edited = false;
         return;
     }
+    if (!b->edited && b->written == *binding.integer)
+        return; // the box already shows this value
     char digits[24];
     const auto result = std::to_chars(std::begin(digits), std::end(digits), *binding.integer);
     const std::string_view text(digits, static_cast<size_t>(result.ptr - digits));
@@ -229,9 +267,11 @@ void LessonModel::drawRandomTexts()
     if (!randomBoxes_)
         return;
     for (int k = 0; k < randomBoxes_->count; ++k) {
-        if (Box* b = box(BoxRef{randomBoxes_->group, randomBoxes_->firstBox + k})) {
+        const BoxRef ref{randomBoxes_->group, randomBoxes_->firstBox + k};
+        if (Box* b = box(ref)) {
             b->text = numeric::format(random_source::nextValue1To99());
             b->edited = true;
+            markEdited(ref);
         }
     }
 }
@@ -263,8 +303,12 @@ Outcome LessonModel::transact(bool inStep, const std::function<void(StepEffects&
         return Outcome{{fault.message}, true};
     }
     apply(effects);
-    if (effects.refresh_)
-        paint(suffix);
+    if (effects.refresh_) {
+        paint(suffix); // every bound box now shows its variable again
+        for (const int index : pending_)
+            isPending_[static_cast<size_t>(index)] = 0;
+        pending_.clear();
+    }
     return Outcome{std::move(effects.messages_), false};
 }
 
@@ -274,6 +318,7 @@ void LessonModel::apply(StepEffects& effects)
         if (Box* b = box(BoxRef{BoxGroup::Text1, index})) {
             b->text = std::move(text);
             b->edited = true;
+            markEdited(BoxRef{BoxGroup::Text1, index});
         }
     }
     if (effects.clearList_)
@@ -307,17 +352,26 @@ void LessonModel::paint(const std::string& suffix)
         cell = Colour::buttonFace();
     Marks marks(panel_);
     paintMarks(line_, marks);
+    static const std::string none;
     const std::vector<std::string>& conditions = description_.conditions;
     const bool hasCondition = line_ >= 0 && static_cast<size_t>(line_) < conditions.size();
-    const std::string& condition = hasCondition ? conditions[static_cast<size_t>(line_)] : "";
+    const std::string& condition = hasCondition ? conditions[static_cast<size_t>(line_)] : none;
     if (panel_.condition.size() != condition.size() + suffix.size() ||
         panel_.condition.compare(0, condition.size(), condition) != 0 ||
         panel_.condition.compare(condition.size(), std::string::npos, suffix) != 0) {
-        panel_.condition = condition + suffix;
+        panel_.condition.assign(condition).append(suffix);
     }
     for (const Binding& binding : bindings_) {
-        if (binding.write)
-            writeBinding(binding);
+        if (!binding.write)
+            continue;
+        if (binding.checkValue) { // check boxes: a plain copy
+            *binding.checkValue = *binding.integer;
+            continue;
+        }
+        const Box* b = binding.target;
+        if (b && binding.integer && !b->edited && b->written == *binding.integer)
+            continue; // most boxes already show their value
+        writeBinding(binding);
     }
 }
 
@@ -325,6 +379,11 @@ void LessonModel::paint(const std::string& suffix)
 
 Outcome LessonModel::load()
 {
+    alwaysRead_.clear();
+    for (size_t k = 0; k < bindings_.size(); ++k) {
+        if (bindings_[k].read && !bindings_[k].write)
+            alwaysRead_.push_back(static_cast<int>(k));
+    }
     return transact(false, [this](StepEffects& effects) {
         beforeLoad();
         readPanel(Reading::Lenient);
@@ -336,7 +395,7 @@ Outcome LessonModel::load()
 Outcome LessonModel::step()
 {
     return transact(true, [this](StepEffects& effects) {
-        readPanel(stepReading_);
+        readEditedBoxes(stepReading_);
         line_ = run(line_, effects);
     });
 }
@@ -402,6 +461,7 @@ bool LessonModel::setText(BoxGroup group, int index, std::string text)
         return false;
     b->text = std::move(text);
     b->edited = true;
+    markEdited(BoxRef{group, index});
     return true;
 }
 
@@ -414,5 +474,6 @@ bool LessonModel::setCheck(BoxGroup group, int index, int value)
     if (index < 0 || static_cast<size_t>(index) >= values.size())
         return false;
     values[static_cast<size_t>(index)] = value;
+    markEdited(BoxRef{group, index});
     return true;
 }

@@ -135,6 +135,9 @@ protected:
         std::string* text = nullptr;
         bool read = true;
         bool write = true;
+        // Where the value is shown, found once when bound (the panel never changes shape).
+        Box* target = nullptr;
+        int* checkValue = nullptr;
     };
     Binding& bind(BoxRef box, int& variable, std::string name, Width width = Width::Bits16);
     Binding& bind(int text1Index, int& variable, std::string name, Width width = Width::Bits16);
@@ -155,6 +158,10 @@ protected:
     // Reads every bound box into its variable; throws a Fault for a value the variable
     // cannot take.
     void readPanel(Reading reading);
+    // The same for a step: a box that still shows what the last refresh wrote holds its
+    // variable's value already, so only the boxes edited since, and those the refresh
+    // never rewrites, are read.
+    void readEditedBoxes(Reading reading);
     void readBinding(const Binding& binding, Reading reading);
 
     // Runs `body` as one transaction followed by the refresh. A Fault thrown by the body,
@@ -173,9 +180,15 @@ private:
     void paint(const std::string& suffix);
     void writeBinding(const Binding& binding);
     Box* box(BoxRef ref);
+    Binding& addBinding(Binding binding);
+    // Notes that the box `ref` no longer shows what the refresh wrote into it.
+    void markEdited(BoxRef ref);
 
     const LessonDescription& description_;
     std::vector<Binding> bindings_;
+    std::vector<int> alwaysRead_; // bindings read but never rewritten (known from the load on)
+    std::vector<int> pending_;    // bindings whose box was edited since the last refresh
+    std::vector<char> isPending_;
     std::vector<ArrayBoxes> resettable_;
     std::optional<ArrayBoxes> randomBoxes_;
     int startLine_ = 0;
