@@ -108,7 +108,7 @@ int main(int argc, char** argv)
     }
 
     const long before = residentKilobytes();
-    for (const MenuSpec& menu : allMenus())
+    for (const MenuTable& menu : allMenus())
         window_registry::show(QLatin1String(menu.form));
     for (const std::string& form : lesson_registry::forms())
         window_registry::show(QString::fromStdString(form));

@@ -18,24 +18,24 @@ constexpr int rowStep = 585;
 constexpr int gap = 120;
 } // namespace
 
-MenuForm::MenuForm(const MenuSpec& spec, QWidget* parent)
+MenuForm::MenuForm(const MenuTable& menu, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      spec_(spec)
+      menu_(menu)
 {
-    setObjectName(QLatin1String(spec.form));
-    setWindowTitle(QString::fromUtf8(spec.title));
+    setObjectName(QLatin1String(menu.form));
+    setWindowTitle(QString::fromUtf8(menu.title));
     int rows = 0;
-    for (const MenuButton& button : spec.buttons)
+    for (const MenuButton& button : menu.buttons)
         rows = std::max(rows, button.row + 1);
     const int height =
-        spec.height > 0 ? spec.height : 2 * margin + rows * rowStep - (rowStep - rowHeight);
-    setFixedSize(qt_convert::pixels(spec.width), qt_convert::pixels(height));
-    const int width = spec.width - 2 * margin;
-    for (const MenuButton& button : spec.buttons) {
+        menu.height > 0 ? menu.height : 2 * margin + rows * rowStep - (rowStep - rowHeight);
+    setFixedSize(qt_convert::pixels(menu.width), qt_convert::pixels(height));
+    const int width = menu.width - 2 * margin;
+    for (const MenuButton& button : menu.buttons) {
         int count = 0;
         int position = 0;
-        for (const MenuButton& other : spec.buttons) {
+        for (const MenuButton& other : menu.buttons) {
             if (other.row == button.row) {
                 if (&other == &button)
                     position = count;
@@ -67,6 +67,6 @@ void MenuForm::Command_Click(const MenuButton& button)
 void MenuForm::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
-    if (QLatin1String(spec_.form) == QLatin1String("frmMain"))
+    if (QLatin1String(menu_.form) == QLatin1String("frmMain"))
         window_registry::quitProgram();
 }

@@ -10,7 +10,7 @@ class MenuForm : public QWidget
 {
     Q_OBJECT
 public:
-    explicit MenuForm(const MenuSpec& spec, QWidget* parent = nullptr);
+    explicit MenuForm(const MenuTable& menu, QWidget* parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -18,5 +18,5 @@ protected:
 private:
     void Command_Click(const MenuButton& button);
 
-    const MenuSpec& spec_;
+    const MenuTable& menu_;
 };

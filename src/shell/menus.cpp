@@ -3,7 +3,7 @@
 namespace
 {
 
-const std::vector<MenuSpec> menus = {
+const std::vector<MenuTable> menus = {
     {"frmMain",
      "Trevisk",
      2865,
@@ -105,16 +105,16 @@ const std::vector<MenuSpec> menus = {
 
 } // namespace
 
-const MenuSpec* findMenu(const QString& form)
+const MenuTable* findMenu(const QString& form)
 {
-    for (const MenuSpec& menu : menus) {
+    for (const MenuTable& menu : menus) {
         if (form == QLatin1String(menu.form))
             return &menu;
     }
     return nullptr;
 }
 
-const std::vector<MenuSpec>& allMenus()
+const std::vector<MenuTable>& allMenus()
 {
     return menus;
 }

@@ -15,7 +15,7 @@ struct MenuButton {
 
 // A menu window: its form name, window title, client size in twips (a height of 0 fits
 // the rows of buttons) and its buttons.
-struct MenuSpec {
+struct MenuTable {
     const char* form;
     const char* title;
     int width;
@@ -24,5 +24,5 @@ struct MenuSpec {
 };
 
 // The menu of `form`, or nullptr when `form` is not a menu.
-const MenuSpec* findMenu(const QString& form);
-const std::vector<MenuSpec>& allMenus();
+const MenuTable* findMenu(const QString& form);
+const std::vector<MenuTable>& allMenus();

@@ -32,7 +32,7 @@ QWidget* create(const QString& form)
 {
     if (form == QLatin1String("frmIntro"))
         return new IntroForm;
-    if (const MenuSpec* menu = findMenu(form))
+    if (const MenuTable* menu = findMenu(form))
         return new MenuForm(*menu);
     if (std::unique_ptr<LessonModel> model = lesson_registry::create(form.toStdString()))
         return new LessonForm(std::move(model));

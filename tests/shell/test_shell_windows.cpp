@@ -126,7 +126,7 @@ private slots:
 
     void everyMenuButtonOpensItsWindowWithItsTitle()
     {
-        for (const MenuSpec& menu : allMenus()) {
+        for (const MenuTable& menu : allMenus()) {
             QWidget* window = window_registry::show(QLatin1String(menu.form));
             QCOMPARE(window->windowTitle(), QString::fromUtf8(menu.title));
             for (const MenuButton& b : menu.buttons) {
