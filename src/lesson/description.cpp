@@ -79,6 +79,17 @@ Control& addTextBox(LessonDescription& d, std::string name, int index, std::stri
                                  std::move(container), rect, std::move(font), false});
 }
 
+CommonLayout tallerLayout(int extra)
+{
+    CommonLayout layout;
+    layout.frame1.height += extra;
+    layout.frame3.height += extra;
+    for (Rect* moved :
+         {&layout.label2, &layout.command3, &layout.command4, &layout.label5, &layout.txtTime})
+        moved->top += extra;
+    return layout;
+}
+
 LessonDescription lessonWindow(std::string form, std::string caption, int width, int height,
                                const CommonLayout& layout, const std::vector<std::string>& listing,
                                std::vector<std::string> notes, std::vector<std::string> conditions)

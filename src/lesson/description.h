@@ -92,6 +92,11 @@ struct CommonLayout {
     int listingHeight = 255;
 };
 
+// The reference layout made `extra` twips taller for a longer listing or a taller variables
+// panel: the source and variables panels grow by `extra`, the note label and the auto-run
+// controls move down by as much. The window's height grows by `extra` too.
+CommonLayout tallerLayout(int extra);
+
 // A lesson window with the common controls placed by `layout`, the listing laid out as one
 // label a line, and the notes and conditions as given.
 LessonDescription lessonWindow(std::string form, std::string caption, int width, int height,
