@@ -24,14 +24,6 @@ const ArrayMax whileMax{
 
 class ArrayMaxTest : public testing::TestWithParam<ArrayMax>
 {
-protected:
-    // Steps until `line` is current (at most one pass).
-    static void stepTo(LessonDriver& lesson, int line)
-    {
-        for (int k = 0; k < 20 && lesson.line() != line; ++k)
-            lesson.step();
-        ASSERT_EQ(lesson.line(), line);
-    }
 };
 
 TEST_P(ArrayMaxTest, OnePassFromTheInitialDataReturns44)
@@ -113,24 +105,24 @@ TEST_P(ArrayMaxTest, EditsBetweenStepsTakeEffect)
     const ArrayMax& c = GetParam();
     { // a larger max typed on the comparison line makes it False
         LessonDriver lesson(c.form);
-        stepTo(lesson, c.compare);
+        lesson.stepTo(c.compare);
         EXPECT_EQ(lesson.condition(), "  max < a[i] : True");
         lesson.set(5, "100");
         lesson.step();
         EXPECT_EQ(lesson.text(5), "100");
-        stepTo(lesson, 0);
+        lesson.stepTo(0);
         EXPECT_EQ(lesson.text(6), "100");
     }
     { // i = 5 on the loop test leaves the loop
         LessonDriver lesson(c.form);
-        stepTo(lesson, c.loopTest);
+        lesson.stepTo(c.loopTest);
         lesson.set(7, "5");
         lesson.step();
         EXPECT_EQ(lesson.line(), c.returnLine);
     }
     { // i = 4 on the loop test compares a[4] next
         LessonDriver lesson(c.form);
-        stepTo(lesson, c.loopTest);
+        lesson.stepTo(c.loopTest);
         lesson.set(7, "4");
         lesson.step();
         EXPECT_EQ(lesson.line(), c.compare);
@@ -144,7 +136,7 @@ TEST_P(ArrayMaxTest, IndicesOutsideTheArrayAndOverflowsAreRefused)
     const ArrayMax& c = GetParam();
     { // i = 5 compares the hidden slot 5 (0) and marks nothing
         LessonDriver lesson(c.form);
-        stepTo(lesson, c.compare);
+        lesson.stepTo(c.compare);
         lesson.set(7, "5");
         lesson.set(5, "-1");
         lesson.step();
@@ -156,7 +148,7 @@ TEST_P(ArrayMaxTest, IndicesOutsideTheArrayAndOverflowsAreRefused)
     }
     { // a negative i typed on the loop test: the step to the comparison is refused
         LessonDriver lesson(c.form);
-        stepTo(lesson, c.loopTest);
+        lesson.stepTo(c.loopTest);
         lesson.set(7, "-1");
         lesson.step();
         EXPECT_TRUE(lesson.lastRefused());
@@ -167,7 +159,7 @@ TEST_P(ArrayMaxTest, IndicesOutsideTheArrayAndOverflowsAreRefused)
     }
     { // an i typed beyond the slots on the comparison line
         LessonDriver lesson(c.form);
-        stepTo(lesson, c.compare);
+        lesson.stepTo(c.compare);
         lesson.set(7, "6");
         lesson.step();
         EXPECT_EQ(lesson.lastMessage(), "a[6] は配列の範囲 (0～5) の外です。");
@@ -175,7 +167,7 @@ TEST_P(ArrayMaxTest, IndicesOutsideTheArrayAndOverflowsAreRefused)
     }
     { // the counter at its limit
         LessonDriver lesson(c.form);
-        stepTo(lesson, c.advance);
+        lesson.stepTo(c.advance);
         lesson.set(7, "32767");
         lesson.step();
         EXPECT_EQ(lesson.lastMessage(), "i + 1 の結果が -32768～32767 の範囲を超えます。");
@@ -195,13 +187,13 @@ TEST_P(ArrayMaxTest, BackToStartKeepsTheValuesAndTheNextPassSetsThemAfresh)
 {
     const ArrayMax& c = GetParam();
     LessonDriver lesson(c.form);
-    stepTo(lesson, c.returnLine);
+    lesson.stepTo(c.returnLine);
     lesson.back();
     EXPECT_EQ(lesson.line(), 0);
     EXPECT_EQ(lesson.text(5), "44");
     EXPECT_EQ(lesson.text(7), "5");
     EXPECT_TRUE(lesson.marked().empty());
-    stepTo(lesson, c.loopTest);
+    lesson.stepTo(c.loopTest);
     EXPECT_EQ(lesson.text(5), "13");
     EXPECT_EQ(lesson.text(7), "1");
 }
