@@ -22,6 +22,12 @@ const ArrayMax forMax{"frmForMax", {2, 3, 5, 6, 3, 5, 6, 3, 5, 6, 3, 5, 6, 3, 7,
 const ArrayMax whileMax{
     "frmWhileMax", {2, 3, 4, 6, 7, 4, 6, 7, 4, 6, 7, 4, 6, 7, 4, 9, 10, 0}, 4, 6, 7, 9, {2, 3}};
 
+// Names the lesson in the test runner's output.
+void PrintTo(const ArrayMax& c, std::ostream* os)
+{
+    *os << c.form;
+}
+
 class ArrayMaxTest : public testing::TestWithParam<ArrayMax>
 {
 };

@@ -17,6 +17,12 @@ struct Sum {
 const Sum forSum{"frmForSum", 25, 3, 4, 5, 7};
 const Sum whileSum{"frmWhileSum", 36, 4, 6, 9, 9};
 
+// Names the lesson in the test runner's output.
+void PrintTo(const Sum& c, std::ostream* os)
+{
+    *os << c.form;
+}
+
 class SumTest : public testing::TestWithParam<Sum>
 {
 };
