@@ -131,6 +131,16 @@ void addCaptionedBox(LessonDescription& d, const CaptionedBox& box)
     addTextBox(d, "Text1", box.box, box.text, box.rect, box.container);
 }
 
+void addCaptionedColumn(LessonDescription& d, const std::vector<ColumnRow>& rows, int labelLeft,
+                        Rect first, int step)
+{
+    Rect rect = first;
+    for (const ColumnRow& row : rows) {
+        addCaptionedBox(d, {row.labelIndex, row.caption, labelLeft, row.box, row.text, rect});
+        rect.top += step;
+    }
+}
+
 void addArrayColumn(LessonDescription& d, const ArrayColumn& column)
 {
     for (size_t k = 0; k < column.texts.size(); ++k) {

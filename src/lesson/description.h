@@ -127,6 +127,17 @@ struct CaptionedBox {
 };
 void addCaptionedBox(LessonDescription& d, const CaptionedBox& box);
 
+// Captioned boxes one below the other in Frame3: the first box at `first`, each next one
+// `step` twips lower, every caption at `labelLeft` on its box's row.
+struct ColumnRow {
+    int labelIndex;
+    std::string caption;
+    int box;
+    std::string text; // initial text
+};
+void addCaptionedColumn(LessonDescription& d, const std::vector<ColumnRow>& rows, int labelLeft,
+                        Rect first, int step);
+
 // A column of array boxes Text1(firstBox ...) at `left`, from `top` down by `step`, each
 // with its index caption (the Label4 elements `labelIndices`, captions "0", "1", ...) at
 // `labelLeft`.

@@ -29,4 +29,23 @@ TEST(TallerLayout, PanelsGrowAndTheControlsBelowThemMoveDown)
     EXPECT_TRUE(same(tallerLayout(0).frame1, reference.frame1));
 }
 
+TEST(CaptionedColumn, BoxesGoDownByTheStepWithTheirCaptionsOnTheirRows)
+{
+    LessonDescription d;
+    addCaptionedColumn(d, {{0, "N", 0, "10"}, {8, "i", 2, ""}}, 1440, Rect{2400, 480, 1335, 375},
+                       480);
+    const Control* n = d.find("Text1", 0);
+    const Control* i = d.find("Text1", 2);
+    ASSERT_TRUE(n && i);
+    EXPECT_TRUE(same(n->rect, Rect{2400, 480, 1335, 375}));
+    EXPECT_TRUE(same(i->rect, Rect{2400, 960, 1335, 375}));
+    EXPECT_EQ(n->caption, "10");
+    const Control* caption = d.find("Label4", 8);
+    ASSERT_TRUE(caption);
+    EXPECT_EQ(caption->caption, "i");
+    EXPECT_EQ(caption->rect.left, 1440);
+    EXPECT_EQ(caption->container, "Frame3");
+    EXPECT_TRUE(caption->rect.top >= 960 && caption->rect.top < 960 + 375);
+}
+
 } // namespace
