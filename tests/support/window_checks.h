@@ -120,6 +120,25 @@ inline QStringList listing(const QWidget& window)
     }
 }
 
+// Presses "進む" `times` times.
+inline void pressStep(QWidget& window, int times = 1)
+{
+    for (int k = 0; k < times; ++k)
+        QTest::mouseClick(control<QAbstractButton>(window, QStringLiteral("Command1")),
+                          Qt::LeftButton);
+}
+
+// Types `text` into the single-line box Text1(index), replacing its text, as a student would.
+inline void typeInto(const QWidget& window, int index, const QString& text)
+{
+    auto* line = control<QLineEdit>(window, QStringLiteral("Text1(%1)").arg(index));
+    line->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(line, Qt::Key_Delete);
+    else
+        QTest::keyClicks(line, text);
+}
+
 // Whether every child widget of `parent` (a frame or the window) lies wholly inside it.
 inline bool childrenInside(const QWidget* parent)
 {
