@@ -28,14 +28,13 @@ const LessonDescription& lessonDescription()
             },
             {"", "", "", "  max < b", "  max < c", "", ""});
         // One column, top to bottom, each caption to the left of its box.
-        const struct {
-            const char* caption;
-            const char* text;
-        } rows[] = {{"a", "13"}, {"b", "35"}, {"c", "22"}, {"max", ""}, {"関数値", ""}};
-        for (int k = 0; k < 5; ++k) {
-            addCaptionedBox(d, {k, rows[k].caption, 1440, k, rows[k].text,
-                                Rect{2400, 480 + 480 * k, 1335, 375}});
-        }
+        addCaptionedColumn(d,
+                           {{0, "a", 0, "13"},
+                            {1, "b", 1, "35"},
+                            {2, "c", 2, "22"},
+                            {3, "max", 3, ""},
+                            {4, "関数値", 4, ""}},
+                           1440, Rect{2400, 480, 1335, 375}, 480);
         return d;
     }();
     return d;

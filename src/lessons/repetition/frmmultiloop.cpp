@@ -51,15 +51,9 @@ const LessonDescription& lessonDescription()
                          {"", "", "", "", "", "  i <= N", "", "  j <= i", "", "", "", "", ""});
         // N, i, j and CRLF in a column on the left; S and the function value in tall
         // multi-line boxes on the right, in the smaller face.
-        const struct {
-            int label;
-            const char* caption;
-            const char* text;
-        } column[] = {{1, "N", "5"}, {2, "i", "0"}, {6, "j", "0"}, {5, "CRLF", ""}};
-        for (int k = 0; k < 4; ++k) {
-            addCaptionedBox(d, {column[k].label, column[k].caption, 120, k, column[k].text,
-                                Rect{720, 480 + 480 * k, 1095, 375}});
-        }
+        addCaptionedColumn(
+            d, {{1, "N", 0, "5"}, {2, "i", 1, "0"}, {6, "j", 2, "0"}, {5, "CRLF", 3, ""}}, 120,
+            Rect{720, 480, 1095, 375}, 480);
         const struct {
             int label;
             const char* caption;

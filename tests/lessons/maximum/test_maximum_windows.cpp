@@ -14,23 +14,6 @@ QColor windowColour()
     return QApplication::palette().color(QPalette::Base);
 }
 
-void type(const QWidget& window, int box, const QString& text)
-{
-    auto* line = control<QLineEdit>(window, QStringLiteral("Text1(%1)").arg(box));
-    line->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(line, Qt::Key_Delete);
-    else
-        QTest::keyClicks(line, text);
-}
-
-void step(QWidget& window, int times = 1)
-{
-    for (int k = 0; k < times; ++k)
-        QTest::mouseClick(control<QAbstractButton>(window, QStringLiteral("Command1")),
-                          Qt::LeftButton);
-}
-
 // The yellow boxes among Text1(0) ... Text1(count - 1).
 QList<int> yellowBoxes(const QWidget& window, int count)
 {
@@ -118,17 +101,17 @@ private slots:
     void forMaxMarksTheFirstElementThenTheComparedOne()
     {
         auto window = open("frmForMax", &messages_);
-        step(*window);
+        pressStep(*window);
         QCOMPARE(lineColour(*window, 2), yellow);
         QCOMPARE(yellowBoxes(*window, 8), QList<int>{0});
-        step(*window, 2); // line 5 with i = 1
+        pressStep(*window, 2); // line 5 with i = 1
         QCOMPARE(caption(*window, "Label3"), QStringLiteral("  max < a[i] : True"));
         QCOMPARE(yellowBoxes(*window, 8), QList<int>{1});
-        step(*window); // line 6
+        pressStep(*window); // line 6
         QCOMPARE(yellowBoxes(*window, 8), QList<int>{});
         QCOMPARE(boxColour(*window, 1), windowColour());
         QCOMPARE(boxText(*window, 5), QStringLiteral("35"));
-        step(*window, 13);
+        pressStep(*window, 13);
         QCOMPARE(lineColour(*window, 0), yellow);
         QCOMPARE(boxText(*window, 6), QStringLiteral("44"));
         QVERIFY(messages_.isEmpty());
@@ -137,16 +120,16 @@ private slots:
     void whileMaxKeepsTheMarkOnTheCounterLine()
     {
         auto window = open("frmWhileMax", &messages_);
-        step(*window, 2); // line 3
+        pressStep(*window, 2); // line 3
         QCOMPARE(yellowBoxes(*window, 8), QList<int>{0});
-        step(*window, 3); // line 7, i = 1
+        pressStep(*window, 3); // line 7, i = 1
         QCOMPARE(lineColour(*window, 7), yellow);
         QCOMPARE(yellowBoxes(*window, 8), QList<int>{1});
-        step(*window); // line 4
+        pressStep(*window); // line 4
         QCOMPARE(caption(*window, "Label3"), QStringLiteral("  i < a.Length : True"));
         QCOMPARE(yellowBoxes(*window, 8), QList<int>{});
-        type(*window, 7, "7");
-        step(*window); // leaves the loop: no array access
+        typeInto(*window, 7, "7");
+        pressStep(*window); // leaves the loop: no array access
         QCOMPARE(lineColour(*window, 9), yellow);
         QVERIFY(messages_.isEmpty());
     }
@@ -171,16 +154,16 @@ private slots:
                 QVERIFY(control(*window, box)->y() >
                         control(*window, QStringLiteral("Text1(%1)").arg(k - 1))->y());
         }
-        step(*window, 2);
+        pressStep(*window, 2);
         QCOMPARE(caption(*window, "Label3"), QStringLiteral("  max < b : True"));
-        type(*window, 3, "");
-        step(*window);
+        typeInto(*window, 3, "");
+        pressStep(*window);
         QCOMPARE(messages_, QStringList{QStringLiteral(
                                 "max の値が空です。-32768～32767 の数値を入力してください。")});
         QCOMPARE(lineColour(*window, 3), yellow);
         QCOMPARE(boxText(*window, 3), QString());
-        type(*window, 3, "0");
-        step(*window);
+        typeInto(*window, 3, "0");
+        pressStep(*window);
         QCOMPARE(lineColour(*window, 4), yellow);
         QCOMPARE(boxText(*window, 3), QStringLiteral("35"));
         QCOMPARE(yellowBoxes(*window, 5), QList<int>{});

@@ -9,13 +9,6 @@ namespace
 
 const QColor yellow(255, 255, 0);
 
-void step(QWidget& window, int times = 1)
-{
-    for (int k = 0; k < times; ++k)
-        QTest::mouseClick(control<QAbstractButton>(window, QStringLiteral("Command1")),
-                          Qt::LeftButton);
-}
-
 QString key(const char* name, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -90,7 +83,7 @@ private slots:
         checkColumn(*window, {0, 2, 3, 1}, {0, 8, 3, 4}, {"N", "i", running, "関数値"},
                     {n, "0", "0", "0"});
         const int steps = testLine == 3 ? 2 : 3;
-        step(*window, steps);
+        pressStep(*window, steps);
         QCOMPARE(lineColour(*window, testLine), yellow);
         QCOMPARE(caption(*window, "Label3"), condition);
         for (int k = 0; k < 4; ++k)
@@ -103,9 +96,9 @@ private slots:
         auto* n = control<QLineEdit>(*window, "Text1(0)");
         n->selectAll();
         QTest::keyClicks(n, QStringLiteral("300"));
-        step(*window, 2 + 2 * 255 + 1);
+        pressStep(*window, 2 + 2 * 255 + 1);
         QCOMPARE(boxText(*window, 3), QStringLiteral("32640"));
-        step(*window);
+        pressStep(*window);
         QCOMPARE(messages_,
                  QStringList{QStringLiteral("sum + i の結果が -32768～32767 の範囲を超えます。")});
         QCOMPARE(boxText(*window, 3), QStringLiteral("32640"));
@@ -136,14 +129,14 @@ private slots:
             QVERIFY(multi->height() > 3 * control(*window, "Text1(0)")->height());
         }
         QCOMPARE(control(*window, "Text1(0)")->font().pointSizeF(), 12.0);
-        step(*window, 56);
+        pressStep(*window, 56);
         QCOMPARE(lineColour(*window, 12), yellow);
         QCOMPARE(boxText(*window, 5), QStringLiteral("*\n**\n***\n****\n*****\n"));
         QCOMPARE(boxText(*window, 3), QStringLiteral("\"\\r\\n\""));
-        step(*window, 5); // line 5 of the next pass, S empty
+        pressStep(*window, 5); // line 5 of the next pass, S empty
         auto* s = control<QPlainTextEdit>(*window, "Text1(4)");
         s->setPlainText(QStringLiteral("ab\ncd"));
-        step(*window, 3);
+        pressStep(*window, 3);
         QCOMPARE(boxText(*window, 4), QStringLiteral("ab\ncd*"));
         QCOMPARE(caption(*window, "Label3"), QStringLiteral("  j <= i : False"));
         QVERIFY(messages_.isEmpty());

@@ -48,20 +48,6 @@ void checkCommon(const QWidget& window, const QString& title, int height)
     QVERIFY(control(window, "Label2")->y() > control(window, "Frame1")->geometry().bottom());
 }
 
-void step(QWidget& window, int times = 1)
-{
-    for (int k = 0; k < times; ++k)
-        QTest::mouseClick(control<QAbstractButton>(window, QStringLiteral("Command1")),
-                          Qt::LeftButton);
-}
-
-void type(const QWidget& window, int box, const QString& text)
-{
-    auto* line = control<QLineEdit>(window, QStringLiteral("Text1(%1)").arg(box));
-    line->selectAll();
-    QTest::keyClicks(line, text);
-}
-
 } // namespace
 
 class SearchWindowsTest : public QObject
@@ -109,11 +95,11 @@ private slots:
             QVERIFY(captionBeside(*window, QStringLiteral("Label4(%1)").arg(rows[k]),
                                   QStringLiteral("Text1(%1)").arg(k)));
         }
-        type(*window, 5, "44");
-        step(*window, 13); // line 7: a[3] found
+        typeInto(*window, 5, "44");
+        pressStep(*window, 13); // line 7: a[3] found
         QCOMPARE(lineColour(*window, 7), yellow);
         QCOMPARE(boxColour(*window, 3), yellow);
-        step(*window, 3); // line 12
+        pressStep(*window, 3); // line 12
         QCOMPARE(boxColour(*window, 3), QApplication::palette().color(QPalette::Base));
         QCOMPARE(boxText(*window, 6), QStringLiteral("3"));
         QVERIFY(messages_.isEmpty());
@@ -148,13 +134,13 @@ private slots:
             QCOMPARE(twips(control(*window, QStringLiteral("Text1(%1)").arg(k))).size(),
                      QSize(1335, 375));
         QVERIFY(captionBeside(*window, "Label4(9)", "Text1(5)"));
-        type(*window, 6, "22");
-        step(*window, 2);
+        typeInto(*window, 6, "22");
+        pressStep(*window, 2);
         QCOMPARE(boxText(*window, 5), QStringLiteral("22")); // the sentinel
-        step(*window, 2);                                    // line 5, i = 0
+        pressStep(*window, 2);                               // line 5, i = 0
         QCOMPARE(lineColour(*window, 5), yellow);
         QCOMPARE(boxColour(*window, 0), yellow);
-        step(*window); // line 4, i = 1
+        pressStep(*window); // line 4, i = 1
         QCOMPARE(caption(*window, "Label3"), QStringLiteral("  a[i]!=data : True"));
         QCOMPARE(boxColour(*window, 1), yellow);
         QCOMPARE(boxColour(*window, 0), QApplication::palette().color(QPalette::Base));
@@ -192,22 +178,22 @@ private slots:
             QVERIFY2(label, qPrintable(expected));
             QVERIFY(at(label, box < 10 ? 600 : labelLefts[box - 10], twips(b).y()));
         }
-        step(*window, 4); // line 5 before the first probe
+        pressStep(*window, 4); // line 5 before the first probe
         QCOMPARE(caption(*window, "Label3"), QStringLiteral("　p1 <= p2 : True"));
         QCOMPARE(boxColour(*window, 0), QColor(255, 0, 0));
         QCOMPARE(boxColour(*window, 9), QColor(0, 0, 255));
-        step(*window, 2); // line 8 with p = 4
+        pressStep(*window, 2); // line 8 with p = 4
         QCOMPARE(boxColour(*window, 4), yellow);
         QCOMPARE(boxColour(*window, 0), QColor(255, 0, 0));
-        step(*window, 3); // line 5 with p2 = 3
+        pressStep(*window, 3); // line 5 with p2 = 3
         QCOMPARE(boxColour(*window, 4), QApplication::palette().color(QPalette::Base));
         QCOMPARE(boxColour(*window, 9), QApplication::palette().color(QPalette::Base));
         QCOMPARE(boxColour(*window, 3), QColor(0, 0, 255));
-        type(*window, 12, "11");
-        step(*window, 2); // line 7 computes p afresh: no fault
+        typeInto(*window, 12, "11");
+        pressStep(*window, 2); // line 7 computes p afresh: no fault
         QVERIFY(messages_.isEmpty());
-        type(*window, 12, "11");
-        step(*window);
+        typeInto(*window, 12, "11");
+        pressStep(*window);
         QCOMPARE(messages_, QStringList{QStringLiteral("a[11] は配列の範囲 (0～10) の外です。")});
         QCOMPARE(lineColour(*window, 8), yellow);
     }
