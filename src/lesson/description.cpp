@@ -79,6 +79,17 @@ Control& addTextBox(LessonDescription& d, std::string name, int index, std::stri
                                  std::move(container), rect, std::move(font), false});
 }
 
+CommonLayout tallerLayout(int extra)
+{
+    CommonLayout layout;
+    layout.frame1.height += extra;
+    layout.frame3.height += extra;
+    for (Rect* moved :
+         {&layout.label2, &layout.command3, &layout.command4, &layout.label5, &layout.txtTime})
+        moved->top += extra;
+    return layout;
+}
+
 LessonDescription lessonWindow(std::string form, std::string caption, int width, int height,
                                const CommonLayout& layout, const std::vector<std::string>& listing,
                                std::vector<std::string> notes, std::vector<std::string> conditions)
@@ -118,6 +129,16 @@ void addCaptionedBox(LessonDescription& d, const CaptionedBox& box)
     addLabel(d, "Label4", box.labelIndex, box.caption,
              Rect{box.labelLeft, box.rect.top + 60, width, 255}, box.container);
     addTextBox(d, "Text1", box.box, box.text, box.rect, box.container);
+}
+
+void addCaptionedColumn(LessonDescription& d, const std::vector<ColumnRow>& rows, int labelLeft,
+                        Rect first, int step)
+{
+    Rect rect = first;
+    for (const ColumnRow& row : rows) {
+        addCaptionedBox(d, {row.labelIndex, row.caption, labelLeft, row.box, row.text, rect});
+        rect.top += step;
+    }
 }
 
 void addArrayColumn(LessonDescription& d, const ArrayColumn& column)

@@ -92,6 +92,11 @@ struct CommonLayout {
     int listingHeight = 255;
 };
 
+// The reference layout made `extra` twips taller for a longer listing or a taller variables
+// panel: the source and variables panels grow by `extra`, the note label and the auto-run
+// controls move down by as much. The window's height grows by `extra` too.
+CommonLayout tallerLayout(int extra);
+
 // A lesson window with the common controls placed by `layout`, the listing laid out as one
 // label a line, and the notes and conditions as given.
 LessonDescription lessonWindow(std::string form, std::string caption, int width, int height,
@@ -121,6 +126,17 @@ struct CaptionedBox {
     int labelWidth = 0; // 0: up to the box
 };
 void addCaptionedBox(LessonDescription& d, const CaptionedBox& box);
+
+// Captioned boxes one below the other in Frame3: the first box at `first`, each next one
+// `step` twips lower, every caption at `labelLeft` on its box's row.
+struct ColumnRow {
+    int labelIndex;
+    std::string caption;
+    int box;
+    std::string text; // initial text
+};
+void addCaptionedColumn(LessonDescription& d, const std::vector<ColumnRow>& rows, int labelLeft,
+                        Rect first, int step);
 
 // A column of array boxes Text1(firstBox ...) at `left`, from `top` down by `step`, each
 // with its index caption (the Label4 elements `labelIndices`, captions "0", "1", ...) at

@@ -37,6 +37,17 @@ public:
         }
         return lines;
     }
+    // Presses "進む" until `line` is current, at least once and at most `limit` times;
+    // returns the lines it rested on (one pass of a routine: stepTo(0)).
+    std::vector<int> stepTo(int line, int limit = 1000)
+    {
+        std::vector<int> lines;
+        do {
+            record(model_->step());
+            lines.push_back(model_->line());
+        } while (model_->line() != line && static_cast<int>(lines.size()) < limit);
+        return lines;
+    }
     // Presses "進む" until a message box shows; the number of presses (0 when none shows
     // within `limit`).
     int stepUntilMessage(int limit)

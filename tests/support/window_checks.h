@@ -16,7 +16,8 @@
 
 #include <memory>
 
-namespace window_checks {
+namespace window_checks
+{
 
 inline void setUp()
 {
@@ -36,8 +37,7 @@ inline std::unique_ptr<LessonForm> open(const char* form, QStringList* messages 
     return window;
 }
 
-template <class T = QWidget>
-T* control(const QWidget& window, const QString& key)
+template <class T = QWidget> T* control(const QWidget& window, const QString& key)
 {
     return window.findChild<T*>(key);
 }
@@ -52,7 +52,8 @@ inline QRect twips(const QWidget* widget)
 // Whether `widget` stands at (left, top) in twips, within one pixel.
 inline bool at(const QWidget* widget, int left, int top)
 {
-    return widget && std::abs(widget->x() * 15 - left) < 15 && std::abs(widget->y() * 15 - top) < 15;
+    return widget && std::abs(widget->x() * 15 - left) < 15 &&
+           std::abs(widget->y() * 15 - top) < 15;
 }
 
 inline QString caption(const QWidget& window, const QString& key)
@@ -92,6 +93,64 @@ inline QColor lineColour(const QWidget& window, int line)
 inline QString container(const QWidget* widget)
 {
     return widget && widget->parentWidget() ? widget->parentWidget()->objectName() : QString();
+}
+
+// Whether the caption `label` stands to the left of the box `box` on the box's row (their
+// vertical extents overlap; a pixel of overlap is allowed), in the same frame.
+inline bool captionBeside(const QWidget& window, const QString& label, const QString& box)
+{
+    const QWidget* l = control(window, label);
+    const QWidget* b = control(window, box);
+    if (!l || !b || l->parentWidget() != b->parentWidget())
+        return false;
+    const QRect lr = l->geometry();
+    const QRect br = b->geometry();
+    return lr.right() <= br.left() && lr.top() <= br.bottom() && br.top() <= lr.bottom();
+}
+
+// The texts of the listing labels Label1(0), Label1(1), ... as shown.
+inline QStringList listing(const QWidget& window)
+{
+    QStringList lines;
+    for (int k = 0;; ++k) {
+        const auto* label = control<QLabel>(window, QStringLiteral("Label1(%1)").arg(k));
+        if (!label)
+            return lines;
+        lines << label->text();
+    }
+}
+
+// Presses "進む" `times` times.
+inline void pressStep(QWidget& window, int times = 1)
+{
+    for (int k = 0; k < times; ++k)
+        QTest::mouseClick(control<QAbstractButton>(window, QStringLiteral("Command1")),
+                          Qt::LeftButton);
+}
+
+// Types `text` into the single-line box Text1(index), replacing its text, as a student would.
+inline void typeInto(const QWidget& window, int index, const QString& text)
+{
+    auto* line = control<QLineEdit>(window, QStringLiteral("Text1(%1)").arg(index));
+    line->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(line, Qt::Key_Delete);
+    else
+        QTest::keyClicks(line, text);
+}
+
+// Whether every child widget of `parent` (a frame or the window) lies wholly inside it.
+inline bool childrenInside(const QWidget* parent)
+{
+    if (!parent)
+        return false;
+    const QRect area(QPoint(0, 0), parent->size());
+    for (const QObject* child : parent->children()) {
+        const auto* widget = qobject_cast<const QWidget*>(child);
+        if (widget && !widget->isWindow() && !area.contains(widget->geometry()))
+            return false;
+    }
+    return true;
 }
 
 } // namespace window_checks

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lesson/description.h"
+#include "lesson/lesson_model.h"
 
 #include <string>
 
@@ -13,3 +14,25 @@ struct ScalarCaption {
 };
 void addFiveElementPanel(LessonDescription& d, const ScalarCaption& box5, const ScalarCaption& box7,
                          const ScalarCaption& box6);
+
+// A lesson shown in the five-element panel: binds a[0..4] to Text1(0..4), which every
+// refresh sets back to the window colour, `scalar` (total or max) to Text1(5), the
+// function value to Text1(6) and i to Text1(7). V has the members a, value and i.
+template <class V> class FiveElementLesson : public Lesson<V>
+{
+protected:
+    // The loop bound is the shown length 5, not the number of slots.
+    static constexpr int length = 5;
+
+    FiveElementLesson(const LessonDescription& d, int V::*scalar, std::string scalarName)
+        : Lesson<V>(d)
+    {
+        aBoxes_ = this->bindArray(BoxRef{}, this->v.a.data(), length, "a");
+        this->bind(5, this->v.*scalar, std::move(scalarName));
+        this->bind(6, this->v.value, "関数値");
+        this->bind(7, this->v.i, "i");
+        this->resetOnRefresh(aBoxes_);
+    }
+
+    ArrayBoxes aBoxes_;
+};

@@ -7,9 +7,6 @@ using checked::add;
 namespace
 {
 
-// The loop bound is the shown length 5, not the number of slots.
-constexpr int length = 5;
-
 const LessonDescription& lessonDescription()
 {
     static const LessonDescription d = [] {
@@ -48,14 +45,7 @@ const LessonDescription& lessonDescription()
 
 } // namespace
 
-frmTotal::frmTotal() : Lesson(lessonDescription())
-{
-    aBoxes_ = bindArray(BoxRef{}, v.a.data(), length, "a");
-    bind(5, v.total, "total");
-    bind(6, v.value, "関数値");
-    bind(7, v.i, "i");
-    resetOnRefresh(aBoxes_);
-}
+frmTotal::frmTotal() : FiveElementLesson(lessonDescription(), &TotalVariables::total, "total") {}
 
 int frmTotal::run(int line, StepEffects&)
 {

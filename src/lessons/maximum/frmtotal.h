@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lesson/lesson_model.h"
+#include "array_panel.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ struct TotalVariables {
 };
 
 // The array total lesson: a for loop adds the five elements of a into total.
-class frmTotal final : public Lesson<TotalVariables>
+class frmTotal final : public FiveElementLesson<TotalVariables>
 {
 public:
     frmTotal();
@@ -21,6 +21,4 @@ private:
     int run(int line, StepEffects& effects) override;
     std::optional<bool> test(int line) const override;
     void paintMarks(int line, Marks& marks) const override;
-
-    ArrayBoxes aBoxes_;
 };
