@@ -4,6 +4,7 @@
 #include "picture_box.h"
 #include "qt_convert.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -25,10 +26,15 @@ LessonForm::MessagePresenter& presenter()
     return p;
 }
 
+// A box's background; on a dark mark (blue) the text turns white so that it stays legible.
 void setBase(QWidget* widget, const QColor& colour)
 {
     QPalette p = widget->palette();
     p.setColor(QPalette::Base, colour);
+    const bool dark = colour.lightnessF() < 0.35 || (colour.blue() > 200 && colour.red() < 80 &&
+                                                     colour.green() < 80);
+    p.setColor(QPalette::Text, dark ? QColor(Qt::white)
+                                    : QApplication::palette().color(QPalette::Text));
     widget->setPalette(p);
 }
 
