@@ -1,5 +1,6 @@
 #include "lesson/lesson_registry.h"
 #include "shell/fonts.h"
+#include "shell/timer_precision.h"
 #include "shell/window_registry.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Trevisk"));
     QApplication::setStyle(QStringLiteral("Windows"));
     registerFontSubstitutions();
+    sharpenTimers();
     lesson_registry::registerAll();
     window_registry::show(QStringLiteral("frmIntro"));
     return QApplication::exec();
