@@ -28,7 +28,7 @@ test: build
 test-sanitize: deps
 	@cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTREVISK_SANITIZE=ON >/dev/null
 	@cmake --build $(BUILD)-asan -j $(JOBS)
-	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
 
 # The libFuzzer targets (clang), each run for FUZZ_SECONDS over a copy of its corpus.
 fuzz: deps

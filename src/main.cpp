@@ -4,6 +4,8 @@
 #include "shell/window_registry.h"
 
 #include <QApplication>
+#include <QPointer>
+#include <QWidget>
 
 int main(int argc, char* argv[])
 {
@@ -14,5 +16,12 @@ int main(int argc, char* argv[])
     sharpenTimers();
     lesson_registry::registerAll();
     window_registry::show(QStringLiteral("frmIntro"));
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The windows still open when the program ended (a dialog goes with its parent window).
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        windows << window;
+    for (const QPointer<QWidget>& window : windows)
+        delete window.data();
+    return status;
 }

@@ -108,6 +108,13 @@ private slots:
         main->close();
         QVERIFY(quit_);
     }
+
+    void cleanupTestCase()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 };
 
 QTEST_MAIN(MonkeyTest)
