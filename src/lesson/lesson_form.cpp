@@ -31,10 +31,10 @@ void setBase(QWidget* widget, const QColor& colour)
 {
     QPalette p = widget->palette();
     p.setColor(QPalette::Base, colour);
-    const bool dark = colour.lightnessF() < 0.35 || (colour.blue() > 200 && colour.red() < 80 &&
-                                                     colour.green() < 80);
-    p.setColor(QPalette::Text, dark ? QColor(Qt::white)
-                                    : QApplication::palette().color(QPalette::Text));
+    const bool dark = colour.lightnessF() < 0.35 ||
+                      (colour.blue() > 200 && colour.red() < 80 && colour.green() < 80);
+    p.setColor(QPalette::Text,
+               dark ? QColor(Qt::white) : QApplication::palette().color(QPalette::Text));
     widget->setPalette(p);
 }
 

@@ -85,17 +85,24 @@ void LessonModel::paintMarks(int, Marks&) const {}
 
 // --- bindings ---
 
+void LessonModel::resolveBindings()
+{
+    for (Binding& binding : bindings_) {
+        const int check = groupIndex(binding.box.group);
+        if (check >= 0) {
+            std::vector<int>& values = panel_.checks[static_cast<size_t>(check)];
+            const size_t index = static_cast<size_t>(binding.box.index);
+            binding.checkValue = index < values.size() ? &values[index] : nullptr;
+        } else {
+            binding.target = box(binding.box);
+        }
+    }
+}
+
 LessonModel::Binding& LessonModel::addBinding(Binding binding)
 {
-    const int check = groupIndex(binding.box.group);
-    if (check >= 0) {
-        std::vector<int>& values = panel_.checks[static_cast<size_t>(check)];
-        const size_t index = static_cast<size_t>(binding.box.index);
-        binding.checkValue = index < values.size() ? &values[index] : nullptr;
-    } else {
-        binding.target = box(binding.box);
-    }
     bindings_.push_back(std::move(binding));
+    resolveBindings();
     isPending_.push_back(0);
     return bindings_.back();
 }
@@ -384,20 +391,26 @@ Outcome LessonModel::load()
         if (bindings_[k].read && !bindings_[k].write)
             alwaysRead_.push_back(static_cast<int>(k));
     }
-    return transact(false, [this](StepEffects& effects) {
+    Outcome outcome = transact(false, [this](StepEffects& effects) {
         beforeLoad();
         readPanel(Reading::Lenient);
         line_ = startLine();
         afterLoad(effects);
     });
+    history_.reset(currentState());
+    return outcome;
 }
 
 Outcome LessonModel::step()
 {
-    return transact(true, [this](StepEffects& effects) {
+    random_source::Recording draws;
+    Outcome outcome = transact(true, [this](StepEffects& effects) {
         readEditedBoxes(stepReading_);
         line_ = run(line_, effects);
     });
+    if (!outcome.refused)
+        remember(LessonAction{LessonAction::Kind::Step, {}, 0, {}, draws.take()}, true);
+    return outcome;
 }
 
 Outcome LessonModel::tick()
@@ -409,7 +422,11 @@ Outcome LessonModel::tick()
 
 Outcome LessonModel::backToStart()
 {
-    return transact(false, [this](StepEffects& effects) { restart(effects); });
+    random_source::Recording draws;
+    Outcome outcome = transact(false, [this](StepEffects& effects) { restart(effects); });
+    if (!outcome.refused)
+        remember(LessonAction{LessonAction::Kind::BackToStart, {}, 0, {}, draws.take()}, true);
+    return outcome;
 }
 
 Outcome LessonModel::clickOption(int k)
@@ -417,12 +434,18 @@ Outcome LessonModel::clickOption(int k)
     if (panel_.option == 0 || (k != 1 && k != 2))
         return {};
     panel_.option = k;
-    return transact(false, [this](StepEffects&) { line_ = startLine(); });
+    Outcome outcome = transact(false, [this](StepEffects&) { line_ = startLine(); });
+    remember(LessonAction{LessonAction::Kind::Option, {}, k, {}, {}}, true);
+    return outcome;
 }
 
 Outcome LessonModel::fillArray()
 {
+    if (!randomBoxes_)
+        return {};
+    random_source::Recording draws;
     drawRandomTexts();
+    remember(LessonAction{LessonAction::Kind::Fill, {}, 0, {}, draws.take()}, true);
     return {};
 }
 
@@ -459,9 +482,12 @@ bool LessonModel::setText(BoxGroup group, int index, std::string text)
     Box* b = box(BoxRef{group, index});
     if (!b)
         return false;
-    b->text = std::move(text);
+    b->text = text;
     b->edited = true;
     markEdited(BoxRef{group, index});
+    remember(
+        LessonAction{LessonAction::Kind::SetText, BoxRef{group, index}, 0, std::move(text), {}},
+        false);
     return true;
 }
 
@@ -475,5 +501,7 @@ bool LessonModel::setCheck(BoxGroup group, int index, int value)
         return false;
     values[static_cast<size_t>(index)] = value;
     markEdited(BoxRef{group, index});
+    remember(LessonAction{LessonAction::Kind::SetCheck, BoxRef{group, index}, value, {}, {}},
+             false);
     return true;
 }

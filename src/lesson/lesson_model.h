@@ -2,19 +2,13 @@
 
 #include "checked.h"
 #include "description.h"
+#include "history.h"
 #include "panel.h"
 
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-enum class BoxGroup { Text1, Text2, Check1, Check2, Check3 };
-
-struct BoxRef {
-    BoxGroup group = BoxGroup::Text1;
-    int index = 0;
-};
 
 // Consecutive boxes that show the elements 0, 1, ... of one array.
 struct ArrayBoxes {
@@ -99,6 +93,13 @@ public:
     Outcome startAutoRun();                    // Command3_Click
     void stopAutoRun();                        // Command4_Click
     const std::string& noteOf(int line) const; // Label1_Click
+    // One step back: the state before the last step, "先頭に戻る", option click or
+    // "配列値設定", edits made before it included; stops auto-run. Nothing when the lesson
+    // is as it was loaded.
+    Outcome stepBack();
+    bool canStepBack() const { return history_.states() > 0; }
+    const History& history() const { return history_; }
+    void setHistoryLimit(size_t states) { history_.setLimit(states); }
 
     // Edits between actions; false when the window has no such control.
     bool setText(BoxGroup group, int index, std::string text);
@@ -175,6 +176,16 @@ protected:
 private:
     virtual void saveVariables() = 0;
     virtual void restoreVariables() = 0;
+    virtual std::shared_ptr<const void> copyVariables() const = 0;
+    virtual void setVariables(const void* variables) = 0;
+    virtual size_t variablesSize() const = 0;
+
+    LessonState currentState() const;
+    void restoreState(const LessonState& state);
+    void resolveBindings();
+    // Adds a successful action to the history (nothing while the history replays it).
+    void remember(LessonAction action, bool undoable);
+    void replay(const LessonAction& action);
 
     void apply(StepEffects& effects);
     void paint(const std::string& suffix);
@@ -193,6 +204,8 @@ private:
     std::optional<ArrayBoxes> randomBoxes_;
     int startLine_ = 0;
     Reading stepReading_ = Reading::Lenient;
+    History history_;
+    bool replaying_ = false;
 };
 
 // A lesson whose variables are the struct V: the model keeps a copy of them before each
@@ -206,5 +219,8 @@ protected:
 private:
     void saveVariables() override { saved_ = v; }
     void restoreVariables() override { v = saved_; }
+    std::shared_ptr<const void> copyVariables() const override { return std::make_shared<V>(v); }
+    void setVariables(const void* variables) override { v = *static_cast<const V*>(variables); }
+    size_t variablesSize() const override { return sizeof(V); }
     V saved_{};
 };

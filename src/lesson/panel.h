@@ -7,6 +7,14 @@
 #include <string>
 #include <vector>
 
+enum class BoxGroup { Text1, Text2, Check1, Check2, Check3 };
+
+// A value box or check box: its control array and index.
+struct BoxRef {
+    BoxGroup group = BoxGroup::Text1;
+    int index = 0;
+};
+
 // One value box (Text1 or Text2 element) as the window shows it.
 struct Box {
     bool exists = false;

@@ -10,6 +10,8 @@ namespace
 struct Source {
     std::mt19937_64 engine; // default state: the program never seeds it
     std::function<double()> replacement;
+    Recording* recording = nullptr;
+    Replay* replay = nullptr;
 };
 
 Source& source()
@@ -23,10 +25,36 @@ Source& source()
 double next()
 {
     Source& s = source();
-    if (s.replacement)
-        return s.replacement();
+    if (s.replay) {
+        const std::vector<double>& draws = *s.replay->draws_;
+        return s.replay->next_ < draws.size() ? draws[s.replay->next_++] : 0.0;
+    }
     // 53 random bits scaled into [0, 1).
-    return static_cast<double>(s.engine() >> 11) * 0x1.0p-53;
+    const double draw =
+        s.replacement ? s.replacement() : static_cast<double>(s.engine() >> 11) * 0x1.0p-53;
+    if (s.recording)
+        s.recording->draws_.push_back(draw);
+    return draw;
+}
+
+Recording::Recording() : outer_(source().recording)
+{
+    source().recording = this;
+}
+
+Recording::~Recording()
+{
+    source().recording = outer_;
+}
+
+Replay::Replay(const std::vector<double>& draws) : draws_(&draws), outer_(source().replay)
+{
+    source().replay = this;
+}
+
+Replay::~Replay()
+{
+    source().replay = outer_;
 }
 
 void replace(std::function<double()> replacement)
