@@ -32,6 +32,19 @@ void eightQueensRun(benchmark::State& state)
     }
 }
 
+// The memory the step-back history takes after a hundred thousand steps.
+void historyMemory(benchmark::State& state, const std::string& form)
+{
+    for (auto _ : state) {
+        std::unique_ptr<LessonModel> model = lesson_registry::create(form);
+        model->load();
+        for (int k = 0; k < 100000; ++k)
+            model->step();
+        state.counters["states"] = static_cast<double>(model->history().states());
+        state.counters["history_KiB"] = static_cast<double>(model->history().bytes()) / 1024.0;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -42,6 +55,14 @@ int main(int argc, char** argv)
     if (lesson_registry::has("frm8Queen"))
         benchmark::RegisterBenchmark("eight_queens_full_run", eightQueensRun)
             ->Unit(benchmark::kMillisecond);
+    for (const char* form : {"frmTotal", "frm8Queen", "frmHanoi", "frmSortQuick"}) {
+        if (lesson_registry::has(form)) {
+            benchmark::RegisterBenchmark((std::string("history_100000_steps/") + form).c_str(),
+                                         historyMemory, std::string(form))
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(1);
+        }
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
