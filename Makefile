@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test test-sanitize fuzz bench deps configure build clean
+.PHONY: run test test-sanitize fuzz bench deb deps configure build clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -23,6 +23,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, written to $(BUILD)/trevisk_<version>-1_<arch>.deb.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps

@@ -2,7 +2,9 @@
 # Installs the Debian packages Trevisk needs to build, test and run, where they are missing.
 set -eu
 # Extra packages for a particular target may be given as arguments.
-packages="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-ipafont-gothic $*"
+# dpkg-dev, file, appstream and desktop-file-utils build and check the Debian package.
+packages="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-ipafont-gothic
+dpkg-dev file appstream desktop-file-utils $*"
 missing=""
 for p in $packages; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trevisk"));
+    // The desktop entry and icon are found by this name (Wayland app id, desktop shells).
+    QApplication::setDesktopFileName(QStringLiteral("io.github.trevisk.Trevisk"));
     QApplication::setStyle(QStringLiteral("Windows"));
     registerFontSubstitutions();
     sharpenTimers();

@@ -1,0 +1,58 @@
+#!/bin/sh
+# Builds the Debian package into a scratch directory and checks what it installs, that the
+# installed desktop entry and metainfo hold together, and what the package depends on.
+#   check_package.sh BUILD/CPackConfig.cmake APP_ID
+set -eu
+config=$1
+id=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+if ! cpack -G DEB --config "$config" -B "$work" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log" >&2
+    fail "cpack could not build the package"
+fi
+set -- "$work"/trevisk_*.deb
+[ $# -eq 1 ] && [ -f "$1" ] || fail "expected one trevisk_*.deb, found: $*"
+deb=$1
+echo "built $(basename "$deb")"
+
+# Only the program and its three desktop files; no tools, tests or benchmarks.
+listing=$(dpkg-deb -c "$deb")
+files=$(echo "$listing" | awk '$1 !~ /^d/ { print $6 }' | sort)
+expected="./usr/bin/trevisk
+./usr/share/applications/$id.desktop
+./usr/share/icons/hicolor/scalable/apps/$id.svg
+./usr/share/metainfo/$id.metainfo.xml"
+[ "$files" = "$expected" ] || fail "package files are
+$files
+expected
+$expected"
+echo "$listing" | grep -q '^-rwxr-xr-x root/root .* \./usr/bin/trevisk$' ||
+    fail "usr/bin/trevisk is not an executable owned by root"
+
+# The installed files refer to each other by the names they are installed under.
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+desktop=$root/usr/share/applications/$id.desktop
+exec=$(sed -n 's/^Exec=//p' "$desktop")
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+[ -x "$root/usr/bin/${exec%% *}" ] || fail "Exec=$exec is not the installed program"
+[ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] ||
+    fail "Icon=$icon is not the installed icon"
+desktop-file-validate "$desktop" || fail "the installed desktop entry does not validate"
+appstreamcli validate-tree --no-net --strict "$root" ||
+    fail "the installed metainfo does not validate with its desktop entry"
+
+# The Qt libraries, their platform plugins and the Japanese font come with the package.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-ipafont-gothic; do
+    echo "$depends" | tr ',' '\n' | sed 's/^ *//' | grep -q "^$package\( \|$\)" ||
+        fail "Depends lacks $package"
+done
+echo "package contents and dependencies are right"
