@@ -72,6 +72,7 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
     setWindowTitle(qt_convert::text(d.caption));
     setFixedSize(pixels(d.width), pixels(d.height));
     build();
+    buildAccess();
     timer_.setTimerType(Qt::PreciseTimer); // intervals down to 1 ms mean what they say
     connect(&timer_, &QTimer::timeout, this, &LessonForm::Timer1_Timer);
     Form_Load();
@@ -325,6 +326,12 @@ void LessonForm::Option2_Click()
         perform(model_->clickOption(2));
 }
 
+void LessonForm::StepBack_Click()
+{
+    if (!busy_)
+        perform(model_->stepBack());
+}
+
 void LessonForm::Label1_Click(int index)
 {
     if (!busy_)
@@ -408,6 +415,7 @@ void LessonForm::updateDisplay()
 {
     const Panel& panel = model_->panel();
     updating_ = true;
+    const bool lineChanged = shownHighlight_ != panel.highlight;
     if (shownHighlight_ != panel.highlight) {
         const auto paintLine = [this](int line, Colour colour) {
             if (line >= 0 && static_cast<size_t>(line) < listing_.size() && listing_[line])
@@ -453,7 +461,11 @@ void LessonForm::updateDisplay()
         txtTime_->setText(qt_convert::text(panel.txtTime));
     }
     updateDirectDisplays();
+    if (stepBack_ && stepBack_->isEnabled() != model_->canStepBack())
+        stepBack_->setEnabled(model_->canStepBack());
     updating_ = false;
+    if (lineChanged)
+        announceLine();
 }
 
 void LessonForm::syncTimer()

@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 
 // The lesson window: builds its controls from the model's description, forwards every
@@ -49,6 +50,8 @@ public:
     void Label1_Click(int index);
     void Option1_Click();
     void Option2_Click();
+    // One step back (the small "◀" button beside "進む").
+    void StepBack_Click();
 
 private:
     struct BoxWidget {
@@ -74,6 +77,14 @@ private:
     void updateBoxes(std::vector<BoxWidget>& widgets, const std::vector<Box>& boxes);
     void syncTimer();
 
+    // Keyboard, accessibility and the step-back button (lesson_form_access.cpp).
+    void buildAccess();
+    void placeStepBackButton();
+    void addShortcuts();
+    void orderTabs();
+    void nameForScreenReaders();
+    void announceLine();
+
     std::unique_ptr<LessonModel> model_;
     std::vector<LineLabel*> listing_;
     int shownHighlight_ = -1;
@@ -98,6 +109,7 @@ private:
     unsigned shownPicture_ = 0;
     QLineEdit* txtTime_ = nullptr;
     std::string shownTime_;
+    QPushButton* stepBack_ = nullptr;
     QTimer timer_;
     bool busy_ = false; // an action's message boxes are open
     bool updating_ = false;

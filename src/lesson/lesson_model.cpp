@@ -477,6 +477,15 @@ const std::string& LessonModel::noteOf(int line) const
     return notes[static_cast<size_t>(line)];
 }
 
+std::string LessonModel::boxName(BoxRef ref) const
+{
+    for (const Binding& binding : bindings_) {
+        if (binding.box.group == ref.group && binding.box.index == ref.index)
+            return binding.name;
+    }
+    return {};
+}
+
 bool LessonModel::setText(BoxGroup group, int index, std::string text)
 {
     Box* b = box(BoxRef{group, index});

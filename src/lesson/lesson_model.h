@@ -98,6 +98,9 @@ public:
     // is as it was loaded.
     Outcome stepBack();
     bool canStepBack() const { return history_.states() > 0; }
+    // The name of the variable or element a box shows ("i", "a[2]"), or empty for a box no
+    // variable is bound to.
+    std::string boxName(BoxRef box) const;
     const History& history() const { return history_; }
     void setHistoryLimit(size_t states) { history_.setLimit(states); }
 
