@@ -25,6 +25,25 @@ size_t panelBytes(const Panel& p)
 
 } // namespace
 
+History::Entry History::pack(LessonAction action)
+{
+    Entry entry{action.kind, action.box.group, action.box.index, action.value, nullptr};
+    if (!action.text.empty() || !action.draws.empty())
+        entry.extra =
+            std::make_unique<Extra>(Extra{std::move(action.text), std::move(action.draws)});
+    return entry;
+}
+
+LessonAction History::unpack(const Entry& entry)
+{
+    LessonAction action{entry.kind, BoxRef{entry.group, entry.index}, entry.value, {}, {}};
+    if (entry.extra) {
+        action.text = entry.extra->text;
+        action.draws = entry.extra->draws;
+    }
+    return action;
+}
+
 void History::reset(LessonState start)
 {
     actions_.clear();
@@ -43,7 +62,7 @@ std::optional<History::Rewind> History::rewind()
     const size_t checkpoint = target / interval;
     Rewind way{checkpoints_[checkpoint], {}};
     for (size_t k = checkpoint * interval; k < target; ++k)
-        way.actions.push_back(actions_[k]);
+        way.actions.push_back(unpack(actions_[k]));
     actions_.resize(target);
     checkpoints_.resize(checkpoint + 1);
     return way;
@@ -51,27 +70,27 @@ std::optional<History::Rewind> History::rewind()
 
 void History::trim()
 {
-    // Forget the oldest block of actions (and the states in it) while the states left would
-    // still be at least the limit.
-    while (marks_.size() > limit_ && checkpoints_.size() > 1) {
-        size_t inBlock = 0;
-        while (inBlock < marks_.size() && marks_[inBlock] < base_ + interval)
-            ++inBlock;
-        if (marks_.size() - inBlock < limit_)
-            break;
+    // Forget the oldest block of actions (and the states in it) once a whole block can go
+    // and still leave the limit: a block holds at most `interval` states.
+    while (marks_.size() >= limit_ + interval && checkpoints_.size() > 1) {
         actions_.erase(actions_.begin(), actions_.begin() + static_cast<long>(interval));
         checkpoints_.pop_front();
         base_ += interval;
-        marks_.erase(marks_.begin(), marks_.begin() + static_cast<long>(inBlock));
+        while (!marks_.empty() && marks_.front() < base_)
+            marks_.pop_front();
     }
 }
 
 size_t History::bytes() const
 {
     size_t total = sizeof(History) + marks_.size() * sizeof(size_t);
-    for (const LessonAction& action : actions_)
-        total += sizeof(LessonAction) + action.text.capacity() +
-                 action.draws.capacity() * sizeof(double);
+    for (const Entry& entry : actions_) {
+        total += sizeof(Entry);
+        if (entry.extra) {
+            total += sizeof(Extra) + entry.extra->text.capacity() +
+                     entry.extra->draws.capacity() * sizeof(double);
+        }
+    }
     for (const LessonState& state : checkpoints_) {
         total += sizeof(LessonState) + state.variablesSize + panelBytes(state.panel) +
                  state.pending.capacity() * sizeof(int) + state.isPending.capacity();

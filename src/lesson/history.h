@@ -23,7 +23,7 @@ struct LessonState {
 // One thing the student did that changed the lesson, with what is needed to do it again
 // exactly (the random draws it made).
 struct LessonAction {
-    enum class Kind { SetText, SetCheck, Step, BackToStart, Option, Fill };
+    enum class Kind : unsigned char { SetText, SetCheck, Step, BackToStart, Option, Fill };
     Kind kind = Kind::Step;
     BoxRef box;
     int value = 0; // the check box value, or the option clicked
@@ -39,7 +39,7 @@ class History
 {
 public:
     static constexpr size_t defaultLimit = 100000;
-    static constexpr size_t interval = 256;
+    static constexpr size_t interval = 1024;
 
     void reset(LessonState start);
     void setLimit(size_t limit) { limit_ = limit; }
@@ -51,7 +51,7 @@ public:
     {
         if (undoable)
             marks_.push_back(base_ + actions_.size());
-        actions_.push_back(std::move(action));
+        actions_.push_back(pack(std::move(action)));
         if (actions_.size() % interval == 0)
             checkpoints_.push_back(current());
         trim();
@@ -70,9 +70,24 @@ public:
     size_t bytes() const;
 
 private:
+    // An action as kept: small for the common case (a step), with the text or the random
+    // draws aside when it has them.
+    struct Extra {
+        std::string text;
+        std::vector<double> draws;
+    };
+    struct Entry {
+        LessonAction::Kind kind;
+        BoxGroup group;
+        int index;
+        int value;
+        std::unique_ptr<Extra> extra;
+    };
+    static Entry pack(LessonAction action);
+    static LessonAction unpack(const Entry& entry);
     void trim();
 
-    std::deque<LessonAction> actions_;
+    std::deque<Entry> actions_;
     std::deque<LessonState> checkpoints_; // checkpoint k: the state after k * interval actions
     std::deque<size_t> marks_;            // positions (counted from the load) of undoable actions
     size_t base_ = 0;                     // position of actions_.front()

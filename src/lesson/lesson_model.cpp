@@ -87,6 +87,8 @@ void LessonModel::paintMarks(int, Marks&) const {}
 
 void LessonModel::resolveBindings()
 {
+    checkRuns_.clear();
+    boxWriters_.clear();
     for (Binding& binding : bindings_) {
         const int check = groupIndex(binding.box.group);
         if (check >= 0) {
@@ -96,6 +98,17 @@ void LessonModel::resolveBindings()
         } else {
             binding.target = box(binding.box);
         }
+        if (!binding.write)
+            continue;
+        if (binding.checkValue && binding.integer) {
+            CheckRun* last = checkRuns_.empty() ? nullptr : &checkRuns_.back();
+            if (last && last->checks + last->count == binding.checkValue &&
+                last->values + last->count == binding.integer)
+                ++last->count;
+            else
+                checkRuns_.push_back(CheckRun{binding.checkValue, binding.integer, 1});
+        } else if (binding.target)
+            boxWriters_.push_back(&binding);
     }
 }
 
@@ -368,17 +381,13 @@ void LessonModel::paint(const std::string& suffix)
         panel_.condition.compare(condition.size(), std::string::npos, suffix) != 0) {
         panel_.condition.assign(condition).append(suffix);
     }
-    for (const Binding& binding : bindings_) {
-        if (!binding.write)
-            continue;
-        if (binding.checkValue) { // check boxes: a plain copy
-            *binding.checkValue = *binding.integer;
-            continue;
-        }
-        const Box* b = binding.target;
-        if (b && binding.integer && !b->edited && b->written == *binding.integer)
+    for (const CheckRun& run : checkRuns_)
+        std::copy_n(run.values, run.count, run.checks);
+    for (const Binding* binding : boxWriters_) {
+        const Box* b = binding->target;
+        if (binding->integer && !b->edited && b->written == *binding->integer)
             continue; // most boxes already show their value
-        writeBinding(binding);
+        writeBinding(*binding);
     }
 }
 
@@ -391,6 +400,7 @@ Outcome LessonModel::load()
         if (bindings_[k].read && !bindings_[k].write)
             alwaysRead_.push_back(static_cast<int>(k));
     }
+    resolveBindings(); // the read and write flags are final now
     Outcome outcome = transact(false, [this](StepEffects& effects) {
         beforeLoad();
         readPanel(Reading::Lenient);

@@ -201,7 +201,16 @@ private:
     const LessonDescription& description_;
     std::vector<Binding> bindings_;
     std::vector<int> alwaysRead_; // bindings read but never rewritten (known from the load on)
-    std::vector<int> pending_;    // bindings whose box was edited since the last refresh
+    // What the refresh writes, laid out for a fast loop: check boxes as plain copies, and
+    // the value boxes.
+    struct CheckRun {
+        int* checks;
+        const int* values;
+        size_t count;
+    };
+    std::vector<CheckRun> checkRuns_; // consecutive check boxes bound to consecutive flags
+    std::vector<const Binding*> boxWriters_;
+    std::vector<int> pending_; // bindings whose box was edited since the last refresh
     std::vector<char> isPending_;
     std::vector<ArrayBoxes> resettable_;
     std::optional<ArrayBoxes> randomBoxes_;

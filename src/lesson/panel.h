@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-enum class BoxGroup { Text1, Text2, Check1, Check2, Check3 };
+enum class BoxGroup : unsigned char { Text1, Text2, Check1, Check2, Check3 };
 
 // A value box or check box: its control array and index.
 struct BoxRef {

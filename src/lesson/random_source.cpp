@@ -14,10 +14,12 @@ struct Source {
     Replay* replay = nullptr;
 };
 
+// One source for the program, made before main runs (nothing draws earlier).
+Source theSource;
+
 Source& source()
 {
-    static Source s;
-    return s;
+    return theSource;
 }
 
 } // namespace
