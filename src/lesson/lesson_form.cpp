@@ -284,8 +284,26 @@ void LessonForm::Command1_Click()
 
 void LessonForm::Timer1_Timer()
 {
-    if (!busy_) // ticks that come while a message box is open are skipped
+    if (busy_) { // ticks that come while a message box is open are skipped
+        paceLost_ = true;
+        return;
+    }
+    perform(model_->tick());
+    // A timer wakes up a little late each time, which at intervals of a few milliseconds
+    // adds up to missed ticks: catch up by one step at a time so that auto-run keeps the
+    // pace it was set to, but never after a pause (a message box, a slow repaint).
+    const int interval = timer_.interval();
+    if (!timer_.isActive() || interval <= 0 || interval > 50 || busy_)
+        return;
+    ++paced_;
+    const qint64 due = pace_.elapsed() / interval;
+    if (paceLost_ || due > paced_ + 4) {
+        paced_ = due;
+        paceLost_ = false;
+    } else if (due > paced_) {
+        ++paced_;
         perform(model_->tick());
+    }
 }
 
 void LessonForm::Command2_Click()
@@ -472,8 +490,12 @@ void LessonForm::syncTimer()
 {
     const AutoRunTimer& t = model_->panel().timer;
     if (t.enabled && t.interval > 0) {
-        if (!timer_.isActive() || timer_.interval() != t.interval)
+        if (!timer_.isActive() || timer_.interval() != t.interval) {
             timer_.start(t.interval);
+            pace_.start();
+            paced_ = 0;
+            paceLost_ = false;
+        }
     } else if (timer_.isActive()) {
         timer_.stop();
     }

@@ -2,6 +2,7 @@
 
 #include "lesson_model.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -111,6 +112,9 @@ private:
     std::string shownTime_;
     QPushButton* stepBack_ = nullptr;
     QTimer timer_;
+    QElapsedTimer pace_; // since auto-run started, and the ticks it has had
+    qint64 paced_ = 0;
+    bool paceLost_ = false;
     bool busy_ = false; // an action's message boxes are open
     bool updating_ = false;
 };
