@@ -9,8 +9,10 @@
 #include <string>
 #include <string_view>
 
-namespace fuzz_targets {
-namespace {
+namespace fuzz_targets
+{
+namespace
+{
 
 void require(bool condition)
 {
@@ -23,7 +25,11 @@ bool validUtf8(std::string_view text)
 {
     for (size_t pos = 0; pos < text.size();) {
         const unsigned char c = static_cast<unsigned char>(text[pos]);
-        const size_t length = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+        const size_t length = c < 0x80             ? 1
+                              : (c & 0xE0) == 0xC0 ? 2
+                              : (c & 0xF0) == 0xE0 ? 3
+                              : (c & 0xF8) == 0xF0 ? 4
+                                                   : 0;
         if (length == 0 || pos + length > text.size())
             return false;
         for (size_t k = 1; k < length; ++k) {

@@ -5,7 +5,8 @@
 
 // The fuzz targets, callable from libFuzzer and from the corpus replay test. Each aborts
 // when a property of its input does not hold.
-namespace fuzz_targets {
+namespace fuzz_targets
+{
 
 // The numeric reading of a box text, lenient and strict.
 void numeric(const uint8_t* data, size_t size);

@@ -8,7 +8,8 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
+namespace
+{
 
 void replay(const std::string& name, void (*target)(const uint8_t*, size_t))
 {
@@ -16,7 +17,8 @@ void replay(const std::string& name, void (*target)(const uint8_t*, size_t))
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
         std::ifstream file(entry.path(), std::ios::binary);
-        const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        const std::string data((std::istreambuf_iterator<char>(file)),
+                               std::istreambuf_iterator<char>());
         SCOPED_TRACE(entry.path().string());
         target(reinterpret_cast<const uint8_t*>(data.data()), data.size());
         ++files;
@@ -24,8 +26,14 @@ void replay(const std::string& name, void (*target)(const uint8_t*, size_t))
     EXPECT_GT(files, 0);
 }
 
-TEST(FuzzCorpus, NumericReading) { replay("numeric", fuzz_targets::numeric); }
+TEST(FuzzCorpus, NumericReading)
+{
+    replay("numeric", fuzz_targets::numeric);
+}
 
-TEST(FuzzCorpus, ConsoleInput) { replay("console", fuzz_targets::console); }
+TEST(FuzzCorpus, ConsoleInput)
+{
+    replay("console", fuzz_targets::console);
+}
 
 } // namespace

@@ -29,7 +29,8 @@ int main(int argc, char* argv[])
     registerFontSubstitutions();
     lesson_registry::registerAll();
     if (argc < 2) {
-        std::fprintf(stderr, "usage: show-lesson FORM [--steps N] [--set K TEXT]... [--grab OUT.png]\n");
+        std::fprintf(stderr,
+                     "usage: show-lesson FORM [--steps N] [--set K TEXT]... [--grab OUT.png]\n");
         return 2;
     }
     auto model = lesson_registry::create(argv[1]);
