@@ -306,15 +306,13 @@ Outcome LessonModel::transact(bool inStep, const std::function<void(StepEffects&
     std::string suffix;
     try {
         body(effects);
-        if (effects.refresh_) {
-            try {
-                if (const std::optional<bool> truth = test(line_))
-                    suffix = *truth ? " : True" : " : False";
-            } catch (const Fault&) {
-                if (inStep)
-                    throw;
-                suffix.clear(); // a refresh outside a step shows the condition alone
-            }
+        try {
+            if (const std::optional<bool> truth = test(line_))
+                suffix = *truth ? " : True" : " : False";
+        } catch (const Fault&) {
+            if (inStep)
+                throw;
+            suffix.clear(); // a refresh outside a step shows the condition alone
         }
     } catch (const Fault& fault) {
         restoreVariables();
@@ -323,12 +321,10 @@ Outcome LessonModel::transact(bool inStep, const std::function<void(StepEffects&
         return Outcome{{fault.message}, true};
     }
     apply(effects);
-    if (effects.refresh_) {
-        paint(suffix); // every bound box now shows its variable again
-        for (const int index : pending_)
-            isPending_[static_cast<size_t>(index)] = 0;
-        pending_.clear();
-    }
+    paint(suffix); // every bound box now shows its variable again
+    for (const int index : pending_)
+        isPending_[static_cast<size_t>(index)] = 0;
+    pending_.clear();
     return Outcome{std::move(effects.messages_), false};
 }
 

@@ -36,8 +36,6 @@ public:
     void appendList(std::string item) { listAppends_.push_back(std::move(item)); }
     void setLabel6(std::string text) { label6_ = std::move(text); }
     void draw(Picture picture) { picture_ = std::move(picture); }
-    // The action ends without the refresh (only "配列値設定" does this).
-    void skipRefresh() { refresh_ = false; }
 
 private:
     friend class LessonModel;
@@ -48,7 +46,6 @@ private:
     std::vector<std::string> listAppends_;
     std::optional<std::string> label6_;
     std::optional<Picture> picture_;
-    bool refresh_ = true;
 };
 
 // Paints the marks of a refresh. A mark lands only on a box that shows the element its
