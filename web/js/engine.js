@@ -1,0 +1,48 @@
+// The lesson model compiled to WebAssembly and the four calls the page makes on it. Every
+// answer is the model's JSON (views, descriptions, outcomes, the catalog of menus and
+// listings); the page shows what it is given and computes nothing of a lesson itself.
+
+export class EngineError extends Error {}
+
+export async function loadEngine() {
+  let create;
+  try {
+    ({ default: create } = await import('../engine/trevisk_engine.mjs'));
+  } catch (error) {
+    throw new EngineError(`engine script: ${error.message}`);
+  }
+  let module;
+  try {
+    module = await create();
+  } catch (error) {
+    throw new EngineError(`engine binary: ${error?.message ?? error}`);
+  }
+  return new Engine(module);
+}
+
+export class Engine {
+  constructor(module) {
+    this.catalogCall = module.cwrap('trevisk_catalog', 'string', []);
+    this.openCall = module.cwrap('trevisk_open', 'string', ['string']);
+    this.actCall = module.cwrap('trevisk_act', 'string', ['string', 'string', 'number', 'number', 'string']);
+    this.closeCall = module.cwrap('trevisk_close', 'string', ['string']);
+  }
+
+  catalog() {
+    return JSON.parse(this.catalogCall());
+  }
+
+  // {form, loaded, description, outcome, view}: loads the lesson when it is not open.
+  open(form) {
+    return JSON.parse(this.openCall(form));
+  }
+
+  // {outcome: {messages, refused}, view} or {error}.
+  act(form, action, { index = 0, value = 0, text = '' } = {}) {
+    return JSON.parse(this.actCall(form, action, index, value, text));
+  }
+
+  close(form) {
+    return JSON.parse(this.closeCall(form));
+  }
+}

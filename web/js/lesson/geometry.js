@@ -1,0 +1,27 @@
+// Twips, fonts and control keys as the lessons' descriptions give them.
+
+// 15 twips a CSS pixel (1/1440 inch at 96 pixels an inch); the browser's zoom does the rest.
+export const twips = (value) => value / 15;
+
+// The whole pixels a desktop window puts a control at (the same rounding as the desktop).
+export const desktopPixels = (value) => Math.trunc((value + (value >= 0 ? 7 : -7)) / 15);
+
+// "Text1(3)" for an element of a control array, "Frame3" otherwise.
+export const key = (control) => (control.index >= 0 ? `${control.name}(${control.index})` : control.name);
+
+// A lesson font as CSS: the face first (the page serves "ＭＳ ゴシック"), then the fallbacks
+// for glyphs it lacks; sizes in points.
+export function fontOf(font) {
+  return {
+    family: `"${font.face}", var(--lesson-fallback)`,
+    size: `${font.size}pt`,
+    weight: font.bold ? 'bold' : 'normal',
+  };
+}
+
+// A view colour as CSS: the two system colours follow the page's theme.
+export function cssColour(name) {
+  if (name === 'window') return 'var(--window)';
+  if (name === 'buttonface') return 'var(--button-face)';
+  return name;
+}

@@ -1,0 +1,148 @@
+// Shows a model's view in a lesson window's controls: the yellow line, the note and the
+// condition, every box's text and colour, check boxes, the option, the cells, Label6,
+// lblTable, the list and the picture. Only what changed since the last view is touched.
+
+import { cssColour } from './geometry.js';
+import { drawPicture } from './picture.js';
+
+const shown = (stored) => (stored ?? '').replace(/\r\n/g, '\n');
+
+// White text on a dark mark (blue), so the value stays legible; the desktop does the same.
+function textColour(name) {
+  if (!/^#[0-9A-Fa-f]{6}$/.test(name ?? '')) return '';
+  const [r, g, b] = [1, 3, 5].map((i) => parseInt(name.slice(i, i + 2), 16));
+  const lightness = (Math.max(r, g, b) + Math.min(r, g, b)) / 510;
+  return lightness < 0.35 || (b > 200 && r < 80 && g < 80) ? '#fff' : '';
+}
+
+export class Painter {
+  constructor(controls) {
+    this.c = controls;
+    this.line = -1;
+    this.note = null;
+    this.condition = null;
+    this.boxes = [];
+    this.text2 = [];
+    this.cells = [];
+    this.label6 = null;
+    this.lblTable = null;
+    this.list = [];
+    this.pictureRevision = -1;
+    this.txtTime = null;
+  }
+
+  // Label6, List1 and Picture1: a step sets them itself, so they show before its messages.
+  paintDirect(view) {
+    const c = this.c;
+    if (c.label6 && view.label6 !== undefined && view.label6 !== this.label6) {
+      this.label6 = view.label6;
+      c.label6.textContent = shown(view.label6);
+    }
+    if (c.list && view.list && !sameList(view.list, this.list)) this.paintList(view.list);
+    if (c.picture && view.picture && view.picture.revision !== this.pictureRevision) {
+      this.pictureRevision = view.picture.revision;
+      this.pictureOps = view.picture.ops;
+      drawPicture(c.picture, view.picture.ops);
+    }
+    if (c.picture && view.board) c.picture.setAttribute('aria-label', boardText(view.board));
+  }
+
+  paint(view) {
+    const c = this.c;
+    if (view.line !== this.line) {
+      c.listing[this.line]?.classList.remove('current');
+      c.listing[view.line]?.classList.add('current');
+      this.line = view.line;
+    }
+    if (c.note && view.note !== this.note) {
+      this.note = view.note;
+      c.note.textContent = shown(view.note);
+    }
+    if (c.condition && view.condition !== this.condition) {
+      this.condition = view.condition;
+      c.condition.textContent = shown(view.condition);
+    }
+    (view.boxes ?? []).forEach((box, k) => {
+      const e = c.text1[k];
+      if (!box || !e) return;
+      const was = this.boxes[k] ?? {};
+      if (box.text !== was.text) writeBox(e, box.text);
+      if (box.color !== was.color) {
+        e.style.backgroundColor = cssColour(box.color);
+        e.style.color = textColour(box.color);
+      }
+      this.boxes[k] = box;
+    });
+    (view.text2 ?? []).forEach((value, k) => {
+      const e = c.text2[k];
+      if (value === null || !e || value === this.text2[k]) return;
+      writeBox(e, value);
+      this.text2[k] = value;
+    });
+    for (const [name, values] of Object.entries(view.checks ?? {})) {
+      const inputs = c.checks[name] ?? [];
+      values.forEach((v, k) => {
+        if (inputs[k] && inputs[k].checked !== (v !== 0)) inputs[k].checked = v !== 0;
+      });
+    }
+    if (c.options.Option1) c.options.Option1.checked = view.option === 1;
+    if (c.options.Option2) c.options.Option2.checked = view.option === 2;
+    (view.cells ?? []).forEach((colour, k) => {
+      if (c.cells[k] && colour !== this.cells[k]) {
+        c.cells[k].style.backgroundColor = cssColour(colour);
+        this.cells[k] = colour;
+      }
+    });
+    if (c.lblTable && view.lblTable !== undefined && view.lblTable !== this.lblTable) {
+      this.lblTable = view.lblTable;
+      c.lblTable.textContent = shown(view.lblTable);
+    }
+    if (c.txtTime && view.txtTime !== undefined && view.txtTime !== this.txtTime) {
+      this.txtTime = view.txtTime;
+      if (c.txtTime.value !== view.txtTime) c.txtTime.value = view.txtTime;
+    }
+    this.paintDirect(view);
+    const back = c.buttons.StepBack;
+    if (back && view.canStepBack !== undefined && back.disabled === view.canStepBack)
+      back.disabled = !view.canStepBack;
+  }
+
+  // What the student typed is already in the box and in the model.
+  typed(group, index, value) {
+    if (group === 'Text1' && this.boxes[index]) this.boxes[index] = { ...this.boxes[index], text: value };
+    if (group === 'Text2') this.text2[index] = value;
+  }
+
+  paintList(items) {
+    const list = this.c.list;
+    let common = 0;
+    while (common < items.length && common < this.list.length && items[common] === this.list[common]) ++common;
+    while (list.children.length > common) list.lastChild.remove();
+    for (let k = common; k < items.length; ++k) {
+      const li = document.createElement('li');
+      li.textContent = items[k];
+      list.append(li);
+    }
+    this.list = items.slice();
+  }
+
+  redrawPicture() {
+    if (this.c.picture && this.pictureOps) drawPicture(this.c.picture, this.pictureOps);
+  }
+}
+
+function writeBox(e, stored) {
+  const value = e.tagName === 'TEXTAREA' ? shown(stored) : stored;
+  if (e.value !== value) e.value = value;
+}
+
+function sameList(a, b) {
+  if (a.length !== b.length) return false;
+  for (let k = 0; k < a.length; ++k) if (a[k] !== b[k]) return false;
+  return true;
+}
+
+// The board for those who cannot see the picture: each peg's disks from the bottom up.
+function boardText(pegs) {
+  return pegs.map((disks, k) => `${k + 1}本目の棒: ${disks.length ? disks.join(', ') : 'なし'}`).join('。');
+}

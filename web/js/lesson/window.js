@@ -1,0 +1,227 @@
+// The generic lesson window of the page, the browser's LessonForm: built from the lesson's
+// description, it forwards every action of the student to the model and shows the view the
+// model answers with. Message boxes of a lesson are modal over its window; while one is
+// open, the lesson takes no action and its timer's ticks wait.
+
+import { addStepBackButton, nameControls, orderControls, shortcutFor } from './access.js';
+import { AutoRun } from './autorun.js';
+import { buildControls } from './build.js';
+import { twips } from './geometry.js';
+import { Painter } from './paint.js';
+import { showMessage } from '../ui/message.js';
+
+const stored = (value) => value.replace(/\r?\n/g, '\r\n');
+
+export class LessonWindow {
+  // `opened`: the model's answer to opening the form ({description, outcome, view}).
+  constructor(app, opened, place) {
+    this.app = app;
+    this.form = opened.form;
+    this.description = opened.description;
+    this.busy = false;
+    this.closed = false;
+    const d = this.description;
+    this.win = app.desktop.open({
+      title: d.caption,
+      width: twips(d.width),
+      height: twips(d.height),
+      className: 'lesson',
+      place,
+      onClose: () => this.closedByUser(),
+    });
+    this.win.element.dataset.form = this.form;
+    this.build();
+    this.autorun = new AutoRun(
+      () => this.tick(),
+      () => this.paintPending(),
+    );
+    this.perform(opened);
+  }
+
+  build() {
+    const d = this.description;
+    const client = this.win.client;
+    const c = buildControls(d, client);
+    this.controls = c;
+    for (const e of c.byKey.values()) client.append(e);
+    addStepBackButton(c, d, client);
+    nameControls(c, d, d.names);
+    orderControls(c, client);
+    this.live = document.createElement('div');
+    this.live.className = 'visually-hidden';
+    this.live.setAttribute('role', 'status');
+    this.live.setAttribute('aria-live', 'polite');
+    client.append(this.live);
+    this.painter = new Painter(c);
+    c.buttons.Command1?.setAttribute('data-autofocus', '');
+    this.wire();
+  }
+
+  wire() {
+    const c = this.controls;
+    const click = (name, action) => c.buttons[name]?.addEventListener('click', action);
+    click('Command1', () => this.act('step'));
+    click('Command2', () => this.act('back'));
+    click('Command3', () => this.act('autorun', { text: c.txtTime?.value ?? '' }));
+    click('Command4', () => this.act('stop'));
+    click('Command5', () => this.act('fill'));
+    click('StepBack', () => this.act('stepback'));
+    c.options.Option1?.addEventListener('click', () => this.act('option', { index: 1 }));
+    c.options.Option2?.addEventListener('click', () => this.act('option', { index: 2 }));
+    for (const [name, inputs] of Object.entries(c.checks)) {
+      inputs.forEach((input, index) =>
+        input?.addEventListener('change', () =>
+          this.edit('check', { text: name, index, value: input.checked ? 1 : 0 }),
+        ),
+      );
+    }
+    for (const box of [...c.text1, ...c.text2]) {
+      if (!box) continue;
+      box.addEventListener('input', () => {
+        const group = box.dataset.group;
+        const index = Number(box.dataset.index);
+        const text = box.tagName === 'TEXTAREA' ? stored(box.value) : box.value;
+        this.painter.typed(group, index, text);
+        this.edit(group === 'Text2' ? 'set2' : 'set', { index, text });
+      });
+    }
+    c.txtTime?.addEventListener('input', () => this.edit('timertext', { text: c.txtTime.value }));
+    c.listing.forEach((line, index) => {
+      line?.addEventListener('click', () => this.showNote(index));
+      line?.addEventListener('keydown', (event) => this.listingKey(event, index));
+    });
+    this.win.client.addEventListener('keydown', (event) => this.key(event));
+    this.win.client.addEventListener('focusin', (event) => this.rove(event.target));
+    const current = c.listing.find(Boolean);
+    if (current) current.tabIndex = 0;
+  }
+
+  // --- actions ---
+
+  act(action, args) {
+    if (this.busy || this.closed) return;
+    this.perform(this.app.engine.act(this.form, action, args));
+  }
+
+  // Typing and ticking a check box change the model's panel only; nothing is repainted.
+  edit(action, args) {
+    if (this.closed) return;
+    const result = this.app.engine.act(this.form, action, args);
+    if (result.error) this.app.report(result.error);
+  }
+
+  showNote(line) {
+    if (this.busy || this.closed) return;
+    const result = this.app.engine.act(this.form, 'note', { index: line });
+    if (!result.error) this.perform({ outcome: result.outcome });
+  }
+
+  tick() {
+    if (this.busy || this.closed) return false;
+    const result = this.app.engine.act(this.form, 'tick');
+    if (result.error) {
+      this.app.report(result.error);
+      return false;
+    }
+    if (result.outcome?.messages?.length) {
+      this.perform(result);
+      return false;
+    }
+    this.pending = result.view;
+    this.autorun.follow(result.view.timer);
+    return true;
+  }
+
+  paintPending() {
+    if (!this.pending || this.closed) return;
+    this.paint(this.pending);
+    this.pending = null;
+  }
+
+  // Shows an action's outcome: Label6, the list and the picture first, then its message
+  // boxes one after the other, then the refresh.
+  async perform(result) {
+    if (result.error) {
+      this.app.report(result.error);
+      return;
+    }
+    this.pending = null;
+    const messages = result.outcome?.messages ?? [];
+    if (messages.length) {
+      if (result.view) this.painter.paintDirect(result.view);
+      this.busy = true;
+      for (const message of messages) {
+        await showMessage(this.app.desktop, this.win, message);
+        if (this.closed) return;
+      }
+      this.busy = false;
+    }
+    if (result.view) {
+      this.paint(result.view);
+      this.autorun.follow(result.view.timer);
+    }
+    this.autorun.resume();
+  }
+
+  paint(view) {
+    const line = this.painter.line;
+    this.painter.paint(view);
+    if (view.line !== line) this.announce(view.line);
+  }
+
+  // The note label and the live region tell which line runs next.
+  announce(line) {
+    const label = this.controls.listing[line];
+    if (!label) return;
+    const text = `${line}行目: ${label.textContent.trim()}`;
+    this.controls.note?.setAttribute('aria-label', text);
+    this.live.textContent = text;
+  }
+
+  // --- keyboard ---
+
+  key(event) {
+    const shortcut = shortcutFor(event);
+    if (!shortcut) return;
+    const button = this.controls.buttons[shortcut.button];
+    if (!button) return;
+    event.preventDefault();
+    if (!button.disabled) button.click();
+  }
+
+  // Up and Down move along the listing, Enter and Space show the line's note.
+  listingKey(event, index) {
+    const lines = this.controls.listing;
+    const move = event.key === 'ArrowDown' ? 1 : event.key === 'ArrowUp' ? -1 : 0;
+    if (move) {
+      event.preventDefault();
+      for (let k = index + move; k >= 0 && k < lines.length; k += move) {
+        if (lines[k]) {
+          lines[k].focus();
+          break;
+        }
+      }
+    } else if (event.key === 'Enter' || event.key === ' ') {
+      event.preventDefault();
+      this.showNote(index);
+    }
+  }
+
+  // The listing is one stop of the tab order: the line last focused.
+  rove(target) {
+    if (!target.dataset?.line) return;
+    for (const line of this.controls.listing) if (line) line.tabIndex = line === target ? 0 : -1;
+  }
+
+  // --- the window ---
+
+  raise() {
+    this.win.raise();
+  }
+
+  closedByUser() {
+    this.closed = true;
+    this.autorun.stop();
+    this.app.lessonClosed(this);
+  }
+}

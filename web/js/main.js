@@ -1,0 +1,85 @@
+// Starts Trevisk in the page: the model (WebAssembly) and the lessons' font load side by side,
+// then the opening screen shows. What cannot load is said in the page, in Japanese; a missing
+// font leaves the lessons in the system's fixed-width face.
+
+import { loadEngine } from './engine.js';
+import { App } from './shell/app.js';
+
+window.treviskStarted = true;
+
+const FONT_URL = 'fonts/trevisk-gothic.woff2';
+const LESSON_FACE = 'ＭＳ ゴシック';
+
+const texts = {
+  engine:
+    'Trevisk の本体（WebAssembly）を読み込めませんでした。ネットワークの接続を確かめてから、ページを再読み込みしてください。',
+  noWasm:
+    'このブラウザーは WebAssembly を使えないため、Trevisk を起動できません。新しいブラウザー（Chrome、Edge、Firefox、Safari の最新版）で開いてください。',
+  font: '教材用のフォントを読み込めませんでした。代わりにコンピューターのフォントで表示しています（字の幅が変わることがあります）。',
+  reload: '再読み込み',
+  fault: 'ページの処理で問題が起きました',
+};
+
+const desktop = document.getElementById('desktop');
+const problems = document.getElementById('problems');
+
+function problem(text) {
+  const p = document.createElement('p');
+  p.textContent = text;
+  problems.append(p);
+  while (problems.children.length > 3) problems.firstChild.remove();
+}
+
+function failure(text) {
+  const notice = document.getElementById('starting') ?? document.createElement('div');
+  notice.id = 'starting';
+  notice.className = 'notice failure';
+  notice.setAttribute('role', 'alert');
+  notice.textContent = text;
+  const again = document.createElement('button');
+  again.type = 'button';
+  again.textContent = texts.reload;
+  again.addEventListener('click', () => location.reload());
+  notice.append(document.createElement('br'), again);
+  if (!notice.isConnected) desktop.append(notice);
+}
+
+async function loadFont() {
+  const face = new FontFace(LESSON_FACE, `url("${FONT_URL}") format("woff2")`);
+  await face.load();
+  document.fonts.add(face);
+}
+
+window.addEventListener('error', (event) => problem(`${texts.fault}: ${event.message}`));
+window.addEventListener('unhandledrejection', (event) =>
+  problem(`${texts.fault}: ${event.reason?.message ?? event.reason}`),
+);
+
+async function start() {
+  if (typeof WebAssembly !== 'object') {
+    failure(texts.noWasm);
+    return;
+  }
+  const font = loadFont().then(
+    () => true,
+    () => false,
+  );
+  let engine;
+  try {
+    engine = await loadEngine();
+  } catch (error) {
+    console.error(error);
+    failure(texts.engine);
+    return;
+  }
+  if (!(await font)) problem(texts.font);
+  const app = new App(engine, engine.catalog(), desktop, problem);
+  document.getElementById('starting')?.remove();
+  app.start();
+}
+
+if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+  navigator.serviceWorker.register('sw.js').catch((error) => console.warn('service worker:', error));
+}
+
+start();

@@ -1,0 +1,100 @@
+// The program in the page: the opening screen, the menus, the listing window and the lesson
+// windows, one instance per form. A menu button opens its window, or brings the open one
+// forward with its state; closing the main menu ends the program with every window.
+
+import { Desktop } from '../ui/windows.js';
+import { LessonWindow } from '../lesson/window.js';
+import { IntroWindow, MenuWindow } from './menus.js';
+import { showListing } from './listing.js';
+
+export class App {
+  constructor(engine, catalog, root, problems) {
+    this.engine = engine;
+    this.catalog = catalog;
+    this.root = root;
+    this.problems = problems;
+    this.desktop = new Desktop(root);
+    this.open = new Map(); // form → its window (a MenuWindow or LessonWindow)
+    this.menus = new Map(catalog.menus.map((menu) => [menu.form, menu]));
+    this.lessons = new Set(catalog.lessons.map((lesson) => lesson.form));
+    this.listings = new Map(catalog.listings.map((listing) => [listing.id, listing]));
+  }
+
+  start() {
+    this.ended?.remove();
+    this.ended = null;
+    this.intro = new IntroWindow(this);
+  }
+
+  // Whether a menu button's target exists in this build.
+  canOpen(target) {
+    if (target.startsWith('listing:')) return this.listings.has(target.slice('listing:'.length));
+    return this.menus.has(target) || this.lessons.has(target);
+  }
+
+  // Opens `target` from a menu button of `opener`.
+  show(target, opener) {
+    if (target.startsWith('listing:')) {
+      const listing = this.listings.get(target.slice('listing:'.length));
+      if (listing) showListing(this, listing, opener);
+      return;
+    }
+    const open = this.open.get(target);
+    if (open) {
+      open.raise();
+      return;
+    }
+    let win = null;
+    if (this.menus.has(target)) {
+      win = new MenuWindow(this, this.menus.get(target));
+    } else if (this.lessons.has(target)) {
+      const opened = this.engine.open(target);
+      if (opened.error) {
+        this.report(opened.error);
+        return;
+      }
+      win = new LessonWindow(this, opened);
+    }
+    if (!win) return;
+    this.open.set(target, win);
+    win.raise();
+  }
+
+  menuClosed(menu) {
+    this.open.delete(menu.form);
+    if (menu.form === 'frmMain') this.end();
+  }
+
+  lessonClosed(lesson) {
+    this.open.delete(lesson.form);
+    this.engine.close(lesson.form);
+  }
+
+  // The program ends: every window goes, and the page says so with a way to start again.
+  end() {
+    if (this.ending) return;
+    this.ending = true;
+    this.desktop.closeAll();
+    this.ending = false;
+    const notice = document.createElement('div');
+    notice.className = 'notice ended';
+    notice.setAttribute('role', 'status');
+    const text = document.createElement('p');
+    text.textContent = 'Trevisk を終了しました。';
+    const again = document.createElement('button');
+    again.type = 'button';
+    again.textContent = 'もう一度起動する';
+    again.addEventListener('click', () => this.start());
+    notice.append(text, again);
+    this.root.append(notice);
+    this.ended = notice;
+    again.focus();
+  }
+
+  // A fault of the page itself (never a lesson's message): shown at the bottom, the page
+  // goes on.
+  report(text) {
+    console.error('Trevisk:', text);
+    this.problems(`内部エラー: ${text}`);
+  }
+}

@@ -1,0 +1,59 @@
+// The code listing window: one scrollable text box showing a listing from the catalog, modal
+// over the menu that opened it. The window can be resized; the box keeps a margin at the right
+// and bottom, and keeps its size when the window is made very small.
+
+import { twips, fontOf } from '../lesson/geometry.js';
+
+const SMALLEST = 600; // twips: below this width or height the box keeps its size
+
+export function showListing(app, listing, opener) {
+  const frame = app.catalog.listingWindow;
+  const win = app.desktop.open({
+    title: frame.caption,
+    width: twips(frame.width),
+    height: twips(frame.height),
+    owner: opener,
+    role: 'dialog',
+    className: 'listing',
+    resizable: true,
+  });
+  win.element.dataset.form = 'frmText';
+  const text = document.createElement('textarea');
+  text.className = 'box';
+  text.dataset.control = 'Text1';
+  text.wrap = 'off';
+  text.spellcheck = false;
+  text.style.left = '0px';
+  text.style.top = '0px';
+  const font = fontOf({ face: 'ＭＳ ゴシック', size: listing.fontSize, bold: false });
+  text.style.fontFamily = font.family;
+  text.style.fontSize = font.size;
+  text.style.fontWeight = font.weight;
+  text.value = listing.text.replace(/\r\n/g, '\n');
+  text.setAttribute('aria-label', listing.caption);
+  text.dataset.autofocus = '';
+  win.client.append(text);
+  win.title = listing.caption;
+
+  const fit = () => {
+    const width = win.client.clientWidth * 15;
+    const height = win.client.clientHeight * 15;
+    if (width > SMALLEST && height > SMALLEST) {
+      text.style.width = `${twips(width - frame.margin)}px`;
+      text.style.height = `${twips(height - frame.margin)}px`;
+    }
+  };
+  fit();
+  new ResizeObserver(fit).observe(win.client);
+  win.element.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape') {
+      event.preventDefault();
+      win.close();
+    }
+  });
+  win.place(app.desktop.nextPlace(win));
+  text.focus();
+  text.setSelectionRange(0, 0);
+  text.scrollTop = 0;
+  return win;
+}
