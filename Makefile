@@ -1,13 +1,18 @@
 # Two commands do all the set-up on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and starts Trevisk
 #   make test   installs what is missing, builds and runs the whole suite headless
+#               (the web edition's browser tests included)
+# and one more for the web edition:
+#   make web    builds the web edition into $(WEB_BUILD)/site and serves it on localhost
 BUILD ?= build
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8000
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test test-sanitize fuzz bench deb deps configure build clean
+.PHONY: run test test-sanitize fuzz bench deb deps configure build clean web web-deps web-site test-web
 
 deps:
 	@./scripts/install-deps.sh
@@ -21,8 +26,9 @@ build: configure
 run: build
 	./$(BUILD)/trevisk
 
-test: build
+test: build web-site
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-web
 
 # The Debian package, written to $(BUILD)/trevisk_<version>-1_<arch>.deb.
 deb: build
@@ -53,5 +59,29 @@ bench: deps
 	./$(BUILD)-bench/bench/model_bench --benchmark_min_time=0.2
 	./$(BUILD)-bench/bench/window_bench
 
+# --- the web edition: the lesson models compiled to WebAssembly, and the page ---
+
+# Debian's emscripten runs its tools with node and needs Debian's node modules (acorn) on
+# node's path when node is not Debian's own.
+EMSDK_ENV = NODE_PATH=/usr/share/nodejs$${NODE_PATH:+:$$NODE_PATH}
+
+web-deps:
+	@./scripts/install-deps.sh emscripten nodejs chromium python3-fonttools python3-brotli
+	@command -v npm >/dev/null || ./scripts/install-deps.sh npm
+
+web-site: web-deps
+	@$(EMSDK_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@$(EMSDK_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target trevisk_engine
+	@node tools/web/build-site.mjs $(WEB_BUILD)/web $(WEB_BUILD)/site
+
+web: web-site
+	node tools/web/serve.mjs $(WEB_BUILD)/site $(WEB_PORT)
+
+# Headless Chromium through puppeteer-core (pinned in tests/web/package-lock.json).
+test-web:
+	@cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null
+	WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site LESSON_CONSOLE=$(CURDIR)/$(BUILD)/tools/lesson-console/lesson-console \
+	    node --test --test-concurrency=1 tests/web/
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-bench $(WEB_BUILD)
