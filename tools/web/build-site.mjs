@@ -9,7 +9,8 @@ import { createHash } from 'node:crypto';
 import { execFileSync } from 'node:child_process';
 import { cpSync, mkdirSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { dirname, join, relative, resolve } from 'node:path';
-import { fileURLToPath, pathToFileURL } from 'node:url';
+import { fileURLToPath } from 'node:url';
+import { loadNodeEngine } from './node-engine.mjs';
 
 const source = resolve(dirname(fileURLToPath(import.meta.url)), '..', '..');
 const [engineDir, outDir] = process.argv.slice(2).map((p) => resolve(p));
@@ -20,10 +21,8 @@ if (!engineDir || !outDir) {
 
 // Every text the engine's catalog and the lessons' descriptions hold.
 async function programTexts() {
-  const { default: create } = await import(pathToFileURL(join(engineDir, 'trevisk_engine.mjs')));
-  const module = await create({ wasmBinary: readFileSync(join(engineDir, 'trevisk_engine.wasm')) });
-  const call = (name, types, args) => JSON.parse(module.ccall(name, 'string', types, args));
-  const catalog = call('trevisk_catalog', [], []);
+  const engine = await loadNodeEngine(engineDir);
+  const catalog = engine.catalog();
   const texts = [];
   const collect = (value) => {
     if (typeof value === 'string') texts.push(value);
@@ -31,8 +30,8 @@ async function programTexts() {
   };
   collect(catalog);
   for (const { form } of catalog.lessons) {
-    collect(call('trevisk_open', ['string'], [form]));
-    call('trevisk_close', ['string'], [form]);
+    collect(engine.open(form));
+    engine.close(form);
   }
   return { texts: texts.join('\n'), lessons: catalog.lessons.length };
 }

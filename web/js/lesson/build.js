@@ -124,7 +124,6 @@ function buildOne(c, control, rect, description) {
       } else if (c.checks[control.name] && control.index >= 0) {
         c.checks[control.name][control.index] = input;
       }
-      input.dataset.control = key(control);
       c.values.push({ element: input, rect });
       return e;
     }

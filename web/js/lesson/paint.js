@@ -102,6 +102,9 @@ export class Painter {
       if (c.txtTime.value !== view.txtTime) c.txtTime.value = view.txtTime;
     }
     this.paintDirect(view);
+    const run = c.buttons.Command3;
+    const running = String(Boolean(view.timer?.enabled && view.timer.interval > 0));
+    if (run && run.getAttribute('aria-pressed') !== running) run.setAttribute('aria-pressed', running);
     const back = c.buttons.StepBack;
     if (back && view.canStepBack !== undefined && back.disabled === view.canStepBack)
       back.disabled = !view.canStepBack;

@@ -1,0 +1,187 @@
+// Keyboard and screen readers in the browser: the desktop's shortcuts, the tab order, visible
+// focus, the boxes' names, the listing lines, the note and condition, and the live region
+// that tells the line after every step, read from the browser's accessibility tree.
+import assert from 'node:assert/strict';
+import { after, before, beforeEach, describe, it } from 'node:test';
+import { catalog, console as lessonConsole, launch, openSite, openThroughMenus, pressOk, readLesson, seen, server, start } from './support.mjs';
+
+const focused = (page) =>
+  page.evaluate(() => {
+    const e = document.activeElement;
+    return e.closest('[data-control]')?.dataset.control ?? e.dataset?.control ?? e.tagName;
+  });
+
+// The accessibility tree of one window: [{role, name, description}] of the nodes with a name.
+async function axNodes(page, form) {
+  const win = await page.$(`[data-form=${form}]`);
+  const tree = await page.accessibility.snapshot({ root: win, interestingOnly: false });
+  const nodes = [];
+  const walk = (node) => {
+    if (node.name || node.description) nodes.push({ role: node.role, name: node.name, description: node.description });
+    for (const child of node.children ?? []) walk(child);
+  };
+  walk(tree);
+  return nodes;
+}
+
+describe('keyboard and accessibility', () => {
+  let browser;
+  let site;
+  let cat;
+  let page;
+  before(async () => {
+    [browser, site, cat] = await Promise.all([launch(), server(), catalog()]);
+  });
+  after(async () => {
+    await browser?.close();
+    await site?.close();
+  });
+  beforeEach(async () => {
+    await page?.close();
+    page = await openSite(browser, site.url);
+    await start(page);
+  });
+
+  it('the desktop shortcuts step, step back, go to the start, run and stop', async () => {
+    await openThroughMenus(page, cat, 'frmTotal');
+    assert.equal(await focused(page), 'Command1', '進む has the focus at first');
+    const lines = lessonConsole(['open frmTotal', 'view', 'step', 'view', 'step', 'view', 'step', 'view', 'back', 'view'])
+      .filter((a) => a.line !== undefined)
+      .map((v) => v.line);
+    const line = async () => (await readLesson(page, 'frmTotal')).line;
+    for (const [key, expected] of [
+      ['ArrowRight', lines[1]],
+      ['F10', lines[2]],
+      ['ArrowRight', lines[3]],
+      ['ArrowLeft', lines[2]],
+      ['Control+z', lines[1]],
+      ['ArrowRight', lines[2]],
+      ['Home', lines[4]],
+    ]) {
+      const keys = key.split('+');
+      for (const k of keys) await page.keyboard.down(k);
+      for (const k of keys.reverse()) await page.keyboard.up(k);
+      assert.equal(await line(), expected, key);
+    }
+    await page.keyboard.press('F5');
+    assert.equal((await readLesson(page, 'frmTotal')).running, true, 'F5 runs (and does not reload the page)');
+    await page.keyboard.press('Escape');
+    assert.equal((await readLesson(page, 'frmTotal')).running, false);
+    assert.deepEqual(page.errors, []);
+  });
+
+  it('a value box keeps the arrows and Home for editing; F10 still steps', async () => {
+    await openThroughMenus(page, cat, 'frmTotal');
+    await page.focus('[data-form=frmTotal] [data-control="Text1(0)"]');
+    await page.keyboard.press('Home');
+    await page.keyboard.press('ArrowRight');
+    await page.keyboard.type('9');
+    const state = await readLesson(page, 'frmTotal');
+    assert.equal(state.boxes[0].text, '193');
+    assert.equal(state.line, 0);
+    await page.keyboard.press('F10');
+    const [after] = lessonConsole(['open frmTotal', 'set 0 "193"', 'step', 'view']).filter((a) => a.line !== undefined);
+    assert.deepEqual(await readLesson(page, 'frmTotal'), seen(after, () => undefined));
+  });
+
+  it('F6 gives a sort lesson new values, as 配列値設定 does', async () => {
+    await openThroughMenus(page, cat, 'frmSortBuble');
+    await page.keyboard.press('F6');
+    await pressOk(page);
+    const views = lessonConsole(['open frmSortBuble', 'fill', 'view']).filter((a) => a.line !== undefined);
+    assert.deepEqual(await readLesson(page, 'frmSortBuble'), seen(views[0], () => undefined));
+  });
+
+  it('Tab goes through the values top to bottom, then the buttons, then the listing', async () => {
+    await openThroughMenus(page, cat, 'frmTotal');
+    const d = cat.describe('frmTotal');
+    const frame = (name) => d.controls.find((c) => c.name === name);
+    const top = (c) => c.top + (c.container ? frame(c.container).top : 0);
+    const left = (c) => c.left + (c.container ? frame(c.container).left : 0);
+    const values = d.controls
+      .filter((c) => c.name === 'Text1')
+      .sort((a, b) => (Math.abs(top(a) - top(b)) > 60 ? top(a) - top(b) : left(a) - left(b)))
+      .map((c) => `Text1(${c.index})`);
+    // ◀ is disabled right after loading, so it takes no focus yet.
+    const expected = [...values, 'txtTime', 'Command1', 'Command2', 'Command3', 'Command4', 'Label1(0)'];
+    await page.focus(`[data-form=frmTotal] [data-control="${values[0]}"]`);
+    const order = [];
+    const outlines = [];
+    for (let k = 0; k < expected.length; ++k) {
+      order.push(await focused(page));
+      outlines.push(await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle));
+      await page.keyboard.press('Tab');
+    }
+    assert.deepEqual(order, expected);
+    assert.ok(!outlines.includes('none'), `the focus is visible: ${outlines}`);
+  });
+
+  it('boxes carry their variables\' names; the listing, note and condition are named', async () => {
+    await openThroughMenus(page, cat, 'frmTotal');
+    await page.click('[data-form=frmTotal] [data-control=Command1]');
+    await page.click('[data-form=frmTotal] [data-control=Command1]');
+    const nodes = await axNodes(page, 'frmTotal');
+    const named = (role, name) => nodes.find((n) => n.role === role && n.name === name);
+    for (const name of ['a[0]', 'a[2]', 'a[4]', 'total', 'i']) assert.ok(named('textbox', name), `a box named ${name}`);
+    assert.ok(named('textbox', 'タイマ間隔'));
+    assert.ok(named('button', '1つ戻る'));
+    const d = cat.describe('frmTotal');
+    d.listing.forEach((line, k) => {
+      const node = nodes.find((n) => n.role === 'button' && n.description === `${k}行目`);
+      assert.ok(node, `listing line ${k}`);
+      assert.equal(node.name, line.trim());
+    });
+    assert.ok(nodes.find((n) => n.description === '条件'), 'the condition');
+    const note = nodes.find((n) => n.description === '説明');
+    assert.equal(note?.name, `2行目: ${d.listing[2].trim()}`);
+    const live = await page.$eval('[data-form=frmTotal] [role=status]', (e) => ({ text: e.textContent, live: e.getAttribute('aria-live') }));
+    assert.deepEqual(live, { text: `2行目: ${d.listing[2].trim()}`, live: 'polite' });
+  });
+
+  it('every box of every lesson has a name', async () => {
+    for (const { form } of cat.lessons) {
+      await openThroughMenus(page, cat, form);
+      const unnamed = await page.$$eval(`[data-form=${form}] .box`, (boxes) =>
+        boxes.filter((b) => !b.getAttribute('aria-label')).map((b) => b.dataset.control),
+      );
+      assert.deepEqual(unnamed, [], form);
+      await page.click(`[data-form=${form}] .titlebar .close`);
+    }
+  });
+
+  it('the live region tells the line after every step', async () => {
+    await openThroughMenus(page, cat, 'frmForSum');
+    const d = cat.describe('frmForSum');
+    for (let k = 0; k < 12; ++k) {
+      await page.keyboard.press('ArrowRight');
+      await pressOk(page);
+      const line = (await readLesson(page, 'frmForSum')).line;
+      const live = await page.$eval('[data-form=frmForSum] [role=status]', (e) => e.textContent);
+      assert.equal(live, `${line}行目: ${d.listing[line].trim()}`);
+    }
+  });
+
+  it('the listing by keyboard: arrows move, Enter shows the note, Esc closes it', async () => {
+    await openThroughMenus(page, cat, 'frmTotal');
+    await page.focus('[data-form=frmTotal] [data-control="Label1(0)"]');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('ArrowDown');
+    assert.equal(await focused(page), 'Label1(2)');
+    await page.keyboard.press('Enter');
+    const box = await page.$eval('.window.message', (w) => ({
+      role: w.getAttribute('role'),
+      title: w.querySelector('h2').textContent,
+      text: w.querySelector('.text').textContent,
+      focus: document.activeElement.textContent,
+    }));
+    assert.deepEqual(box, {
+      role: 'alertdialog',
+      title: 'Project1',
+      text: cat.describe('frmTotal').notes[2].replace(/\r\n/g, '\n'),
+      focus: 'OK',
+    });
+    await page.keyboard.press('Escape');
+    assert.equal(await page.$('.window.message'), null);
+    assert.equal(await focused(page), 'Label1(2)', 'the focus goes back');
+  });
+});

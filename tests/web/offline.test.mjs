@@ -1,0 +1,74 @@
+// The page after one visit works with the network gone; what it fetches stays small; and
+// when the engine or the font cannot be loaded, the page says so in Japanese.
+import assert from 'node:assert/strict';
+import { readdirSync, statSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, describe, it } from 'node:test';
+import { SITE, catalog, console as lessonConsole, launch, openSite, openThroughMenus, readLesson, seen, server, start } from './support.mjs';
+
+function siteBytes(dir = SITE) {
+  return readdirSync(dir).reduce((sum, name) => {
+    const path = join(dir, name);
+    return sum + (statSync(path).isDirectory() ? siteBytes(path) : statSync(path).size);
+  }, 0);
+}
+
+describe('offline and faults', () => {
+  let browser;
+  let cat;
+  before(async () => {
+    [browser, cat] = await Promise.all([launch(), catalog()]);
+  });
+  after(() => browser?.close());
+
+  it('after one visit: load, cut the network, reload, step', async () => {
+    const site = await server();
+    const context = await browser.createBrowserContext();
+    const page = await openSite(context, site.url);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await site.close();
+    page.errors = [];
+    await page.reload({ waitUntil: 'load' });
+    await page.waitForSelector('[data-form=frmIntro]');
+    await start(page);
+    await openThroughMenus(page, cat, 'frmSortQuick');
+    await page.click('[data-form=frmSortQuick] [data-control=Command1]');
+    const [expected] = lessonConsole(['open frmSortQuick', 'step', 'view']).filter((a) => a.line !== undefined);
+    assert.deepEqual(await readLesson(page, 'frmSortQuick'), seen(expected, () => undefined));
+    assert.equal(await page.$eval('#problems', (e) => e.textContent), '', 'the font came from the kept copy too');
+    assert.equal(await page.evaluate(() => document.fonts.check('16px "ＭＳ ゴシック"', '合計')), true);
+    assert.deepEqual(page.errors, []);
+    await context.close();
+  });
+
+  it('the whole site is at most 1.5 MB before compression', () => {
+    assert.ok(siteBytes() <= 1.5e6, `${siteBytes()} bytes`);
+  });
+
+  for (const [what, pattern, expected] of [
+    ['the engine', /\.wasm$/, '本体（WebAssembly）を読み込めませんでした'],
+    ['the engine script', /trevisk_engine\.mjs$/, '本体（WebAssembly）を読み込めませんでした'],
+    ['the font', /\.woff2$/, 'フォントを読み込めませんでした'],
+  ]) {
+    it(`without ${what}, the page says so`, async () => {
+      const site = await server();
+      const context = await browser.createBrowserContext();
+      const page = await context.newPage();
+      page.errors = [];
+      page.on('pageerror', (error) => page.errors.push(error.message));
+      await page.setRequestInterception(true);
+      page.on('request', (request) => (pattern.test(new URL(request.url()).pathname) ? request.abort() : request.continue()));
+      await page.goto(site.url);
+      await page.waitForFunction((text) => document.body.innerText.includes(text), { timeout: 10000 }, expected);
+      if (what === 'the font') {
+        // The program still starts, in the system's font.
+        await page.waitForSelector('[data-form=frmIntro]');
+        await start(page);
+      }
+      assert.deepEqual(page.errors, []);
+      await context.close();
+      await site.close();
+    });
+  }
+});

@@ -1,0 +1,200 @@
+// What the browser tests share: the site served from its folder, headless Chromium, the
+// catalog, lesson-console for the expected states, and reading a window as a student sees it.
+import { spawnSync } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import puppeteer from 'puppeteer-core';
+import { loadNodeEngine } from '../../tools/web/node-engine.mjs';
+import { serve } from '../../tools/web/serve.mjs';
+
+const root = resolve(dirname(fileURLToPath(import.meta.url)), '..', '..');
+export const SITE = process.env.WEB_SITE ?? join(root, 'build-web', 'site');
+export const CONSOLE = process.env.LESSON_CONSOLE ?? join(root, 'build', 'tools', 'lesson-console', 'lesson-console');
+export const CHROMIUM = process.env.CHROMIUM ?? '/usr/bin/chromium';
+
+export const server = (site = SITE) => serve(site);
+
+export async function launch() {
+  const profile = mkdtempSync(join(tmpdir(), 'trevisk-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: CHROMIUM,
+    headless: true,
+    args: [
+      '--no-sandbox',
+      '--disable-gpu',
+      '--disable-quic',
+      '--no-first-run',
+      '--disable-background-networking',
+      '--disable-component-update',
+      '--disable-sync',
+      '--disable-dev-shm-usage',
+      `--user-data-dir=${profile}`,
+    ],
+  });
+  browser.on('disconnected', () => {
+    try {
+      rmSync(profile, { recursive: true, force: true, maxRetries: 5, retryDelay: 100 });
+    } catch {
+      // Chromium's last writes: the folder is in the system's temporary folder anyway.
+    }
+  });
+  return browser;
+}
+
+// A page of the site with its uncaught errors collected in `page.errors`.
+export async function openSite(browser, url, { scale = 1 } = {}) {
+  const page = await browser.newPage();
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  await page.setViewport({ width: 1600, height: 1000, deviceScaleFactor: scale });
+  await page.goto(url, { waitUntil: 'load' });
+  await page.waitForSelector('[data-form=frmIntro]');
+  return page;
+}
+
+// "開始" on the opening screen: the main menu.
+export async function start(page) {
+  await page.click('[data-form=frmIntro] [data-control=Command1]');
+  await page.waitForSelector('[data-form=frmMain]');
+}
+
+let catalogCache = null;
+
+// The catalog as the engine gives it, loaded in node from the site's engine.
+export async function catalog() {
+  if (catalogCache) return catalogCache;
+  const engine = await loadNodeEngine(join(SITE, 'engine'));
+  catalogCache = engine.catalog();
+  catalogCache.describe = (form) => {
+    const opened = engine.open(form);
+    engine.close(form);
+    return opened.description;
+  };
+  return catalogCache;
+}
+
+// The menu buttons that lead from the main menu to `target`: [{menu, button}, ...].
+export function pathTo(cat, target, from = 'frmMain', seen = new Set()) {
+  const menu = cat.menus.find((m) => m.form === from);
+  if (!menu || seen.has(from)) return null;
+  seen.add(from);
+  for (const button of menu.buttons) {
+    if (button.target === target) return [{ menu: from, button: button.name }];
+    const rest = pathTo(cat, target, button.target, seen);
+    if (rest) return [{ menu: from, button: button.name }, ...rest];
+  }
+  return null;
+}
+
+// Clicks a control of a window, bringing the window to the front first (as a student clicks
+// what is in view). `control` is its key: "Command1", "Text1(3)", "Label1(2)".
+export async function press(page, form, control, options) {
+  const selector = `[data-form=${form}] [data-control="${control}"]`;
+  await page.$eval(selector, (e) => (e.matches('label') ? e.querySelector('input') : e).focus());
+  await page.click(selector, options);
+}
+
+// Opens `form` through the menus, from the main menu.
+export async function openThroughMenus(page, cat, form) {
+  for (const { menu, button } of pathTo(cat, form)) await press(page, menu, button);
+  if (!form.startsWith('listing:')) await page.waitForSelector(`[data-form=${form}]`);
+}
+
+// lesson-console's answers to a script: one array of JSON objects.
+export function console(lines) {
+  const run = spawnSync(CONSOLE, { input: lines.join('\n') + '\n', encoding: 'utf8' });
+  if (run.status !== 0) throw new Error(`lesson-console failed: ${run.stderr}`);
+  return run.stdout
+    .split('\n')
+    .filter(Boolean)
+    .map((line) => JSON.parse(line));
+}
+
+// The message boxes open in the page, oldest first: each pressed OK, their texts returned.
+export async function pressOk(page) {
+  const texts = [];
+  for (let guard = 0; guard < 100; ++guard) {
+    const box = await page.$('.window.message');
+    if (!box) break;
+    texts.push(await box.evaluate((e) => ({ title: e.querySelector('h2').textContent, text: e.querySelector('.text').textContent })));
+    await box.$eval('.buttons button', (b) => b.click());
+    await page.evaluate(() => 0); // the next box opens once the promise of this one settles
+  }
+  return texts;
+}
+
+// A lesson window as the student sees it: the yellow line, the note and condition, every
+// box's text and colour, check boxes, option, list, labels, cells and the board's picture
+// description. Colours are named as the views name them.
+export function readLesson(page, form) {
+  return page.$eval(`[data-form=${form}]`, (win) => {
+    const probe = (value) => {
+      const e = document.createElement('div');
+      e.style.backgroundColor = value;
+      win.append(e);
+      const colour = getComputedStyle(e).backgroundColor;
+      e.remove();
+      return colour;
+    };
+    const named = { [probe('var(--window)')]: 'window', [probe('var(--button-face)')]: 'buttonface' };
+    const colourOf = (e) => {
+      const rgb = getComputedStyle(e).backgroundColor;
+      if (named[rgb]) return named[rgb];
+      const [r, g, b] = rgb.match(/\d+/g).map(Number);
+      return `#${[r, g, b].map((v) => v.toString(16).padStart(2, '0').toUpperCase()).join('')}`;
+    };
+    const stored = (text) => text.replace(/\n/g, '\r\n');
+    const get = (key) => win.querySelector(`[data-control="${key}"]`);
+    const state = { caption: win.querySelector('h2').textContent };
+    const lines = [...win.querySelectorAll('[data-line]')];
+    const yellow = lines.filter((e) => colourOf(e) === '#FFFF00').map((e) => Number(e.dataset.line));
+    state.line = yellow.length === 1 ? yellow[0] : yellow;
+    state.note = stored(get('Label2')?.textContent ?? '');
+    state.condition = stored(get('Label3')?.textContent ?? '');
+    const boxes = [...win.querySelectorAll('[data-group=Text1]')];
+    const count = Math.max(0, ...boxes.map((e) => Number(e.dataset.index) + 1));
+    state.boxes = Array.from({ length: count }, (_, k) => {
+      const e = get(`Text1(${k})`);
+      return e ? { text: e.tagName === 'TEXTAREA' ? stored(e.value) : e.value, color: colourOf(e) } : null;
+    });
+    // The elements of a control array, by index.
+    const array = (name) => {
+      const found = [];
+      for (const e of win.querySelectorAll(`[data-control^="${name}("]`)) found[Number(e.dataset.control.slice(name.length + 1, -1))] = e;
+      return found;
+    };
+    const text2 = array('Text2');
+    if (text2.length) state.text2 = text2.map((e) => (e.tagName === 'TEXTAREA' ? stored(e.value) : e.value));
+    const checks = {};
+    for (const name of ['Check1', 'Check2', 'Check3']) {
+      const inputs = array(name);
+      if (inputs.length) checks[name] = inputs.map((e) => (e.querySelector('input').checked ? 1 : 0));
+    }
+    if (Object.keys(checks).length) state.checks = checks;
+    const option = [1, 2].find((k) => get(`Option${k}`)?.querySelector('input').checked);
+    if (option) state.option = option;
+    const list = get('List1');
+    if (list) state.list = [...list.children].map((li) => li.textContent);
+    if (get('Label6')) state.label6 = stored(get('Label6').textContent);
+    if (get('lblTable')) state.lblTable = stored(get('lblTable').textContent);
+    const cells = array('lblP');
+    if (cells.length) state.cells = cells.map(colourOf);
+    if (get('Picture1')) state.board = get('Picture1').getAttribute('aria-label');
+    const run = get('Command3');
+    state.running = run?.getAttribute('aria-pressed') === 'true';
+    return state;
+  });
+}
+
+// The part of a lesson-console view that a student sees, in the shape readLesson gives.
+export function seen(view, boardText) {
+  const state = { caption: view.caption, line: view.line, note: view.note, condition: view.condition, boxes: view.boxes };
+  for (const key of ['text2', 'checks', 'option', 'list', 'label6', 'lblTable', 'cells']) {
+    if (view[key] !== undefined) state[key] = view[key];
+  }
+  if (view.board) state.board = boardText(view.board);
+  state.running = view.timer.enabled && view.timer.interval > 0;
+  return state;
+}
