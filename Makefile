@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test test-sanitize fuzz bench deb deps configure build clean
+.PHONY: run test test-sanitize fuzz bench deb deps configure build clean web-engine
 
 deps:
 	@./scripts/install-deps.sh
@@ -53,5 +53,13 @@ bench: deps
 	./$(BUILD)-bench/bench/model_bench --benchmark_min_time=0.2
 	./$(BUILD)-bench/bench/window_bench
 
+# The lessons compiled to WebAssembly with emscripten, for the browser page:
+# $(BUILD)-web/web/trevisk_engine.mjs and trevisk_engine.wasm.
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs$${NODE_PATH:+:$$NODE_PATH}
+web-engine:
+	@./scripts/install-deps.sh emscripten
+	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(BUILD)-web -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@$(EMSCRIPTEN_ENV) cmake --build $(BUILD)-web -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-bench $(BUILD)-web
