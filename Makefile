@@ -5,14 +5,14 @@
 # and one more for the web edition:
 #   make web    builds the web edition into $(WEB_BUILD)/site and serves it on localhost
 BUILD ?= build
-WEB_BUILD ?= build-web
+WEB_BUILD ?= $(BUILD)-web
 WEB_PORT ?= 8000
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test test-sanitize fuzz bench deb deps configure build clean web web-deps web-site test-web
+.PHONY: run test test-sanitize fuzz bench deb deps configure build clean web-engine web-deps web-site web test-web
 
 deps:
 	@./scripts/install-deps.sh
@@ -61,27 +61,32 @@ bench: deps
 
 # --- the web edition: the lesson models compiled to WebAssembly, and the page ---
 
-# Debian's emscripten runs its tools with node and needs Debian's node modules (acorn) on
-# node's path when node is not Debian's own.
-EMSDK_ENV = NODE_PATH=/usr/share/nodejs$${NODE_PATH:+:$$NODE_PATH}
+# The lessons compiled to WebAssembly with emscripten, for the browser page:
+# $(WEB_BUILD)/web/trevisk_engine.mjs and trevisk_engine.wasm.
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs$${NODE_PATH:+:$$NODE_PATH}
+web-engine:
+	@./scripts/install-deps.sh emscripten
+	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 
+# What the page's build and tests need besides the engine: node (and npm), Chromium, and
+# fontTools with Brotli for the font subset.
 web-deps:
-	@./scripts/install-deps.sh emscripten nodejs chromium python3-fonttools python3-brotli
+	@./scripts/install-deps.sh nodejs chromium python3-fonttools python3-brotli
 	@command -v npm >/dev/null || ./scripts/install-deps.sh npm
 
-web-site: web-deps
-	@$(EMSDK_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@$(EMSDK_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target trevisk_engine
+# The static site, in $(WEB_BUILD)/site: any web server can host the folder.
+web-site: web-engine web-deps
 	@node tools/web/build-site.mjs $(WEB_BUILD)/web $(WEB_BUILD)/site
 
 web: web-site
 	node tools/web/serve.mjs $(WEB_BUILD)/site $(WEB_PORT)
 
 # Headless Chromium through puppeteer-core (pinned in tests/web/package-lock.json).
-test-web:
+test-web: web-deps
 	@cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null
 	WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site LESSON_CONSOLE=$(CURDIR)/$(BUILD)/tools/lesson-console/lesson-console \
-	    node --test --test-concurrency=1 tests/web/
+	    node --test tests/web/*.test.mjs
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-bench $(WEB_BUILD)

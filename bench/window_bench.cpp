@@ -5,7 +5,7 @@
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
 #include "shell/fonts.h"
-#include "shell/menus.h"
+#include "catalog/menus.h"
 #include "shell/timer_precision.h"
 #include "shell/window_registry.h"
 

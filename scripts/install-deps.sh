@@ -3,7 +3,7 @@
 set -eu
 # Extra packages for a particular target may be given as arguments.
 # dpkg-dev, file, appstream and desktop-file-utils build and check the Debian package.
-packages="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-ipafont-gothic
+packages="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev nlohmann-json3-dev fonts-ipafont-gothic
 dpkg-dev file appstream desktop-file-utils $*"
 missing=""
 for p in $packages; do

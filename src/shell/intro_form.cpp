@@ -1,5 +1,6 @@
 #include "intro_form.h"
 
+#include "catalog/menus.h"
 #include "lesson/colour.h"
 #include "lesson/qt_convert.h"
 #include "window_registry.h"
@@ -50,14 +51,14 @@ void drawTitle(QPainter& painter, const QRect& area)
     painter.setFont(latin);
     painter.setPen(QColor(255, 255, 0));
     painter.drawText(area.adjusted(14, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                     QStringLiteral("Trevisk"));
+                     QString::fromUtf8(introScreen().title));
     QFont japanese(QStringLiteral("ＭＳ ゴシック"));
     japanese.setPixelSize(17);
     japanese.setBold(true);
     painter.setFont(japanese);
     painter.setPen(Qt::white);
     painter.drawText(area.adjusted(0, 0, -14, 0), Qt::AlignVCenter | Qt::AlignRight,
-                     QStringLiteral("アルゴリズム学習"));
+                     QString::fromUtf8(introScreen().subtitle));
     painter.restore();
 }
 
@@ -97,10 +98,11 @@ IntroForm::IntroForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
 {
     setObjectName(QStringLiteral("frmIntro"));
     setWindowTitle(QStringLiteral("Trevisk"));
-    setFixedSize(qt_convert::pixels(10200), qt_convert::pixels(7755));
-    auto* start = new QPushButton(QStringLiteral("開始"), this);
+    const IntroScreen screen = introScreen();
+    setFixedSize(qt_convert::pixels(screen.width), qt_convert::pixels(screen.height));
+    auto* start = new QPushButton(QString::fromUtf8(screen.start), this);
     start->setObjectName(QStringLiteral("Command1"));
-    auto* end = new QPushButton(QStringLiteral("終了"), this);
+    auto* end = new QPushButton(QString::fromUtf8(screen.end), this);
     end->setObjectName(QStringLiteral("Command2"));
     const int buttonWidth = 120;
     const int buttonTop = height() - iconSize - 20 - 36;

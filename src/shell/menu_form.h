@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menus.h"
+#include "catalog/menus.h"
 
 #include <QWidget>
 

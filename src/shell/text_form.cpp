@@ -1,15 +1,13 @@
 #include "text_form.h"
 
+#include "catalog/listings.h"
 #include "lesson/qt_convert.h"
-#include "listings.h"
 
 #include <QPlainTextEdit>
 
 namespace
 {
 
-constexpr int margin = 500;   // twips kept free at the right and bottom of the text box
-constexpr int smallest = 600; // below this width or height the box keeps its size
 constexpr int twipsPerPixel = 15;
 
 void (*listingPresenter)(TextForm&) = nullptr;
@@ -21,14 +19,14 @@ TextForm::TextForm(QWidget* parent)
                           Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmText"));
-    setWindowTitle(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(listingWindow().caption));
     text1_ = new QPlainTextEdit(QStringLiteral("Text1\n"), this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setGeometry(qt_convert::rect(Rect{0, 0, 4695, 1575}));
-    resize(qt_convert::pixels(9210), qt_convert::pixels(3585));
+    resize(qt_convert::pixels(listingWindow().width), qt_convert::pixels(listingWindow().height));
 }
 
 void TextForm::resizeEvent(QResizeEvent* event)
@@ -40,10 +38,12 @@ void TextForm::resizeEvent(QResizeEvent* event)
 void TextForm::Form_Resize()
 {
     // The client area in twips.
+    const ListingWindow window = listingWindow();
     const int width = this->width() * twipsPerPixel;
     const int height = this->height() * twipsPerPixel;
-    if (width > smallest && height > smallest) {
-        text1_->resize(qt_convert::pixels(width - margin), qt_convert::pixels(height - margin));
+    if (width > window.smallest && height > window.smallest) {
+        text1_->resize(qt_convert::pixels(width - window.margin),
+                       qt_convert::pixels(height - window.margin));
     }
 }
 

@@ -1,10 +1,10 @@
 #include "window_registry.h"
 
+#include "catalog/menus.h"
 #include "intro_form.h"
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
 #include "menu_form.h"
-#include "menus.h"
 
 #include <QApplication>
 #include <QMap>
@@ -32,7 +32,7 @@ QWidget* create(const QString& form)
 {
     if (form == QLatin1String("frmIntro"))
         return new IntroForm;
-    if (const MenuTable* menu = findMenu(form))
+    if (const MenuTable* menu = findMenu(form.toStdString()))
         return new MenuForm(*menu);
     if (std::unique_ptr<LessonModel> model = lesson_registry::create(form.toStdString()))
         return new LessonForm(std::move(model));
@@ -43,7 +43,7 @@ QWidget* create(const QString& form)
 
 bool canOpen(const QString& form)
 {
-    return form == QLatin1String("frmIntro") || findMenu(form) ||
+    return form == QLatin1String("frmIntro") || findMenu(form.toStdString()) ||
            lesson_registry::has(form.toStdString());
 }
 

@@ -1,7 +1,8 @@
 #include "console.h"
 
-#include "json.h"
 #include "lesson/lesson_registry.h"
+#include "string_literal.h"
+#include "json/lesson_json.h"
 
 #include <algorithm>
 #include <charconv>
@@ -39,85 +40,6 @@ std::optional<long long> integer(std::string_view word)
     return value;
 }
 
-std::string colourJson(Colour colour)
-{
-    return json::quote(colour.name());
-}
-
-const char* kindName(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::Frame: return "frame";
-    case ControlKind::Label: return "label";
-    case ControlKind::TextBox: return "textbox";
-    case ControlKind::Button: return "button";
-    case ControlKind::Option: return "option";
-    case ControlKind::CheckBox: return "checkbox";
-    case ControlKind::List: return "list";
-    case ControlKind::Picture: return "picture";
-    case ControlKind::Timer: return "timer";
-    }
-    return "";
-}
-
-std::string boxesJson(const std::vector<Box>& boxes, bool withColour)
-{
-    std::vector<std::string> items;
-    for (const Box& box : boxes) {
-        if (!box.exists) {
-            items.push_back("null");
-        } else if (withColour) {
-            items.push_back(
-                json::Object().text("text", box.text).raw("color", colourJson(box.colour)).str());
-        } else {
-            items.push_back(json::quote(box.text));
-        }
-    }
-    return json::array(items);
-}
-
-std::string integersJson(const std::vector<int>& values)
-{
-    std::vector<std::string> items;
-    for (const int value : values)
-        items.push_back(std::to_string(value));
-    return json::array(items);
-}
-
-std::string controlJson(const Control& control)
-{
-    json::Object object;
-    object.text("name", control.name);
-    if (control.index >= 0)
-        object.integer("index", control.index);
-    object.text("kind", kindName(control.kind));
-    switch (control.kind) {
-    case ControlKind::TextBox: object.text("text", control.caption); break;
-    case ControlKind::Frame:
-    case ControlKind::Label:
-    case ControlKind::Button:
-    case ControlKind::Option:
-    case ControlKind::CheckBox: object.text("caption", control.caption); break;
-    case ControlKind::List:
-    case ControlKind::Picture:
-    case ControlKind::Timer: break;
-    }
-    if (!control.container.empty())
-        object.text("container", control.container);
-    object.integer("left", control.rect.left)
-        .integer("top", control.rect.top)
-        .integer("width", control.rect.width)
-        .integer("height", control.rect.height);
-    if (control.font) {
-        object.raw("font", json::Object()
-                               .text("face", control.font->face)
-                               .raw("size", json::number(control.font->size))
-                               .boolean("bold", control.font->bold)
-                               .str());
-    }
-    return object.str();
-}
-
 } // namespace
 
 LessonConsole::LessonConsole(std::ostream& out) : out_(out)
@@ -140,15 +62,20 @@ LessonModel* LessonConsole::current()
     return open_.empty() ? nullptr : open_.back().model.get();
 }
 
+void LessonConsole::print(const json::Json& object)
+{
+    out_ << json::text(object) << '\n';
+}
+
 void LessonConsole::error(std::string_view text)
 {
-    out_ << json::Object().text("error", text).str() << '\n';
+    print(json::Json{{"error", text}});
 }
 
 void LessonConsole::report(const Outcome& outcome)
 {
     for (const std::string& message : outcome.messages)
-        out_ << json::Object().text("message", message).str() << '\n';
+        print(json::Json{{"message", message}});
 }
 
 void LessonConsole::execute(std::string_view line)
@@ -298,82 +225,10 @@ void LessonConsole::setCheck(std::string_view arguments)
 
 void LessonConsole::view()
 {
-    const LessonModel& model = *current();
-    const LessonDescription& d = model.description();
-    const Panel& panel = model.panel();
-    json::Object object;
-    object.text("form", d.form)
-        .text("caption", d.caption)
-        .integer("line", model.line())
-        .text("note", panel.note)
-        .text("condition", panel.condition)
-        .raw("boxes", boxesJson(panel.text1, true))
-        .raw("timer", json::Object()
-                          .boolean("enabled", panel.timer.enabled)
-                          .integer("interval", panel.timer.interval)
-                          .str());
-    if (panel.option != 0)
-        object.integer("option", panel.option);
-    if (d.has("Text2"))
-        object.raw("text2", boxesJson(panel.text2, false));
-    if (d.has("Check1") || d.has("Check2") || d.has("Check3")) {
-        json::Object checks;
-        const char* names[] = {"Check1", "Check2", "Check3"};
-        for (size_t g = 0; g < 3; ++g) {
-            if (d.has(names[g]))
-                checks.raw(names[g], integersJson(panel.checks[g]));
-        }
-        object.raw("checks", checks.str());
-    }
-    if (d.has("List1")) {
-        std::vector<std::string> items;
-        for (const std::string& item : panel.list)
-            items.push_back(json::quote(item));
-        object.raw("list", json::array(items));
-    }
-    if (d.has("Label6"))
-        object.text("label6", panel.label6);
-    if (d.has("lblTable"))
-        object.text("lblTable", panel.lblTable);
-    if (d.has("lblP")) {
-        std::vector<std::string> cells;
-        for (const Colour colour : panel.cells)
-            cells.push_back(colourJson(colour));
-        object.raw("cells", json::array(cells));
-    }
-    if (d.has("Picture1")) {
-        std::vector<std::string> pegs;
-        for (const std::vector<int>& peg : panel.picture.pegs)
-            pegs.push_back(integersJson(peg));
-        object.raw("board", json::array(pegs));
-    }
-    out_ << object.str() << '\n';
+    print(lesson_json::view(*current()));
 }
 
 void LessonConsole::describe()
 {
-    const LessonDescription& d = current()->description();
-    std::vector<std::string> listing(static_cast<size_t>(d.listingCount()), "null");
-    for (const ListingLabel& label : d.listing)
-        listing[static_cast<size_t>(label.index)] = json::quote(label.text);
-    std::vector<std::string> notes;
-    for (const std::string& note : d.notes)
-        notes.push_back(json::quote(note));
-    std::vector<std::string> conditions;
-    for (const std::string& condition : d.conditions)
-        conditions.push_back(json::quote(condition));
-    std::vector<std::string> controls;
-    for (const Control& control : d.controls)
-        controls.push_back(controlJson(control));
-    out_ << json::Object()
-                .text("form", d.form)
-                .text("caption", d.caption)
-                .integer("width", d.width)
-                .integer("height", d.height)
-                .raw("listing", json::array(listing))
-                .raw("notes", json::array(notes))
-                .raw("conditions", json::array(conditions))
-                .raw("controls", json::array(controls))
-                .str()
-         << '\n';
+    print(lesson_json::description(current()->description()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lesson/lesson_model.h"
+#include "json/json_text.h"
 
 #include <iosfwd>
 #include <memory>
@@ -28,6 +29,7 @@ private:
     };
 
     LessonModel* current();
+    void print(const json::Json& object);
     void error(std::string_view text);
     void report(const Outcome& outcome);
     void repeat(std::string_view argument, Outcome (LessonModel::*action)());

@@ -1,7 +1,15 @@
 #include "menus.h"
 
+#include <algorithm>
+
 namespace
 {
+
+// Buttons in twips: a column with a margin, rows of equal height.
+constexpr int margin = 120;
+constexpr int rowHeight = 495;
+constexpr int rowStep = 585;
+constexpr int gap = 120;
 
 const std::vector<MenuTable> menus = {
     {"frmMain",
@@ -105,10 +113,10 @@ const std::vector<MenuTable> menus = {
 
 } // namespace
 
-const MenuTable* findMenu(const QString& form)
+const MenuTable* findMenu(std::string_view form)
 {
     for (const MenuTable& menu : menus) {
-        if (form == QLatin1String(menu.form))
+        if (form == menu.form)
             return &menu;
     }
     return nullptr;
@@ -117,4 +125,31 @@ const MenuTable* findMenu(const QString& form)
 const std::vector<MenuTable>& allMenus()
 {
     return menus;
+}
+
+MenuLayout layOut(const MenuTable& menu)
+{
+    int rows = 0;
+    for (const MenuButton& button : menu.buttons)
+        rows = std::max(rows, button.row + 1);
+    MenuLayout layout;
+    layout.width = menu.width;
+    layout.height =
+        menu.height > 0 ? menu.height : 2 * margin + rows * rowStep - (rowStep - rowHeight);
+    const int width = menu.width - 2 * margin;
+    for (const MenuButton& button : menu.buttons) {
+        int count = 0;
+        int position = 0;
+        for (const MenuButton& other : menu.buttons) {
+            if (other.row == button.row) {
+                if (&other == &button)
+                    position = count;
+                ++count;
+            }
+        }
+        const int cellWidth = (width - gap * (count - 1)) / count;
+        layout.buttons.push_back(Rect{margin + position * (cellWidth + gap),
+                                      margin + button.row * rowStep, cellWidth, rowHeight});
+    }
+    return layout;
 }

@@ -1,4 +1,4 @@
-#include "json.h"
+#include "string_literal.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -110,109 +110,6 @@ std::optional<std::string> parseString(std::string_view text)
         default: return std::nullopt;
         }
     }
-    return out;
-}
-
-namespace
-{
-
-// The length of the valid UTF-8 sequence at `pos`, or 0 when the bytes there are not one.
-size_t sequenceLength(std::string_view text, size_t pos)
-{
-    const unsigned char c = static_cast<unsigned char>(text[pos]);
-    const size_t length = c < 0x80             ? 1
-                          : (c & 0xE0) == 0xC0 ? 2
-                          : (c & 0xF0) == 0xE0 ? 3
-                          : (c & 0xF8) == 0xF0 ? 4
-                                               : 0;
-    if (length == 0 || pos + length > text.size())
-        return 0;
-    unsigned code = length == 1 ? c : c & (0x7F >> length);
-    for (size_t k = 1; k < length; ++k) {
-        const unsigned char next = static_cast<unsigned char>(text[pos + k]);
-        if ((next & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (next & 0x3F);
-    }
-    const unsigned smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
-}
-
-} // namespace
-
-std::string quote(std::string_view text)
-{
-    std::string out = "\"";
-    for (size_t pos = 0; pos < text.size(); ++pos) {
-        const char ch = text[pos];
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (c >= 0x80) {
-            const size_t length = sequenceLength(text, pos);
-            if (length == 0) {
-                out += "\xEF\xBF\xBD"; // U+FFFD for bytes that are not UTF-8
-            } else {
-                out.append(text.substr(pos, length));
-                pos += length - 1;
-            }
-            continue;
-        }
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        default:
-            if (c < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", c);
-                out += escape;
-            } else {
-                out += ch;
-            }
-        }
-    }
-    out += '"';
-    return out;
-}
-
-std::string number(double value)
-{
-    if (value == static_cast<double>(static_cast<long long>(value)))
-        return std::to_string(static_cast<long long>(value));
-    char text[32];
-    std::snprintf(text, sizeof text, "%.15g", value);
-    return text;
-}
-
-Object& Object::raw(std::string_view key, std::string_view json)
-{
-    if (body_.size() > 1)
-        body_ += ", ";
-    body_ += quote(key);
-    body_ += ": ";
-    body_ += json;
-    return *this;
-}
-
-Object& Object::integer(std::string_view key, long long value)
-{
-    return raw(key, std::to_string(value));
-}
-
-std::string array(const std::vector<std::string>& items)
-{
-    std::string out = "[";
-    for (size_t k = 0; k < items.size(); ++k) {
-        if (k > 0)
-            out += ", ";
-        out += items[k];
-    }
-    out += "]";
     return out;
 }
 

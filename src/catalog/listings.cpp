@@ -135,3 +135,8 @@ CodeListing codeListing(char id)
     default: return {};
     }
 }
+
+std::string_view codeListingIds()
+{
+    return "abcde";
+}

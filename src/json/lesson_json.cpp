@@ -1,0 +1,245 @@
+#include "lesson_json.h"
+
+#include "catalog/listings.h"
+#include "catalog/menus.h"
+#include "lesson/lesson_model.h"
+#include "lesson/lesson_registry.h"
+
+namespace lesson_json
+{
+namespace
+{
+
+const char* kindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Frame: return "frame";
+    case ControlKind::Label: return "label";
+    case ControlKind::TextBox: return "textbox";
+    case ControlKind::Button: return "button";
+    case ControlKind::Option: return "option";
+    case ControlKind::CheckBox: return "checkbox";
+    case ControlKind::List: return "list";
+    case ControlKind::Picture: return "picture";
+    case ControlKind::Timer: return "timer";
+    }
+    return "";
+}
+
+const char* opName(DrawOp::Kind kind)
+{
+    switch (kind) {
+    case DrawOp::Kind::Scale: return "scale";
+    case DrawOp::Kind::Fill: return "fill";
+    case DrawOp::Kind::Outline: return "outline";
+    }
+    return "";
+}
+
+Json boxes(const std::vector<Box>& boxes, bool withColour)
+{
+    Json items = Json::array();
+    for (const Box& box : boxes) {
+        if (!box.exists)
+            items.push_back(nullptr);
+        else if (withColour)
+            items.push_back(Json{{"text", box.text}, {"color", box.colour.name()}});
+        else
+            items.push_back(box.text);
+    }
+    return items;
+}
+
+void place(Json& object, const Rect& rect)
+{
+    object["left"] = rect.left;
+    object["top"] = rect.top;
+    object["width"] = rect.width;
+    object["height"] = rect.height;
+}
+
+Json font(const Font& font)
+{
+    return Json{{"face", font.face}, {"size", json::number(font.size)}, {"bold", font.bold}};
+}
+
+Json control(const Control& control)
+{
+    Json object;
+    object["name"] = control.name;
+    if (control.index >= 0)
+        object["index"] = control.index;
+    object["kind"] = kindName(control.kind);
+    switch (control.kind) {
+    case ControlKind::TextBox: object["text"] = control.caption; break;
+    case ControlKind::Frame:
+    case ControlKind::Label:
+    case ControlKind::Button:
+    case ControlKind::Option:
+    case ControlKind::CheckBox: object["caption"] = control.caption; break;
+    case ControlKind::List:
+    case ControlKind::Picture:
+    case ControlKind::Timer: break;
+    }
+    if (!control.container.empty())
+        object["container"] = control.container;
+    place(object, control.rect);
+    if (control.font)
+        object["font"] = font(*control.font);
+    return object;
+}
+
+} // namespace
+
+Json view(const LessonModel& model)
+{
+    const LessonDescription& d = model.description();
+    const Panel& panel = model.panel();
+    Json object;
+    object["form"] = d.form;
+    object["caption"] = d.caption;
+    object["line"] = model.line();
+    object["note"] = panel.note;
+    object["condition"] = panel.condition;
+    object["boxes"] = boxes(panel.text1, true);
+    object["timer"] = Json{{"enabled", panel.timer.enabled}, {"interval", panel.timer.interval}};
+    if (panel.option != 0)
+        object["option"] = panel.option;
+    if (d.has("Text2"))
+        object["text2"] = boxes(panel.text2, false);
+    if (d.has("Check1") || d.has("Check2") || d.has("Check3")) {
+        Json checks = Json::object();
+        const char* names[] = {"Check1", "Check2", "Check3"};
+        for (size_t g = 0; g < 3; ++g) {
+            if (d.has(names[g]))
+                checks[names[g]] = panel.checks[g];
+        }
+        object["checks"] = std::move(checks);
+    }
+    if (d.has("List1"))
+        object["list"] = panel.list;
+    if (d.has("Label6"))
+        object["label6"] = panel.label6;
+    if (d.has("lblTable"))
+        object["lblTable"] = panel.lblTable;
+    if (d.has("lblP")) {
+        Json cells = Json::array();
+        for (const Colour colour : panel.cells)
+            cells.push_back(colour.name());
+        object["cells"] = std::move(cells);
+    }
+    if (d.has("Picture1")) {
+        Json pegs = Json::array();
+        for (const std::vector<int>& peg : panel.picture.pegs)
+            pegs.push_back(peg);
+        object["board"] = std::move(pegs);
+    }
+    return object;
+}
+
+Json description(const LessonDescription& d)
+{
+    Json listing = Json::array();
+    for (int k = 0; k < d.listingCount(); ++k)
+        listing.push_back(nullptr);
+    for (const ListingLabel& label : d.listing)
+        listing[static_cast<size_t>(label.index)] = label.text;
+    Json controls = Json::array();
+    for (const Control& c : d.controls)
+        controls.push_back(control(c));
+    Json object;
+    object["form"] = d.form;
+    object["caption"] = d.caption;
+    object["width"] = d.width;
+    object["height"] = d.height;
+    object["listing"] = std::move(listing);
+    object["notes"] = d.notes;
+    object["conditions"] = d.conditions;
+    object["controls"] = std::move(controls);
+    return object;
+}
+
+Json listingLayout(const LessonDescription& d)
+{
+    Json rects = Json::array();
+    for (int k = 0; k < d.listingCount(); ++k)
+        rects.push_back(nullptr);
+    for (const ListingLabel& label : d.listing) {
+        Json rect;
+        place(rect, label.rect);
+        rects[static_cast<size_t>(label.index)] = std::move(rect);
+    }
+    return Json{{"listingRects", std::move(rects)}, {"listingFont", font(d.listingFont)}};
+}
+
+Json picture(const Picture& picture)
+{
+    Json ops = Json::array();
+    for (const DrawOp& op : picture.ops) {
+        ops.push_back(Json{{"kind", opName(op.kind)},
+                           {"x1", json::number(op.x1)},
+                           {"y1", json::number(op.y1)},
+                           {"x2", json::number(op.x2)},
+                           {"y2", json::number(op.y2)},
+                           {"color", op.colour.name()}});
+    }
+    return Json{{"revision", picture.revision}, {"ops", std::move(ops)}};
+}
+
+Json outcome(const Outcome& outcome)
+{
+    return Json{{"messages", outcome.messages}, {"refused", outcome.refused}};
+}
+
+Json catalog()
+{
+    lesson_registry::registerAll();
+    Json menus = Json::array();
+    for (const MenuTable& menu : allMenus()) {
+        const MenuLayout layout = layOut(menu);
+        Json buttons = Json::array();
+        for (size_t k = 0; k < menu.buttons.size(); ++k) {
+            const MenuButton& button = menu.buttons[k];
+            Json item{
+                {"name", button.name}, {"caption", button.caption}, {"target", button.target}};
+            place(item, layout.buttons[k]);
+            buttons.push_back(std::move(item));
+        }
+        menus.push_back(Json{{"form", menu.form},
+                             {"title", menu.title},
+                             {"width", layout.width},
+                             {"height", layout.height},
+                             {"buttons", std::move(buttons)}});
+    }
+    Json lessons = Json::array();
+    for (const std::string& form : lesson_registry::forms()) {
+        const std::unique_ptr<LessonModel> model = lesson_registry::create(form);
+        lessons.push_back(Json{{"form", form}, {"caption", model->description().caption}});
+    }
+    Json listings = Json::array();
+    for (const char id : codeListingIds()) {
+        const CodeListing listing = codeListing(id);
+        listings.push_back(Json{{"id", std::string(1, id)},
+                                {"caption", listing.caption},
+                                {"fontSize", json::number(listing.fontSize)},
+                                {"text", listing.text}});
+    }
+    const ListingWindow window = listingWindow();
+    const IntroScreen intro = introScreen();
+    return Json{{"menus", std::move(menus)},
+                {"lessons", std::move(lessons)},
+                {"listings", std::move(listings)},
+                {"listingWindow", Json{{"caption", window.caption},
+                                       {"width", window.width},
+                                       {"height", window.height},
+                                       {"margin", window.margin},
+                                       {"smallest", window.smallest}}},
+                {"intro", Json{{"width", intro.width},
+                               {"height", intro.height},
+                               {"title", intro.title},
+                               {"subtitle", intro.subtitle},
+                               {"start", intro.start},
+                               {"end", intro.end}}}};
+}
+
+} // namespace lesson_json

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "json_text.h"
+
+class LessonModel;
+struct LessonDescription;
+struct Outcome;
+struct Picture;
+
+// The lesson windows as JSON documents: what lesson-console prints and what the browser
+// page is built from and repaints from. One serialisation for both.
+namespace lesson_json
+{
+
+using json::Json;
+
+// The state of a lesson window as it is shown: line, note, condition, boxes, timer, and
+// the displays the window has (option, text2, checks, list, label6, lblTable, cells,
+// board).
+Json view(const LessonModel& model);
+
+// What a lesson window is built from: caption, size, listing, notes, conditions and its
+// controls, positions in twips.
+Json description(const LessonDescription& d);
+
+// Where the listing labels stand (inside Frame1) and their font: what a front end needs
+// beyond `description` to place them.
+Json listingLayout(const LessonDescription& d);
+
+// The drawing of a picture area: its revision and its primitives in order.
+Json picture(const Picture& picture);
+
+// {"messages": [...], "refused": bool}
+Json outcome(const Outcome& outcome);
+
+// The menus with their buttons placed, the lessons, the code listings with their window,
+// and the texts of the opening screen.
+Json catalog();
+
+} // namespace lesson_json

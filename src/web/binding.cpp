@@ -1,0 +1,60 @@
+// The C functions the browser page calls (through emscripten's ccall): each takes UTF-8
+// strings and numbers and answers one JSON text, valid until the next call.
+#include "lesson_desk.h"
+
+#include <emscripten/emscripten.h>
+
+#include <exception>
+#include <string>
+
+namespace
+{
+
+LessonDesk& desk()
+{
+    static LessonDesk instance;
+    return instance;
+}
+
+std::string& answer()
+{
+    static std::string text;
+    return text;
+}
+
+template <class Call> const char* respond(Call call)
+{
+    try {
+        answer() = json::text(call());
+    } catch (const std::exception& e) {
+        answer() = json::text(json::Json{{"error", std::string("internal: ") + e.what()}});
+    }
+    return answer().c_str();
+}
+
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* trevisk_catalog()
+{
+    return respond([] { return LessonDesk::catalog(); });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* trevisk_open(const char* form)
+{
+    return respond([&] { return desk().open(form); });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* trevisk_act(const char* form, const char* action, int index,
+                                             int value, const char* text)
+{
+    return respond([&] { return desk().act(form, action, index, value, text); });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* trevisk_close(const char* form)
+{
+    return respond([&] { return desk().close(form); });
+}
+
+} // extern "C"

@@ -1,0 +1,170 @@
+#include "lesson_desk.h"
+
+#include "lesson/lesson_model.h"
+#include "lesson/lesson_registry.h"
+#include "json/lesson_json.h"
+
+namespace
+{
+
+using json::Json;
+
+Json error(std::string text)
+{
+    return Json{{"error", std::move(text)}};
+}
+
+// The outcome of `count` repetitions of `action`, stopping at one that is refused or, for
+// ticks, at one that shows a message (the page shows it before the timer goes on) or
+// leaves the timer stopped.
+Outcome repeat(LessonModel& model, Outcome (LessonModel::*action)(), int count, bool ticks,
+               int& done)
+{
+    Outcome all;
+    for (done = 0; done < count;) {
+        Outcome outcome = (model.*action)();
+        ++done;
+        all.messages.insert(all.messages.end(), outcome.messages.begin(), outcome.messages.end());
+        if (outcome.refused) {
+            all.refused = true;
+            break;
+        }
+        const AutoRunTimer& timer = model.panel().timer;
+        if (ticks && (!outcome.messages.empty() || !timer.enabled || timer.interval <= 0))
+            break;
+    }
+    return all;
+}
+
+std::optional<BoxGroup> checkGroup(std::string_view name)
+{
+    if (name == "Check1")
+        return BoxGroup::Check1;
+    if (name == "Check2")
+        return BoxGroup::Check2;
+    if (name == "Check3")
+        return BoxGroup::Check3;
+    return std::nullopt;
+}
+
+} // namespace
+
+LessonDesk::LessonDesk()
+{
+    lesson_registry::registerAll();
+}
+
+LessonDesk::~LessonDesk() = default;
+
+Json LessonDesk::catalog()
+{
+    return lesson_json::catalog();
+}
+
+Json LessonDesk::view(const LessonModel& model) const
+{
+    Json object = lesson_json::view(model);
+    object["canStepBack"] = model.canStepBack();
+    object["txtTime"] = model.panel().txtTime;
+    if (model.description().has("Picture1"))
+        object["picture"] = lesson_json::picture(model.panel().picture);
+    return object;
+}
+
+Json LessonDesk::open(std::string_view form)
+{
+    bool loaded = false;
+    Outcome outcome;
+    auto found = open_.find(form);
+    if (found == open_.end()) {
+        std::unique_ptr<LessonModel> model = lesson_registry::create(form);
+        if (!model)
+            return error("unknown form: " + std::string(form));
+        outcome = model->load();
+        loaded = true;
+        found = open_.emplace(std::string(form), std::move(model)).first;
+    }
+    const LessonModel& model = *found->second;
+    Json description = lesson_json::description(model.description());
+    description.update(lesson_json::listingLayout(model.description()));
+    Json object;
+    object["form"] = std::string(form);
+    object["loaded"] = loaded;
+    object["description"] = std::move(description);
+    object["outcome"] = lesson_json::outcome(outcome);
+    object["view"] = view(model);
+    return object;
+}
+
+Json LessonDesk::act(std::string_view form, std::string_view action, int index, int value,
+                     std::string_view text)
+{
+    const auto found = open_.find(form);
+    if (found == open_.end())
+        return error("not open: " + std::string(form));
+    LessonModel& model = *found->second;
+    Outcome outcome;
+    int done = 0;
+    const bool counted = action == "steps" || action == "ticks";
+    if (action == "view") {
+    } else if (action == "step") {
+        outcome = model.step();
+    } else if (action == "tick") {
+        outcome = model.tick();
+    } else if (action == "steps") {
+        outcome = repeat(model, &LessonModel::step, value, false, done);
+    } else if (action == "ticks") {
+        outcome = repeat(model, &LessonModel::tick, value, true, done);
+    } else if (action == "back") {
+        outcome = model.backToStart();
+    } else if (action == "stepback") {
+        outcome = model.stepBack();
+    } else if (action == "option") {
+        if (!model.description().has("Option1") || (index != 1 && index != 2))
+            return error("no such option button: " + std::to_string(index));
+        outcome = model.clickOption(index);
+    } else if (action == "fill") {
+        if (!model.description().has("Command5"))
+            return error("this window has no button 配列値設定");
+        outcome = model.fillArray();
+    } else if (action == "timertext") {
+        model.setTimerText(std::string(text));
+    } else if (action == "autorun") {
+        model.setTimerText(std::string(text));
+        outcome = model.startAutoRun();
+    } else if (action == "stop") {
+        model.stopAutoRun();
+    } else if (action == "set" || action == "set2") {
+        const BoxGroup group = action == "set" ? BoxGroup::Text1 : BoxGroup::Text2;
+        if (!model.setText(group, index, std::string(text)))
+            return error("no such box: " + std::to_string(index));
+    } else if (action == "check") {
+        const std::optional<BoxGroup> group = checkGroup(text);
+        if (!group || !model.setCheck(*group, index, value))
+            return error("no such check box: " + std::string(text) + "(" + std::to_string(index) +
+                         ")");
+    } else if (action == "note") {
+        const auto& listing = model.description().listing;
+        const bool exists = std::any_of(listing.begin(), listing.end(),
+                                        [&](const ListingLabel& l) { return l.index == index; });
+        if (!exists)
+            return error("no such listing line: " + std::to_string(index));
+        outcome.messages.push_back(model.noteOf(index));
+    } else {
+        return error("unknown action: " + std::string(action));
+    }
+    Json object;
+    object["outcome"] = lesson_json::outcome(outcome);
+    if (counted)
+        object["done"] = done;
+    object["view"] = view(model);
+    return object;
+}
+
+Json LessonDesk::close(std::string_view form)
+{
+    const auto found = open_.find(form);
+    if (found != open_.end())
+        open_.erase(found);
+    return Json::object();
+}

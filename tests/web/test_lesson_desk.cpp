@@ -1,0 +1,169 @@
+#include "web/lesson_desk.h"
+
+#include "catalog/menus.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace
+{
+
+using json::Json;
+
+TEST(LessonDesk, OpenLoadsOnceAndAnswersTheDescriptionAndView)
+{
+    LessonDesk desk;
+    const Json first = desk.open("frmTotal");
+    EXPECT_EQ(first["loaded"], true);
+    EXPECT_EQ(first["description"]["caption"], "配列の値の合計");
+    EXPECT_EQ(first["description"]["listingRects"][1],
+              Json({{"left", 240}, {"top", 600}, {"width", 6135}, {"height", 255}}));
+    EXPECT_EQ(first["view"]["line"], 0);
+    EXPECT_EQ(first["view"]["canStepBack"], false);
+    EXPECT_EQ(first["view"]["txtTime"], "500");
+
+    desk.act("frmTotal", "steps", 0, 2, "");
+    const Json again = desk.open("frmTotal"); // shown again with its state
+    EXPECT_EQ(again["loaded"], false);
+    EXPECT_EQ(again["view"]["line"], 3);
+    EXPECT_EQ(again["view"]["condition"], "  i < a.Length : True");
+
+    desk.close("frmTotal");
+    EXPECT_EQ(desk.open("frmTotal")["view"]["line"], 0); // loaded afresh
+}
+
+TEST(LessonDesk, ActionsAnswerTheirOutcomeAndTheView)
+{
+    LessonDesk desk;
+    desk.open("frmTotal");
+    Json r = desk.act("frmTotal", "set", 0, 0, "40000");
+    EXPECT_EQ(r["view"]["boxes"][0]["text"], "40000");
+    r = desk.act("frmTotal", "step", 0, 0, "");
+    EXPECT_EQ(r["outcome"]["refused"], true);
+    EXPECT_EQ(r["outcome"]["messages"][0], "a[0] の値 40000 は -32768～32767 の範囲外です。");
+    EXPECT_EQ(r["view"]["line"], 0);
+
+    desk.act("frmTotal", "set", 0, 0, "13");
+    r = desk.act("frmTotal", "step", 0, 0, "");
+    EXPECT_NE(r["view"]["line"], 0);
+    EXPECT_EQ(r["view"]["canStepBack"], true);
+    r = desk.act("frmTotal", "stepback", 0, 0, "");
+    EXPECT_EQ(r["view"]["line"], 0);
+
+    r = desk.act("frmTotal", "note", 3, 0, "");
+    EXPECT_EQ(r["outcome"]["messages"][0],
+              "\r\n  最初 i=0 として i< aの配列サイズのあいだ，\r\n  次を繰り返します。");
+
+    desk.act("frmTotal", "timertext", 0, 0, "２０");
+    EXPECT_EQ(desk.act("frmTotal", "view", 0, 0, "")["view"]["txtTime"], "２０");
+    r = desk.act("frmTotal", "autorun", 0, 0, "-1");
+    EXPECT_EQ(r["outcome"]["refused"], true);
+    r = desk.act("frmTotal", "autorun", 0, 0, "20");
+    EXPECT_EQ(r["view"]["timer"], Json({{"enabled", true}, {"interval", 20}}));
+    r = desk.act("frmTotal", "stop", 0, 0, "");
+    EXPECT_EQ(r["view"]["timer"], Json({{"enabled", false}, {"interval", 100}}));
+}
+
+TEST(LessonDesk, RepeatedTicksStopAtTheFirstMessageSoThePageCanShowIt)
+{
+    LessonDesk desk;
+    desk.open("frmSortBuble");
+    Json r = desk.act("frmSortBuble", "ticks", 0, 10, "");
+    EXPECT_EQ(r["done"], 1) << "a tick before auto-run starts does nothing and ends the run";
+    EXPECT_EQ(r["view"]["line"], 0);
+    desk.act("frmSortBuble", "autorun", 0, 0, "1");
+    r = desk.act("frmSortBuble", "ticks", 0, 1000, "");
+    EXPECT_GT(r["done"], 100);
+    EXPECT_LT(r["done"], 1000);
+    EXPECT_EQ(r["outcome"]["messages"], Json::array({"ソート完了"}));
+    EXPECT_EQ(r["view"]["timer"]["enabled"], true); // the timer goes on after the message
+    r = desk.act("frmSortBuble", "ticks", 0, 10, "");
+    EXPECT_EQ(r["done"], 10);
+
+    // Steps in a row go on past messages, as pressing 進む does.
+    desk.open("frm8Queen");
+    r = desk.act("frm8Queen", "steps", 0, 65115, "");
+    EXPECT_EQ(r["done"], 65115);
+    EXPECT_EQ(r["outcome"]["messages"].size(), 93u);
+    EXPECT_EQ(r["outcome"]["messages"].back(), "関数実行終わり");
+}
+
+TEST(LessonDesk, WhatCannotBeDoneIsAnErrorAndChangesNothing)
+{
+    LessonDesk desk;
+    EXPECT_EQ(desk.open("frmNothing"), Json({{"error", "unknown form: frmNothing"}}));
+    EXPECT_EQ(desk.act("frmTotal", "step", 0, 0, ""), Json({{"error", "not open: frmTotal"}}));
+    desk.open("frmTotal");
+    const struct {
+        const char* action;
+        int index;
+        int value;
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"fly", 0, 0, "", "unknown action: fly"},
+        {"set", 8, 0, "1", "no such box: 8"},
+        {"set2", 0, 0, "1", "no such box: 0"},
+        {"check", 0, 1, "Check1", "no such check box: Check1(0)"},
+        {"option", 1, 0, "", "no such option button: 1"},
+        {"fill", 0, 0, "", "this window has no button 配列値設定"},
+        {"note", 11, 0, "", "no such listing line: 11"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.action);
+        EXPECT_EQ(desk.act("frmTotal", c.action, c.index, c.value, c.text),
+                  Json({{"error", c.error}}));
+    }
+    EXPECT_EQ(desk.act("frmTotal", "view", 0, 0, "")["view"]["line"], 0);
+    EXPECT_EQ(desk.close("frmNothing"), Json::object());
+}
+
+TEST(LessonDesk, TheHanoiViewCarriesItsDrawing)
+{
+    LessonDesk desk;
+    const Json opened = desk.open("frmHanoi");
+    EXPECT_TRUE(opened["view"].contains("picture"));
+    desk.act("frmHanoi", "steps", 0, 3, "");
+    const Json view = desk.act("frmHanoi", "view", 0, 0, "")["view"];
+    const Json& ops = view["picture"]["ops"];
+    ASSERT_FALSE(ops.empty());
+    EXPECT_EQ(ops[0]["kind"], "scale");
+    for (const Json& op : ops) {
+        EXPECT_TRUE(op["kind"] == "scale" || op["kind"] == "fill" || op["kind"] == "outline");
+        EXPECT_EQ(op["color"].get<std::string>().size(), 7u);
+    }
+    EXPECT_FALSE(desk.open("frmTotal")["view"].contains("picture"));
+}
+
+TEST(LessonDesk, TheCatalogHasEveryMenuLessonAndListing)
+{
+    const Json catalog = LessonDesk::catalog();
+    EXPECT_EQ(catalog["menus"].size(), allMenus().size());
+    EXPECT_EQ(catalog["lessons"].size(), 30u);
+    EXPECT_EQ(catalog["listings"].size(), 5u);
+    EXPECT_EQ(catalog["intro"]["start"], "開始");
+    EXPECT_EQ(catalog["listingWindow"]["caption"], "Form1");
+    std::set<std::string> forms;
+    for (const Json& lesson : catalog["lessons"])
+        forms.insert(lesson["form"].get<std::string>());
+    for (const Json& menu : catalog["menus"]) {
+        for (const Json& button : menu["buttons"]) {
+            const std::string target = button["target"];
+            EXPECT_TRUE(target.rfind("listing:", 0) == 0 || forms.count(target) || findMenu(target))
+                << target;
+            // Every button lies inside its menu's client area.
+            EXPECT_GE(button["left"].get<int>(), 0);
+            EXPECT_LE(button["left"].get<int>() + button["width"].get<int>(),
+                      menu["width"].get<int>());
+            EXPECT_LE(button["top"].get<int>() + button["height"].get<int>(),
+                      menu["height"].get<int>());
+        }
+    }
+    const Json& main = catalog["menus"][0];
+    EXPECT_EQ(main["form"], "frmMain");
+    EXPECT_EQ(main["height"], 4350);
+    EXPECT_EQ(catalog["listings"][4]["fontSize"], 14);
+}
+
+} // namespace
