@@ -172,6 +172,24 @@ Json listingLayout(const LessonDescription& d)
     return Json{{"listingRects", std::move(rects)}, {"listingFont", font(d.listingFont)}};
 }
 
+Json boxesLayout(const LessonModel& model)
+{
+    const LessonDescription& d = model.description();
+    Json names = Json::object();
+    Json multiline = Json::array();
+    for (const Control& control : d.controls) {
+        if (control.multiline)
+            multiline.push_back(control.key());
+        const std::optional<BoxGroup> group = boxGroupOf(control.name);
+        if (!group || control.index < 0)
+            continue;
+        std::string name = model.boxName(BoxRef{*group, control.index});
+        if (!name.empty())
+            names[control.key()] = std::move(name);
+    }
+    return Json{{"names", std::move(names)}, {"multiline", std::move(multiline)}};
+}
+
 Json picture(const Picture& picture)
 {
     Json ops = Json::array();

@@ -27,6 +27,11 @@ Json description(const LessonDescription& d);
 // beyond `description` to place them.
 Json listingLayout(const LessonDescription& d);
 
+// What a front end needs beyond `description` to name and shape the value boxes: the name
+// of the variable each box and check box shows ("Text1(2)": "a[2]"), as screen readers say
+// it, and the controls that show several lines ("Text1(4)", "Label3").
+Json boxesLayout(const LessonModel& model);
+
 // The drawing of a picture area: its revision and its primitives in order.
 Json picture(const Picture& picture);
 

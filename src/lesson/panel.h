@@ -4,10 +4,27 @@
 #include "drawing.h"
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 enum class BoxGroup : unsigned char { Text1, Text2, Check1, Check2, Check3 };
+
+// The group of the control array `name` ("Text1", "Text2", "Check1" ... "Check3"), if it is one.
+inline std::optional<BoxGroup> boxGroupOf(std::string_view name)
+{
+    const std::pair<std::string_view, BoxGroup> groups[] = {
+        {"Text1", BoxGroup::Text1},   {"Text2", BoxGroup::Text2},   {"Check1", BoxGroup::Check1},
+        {"Check2", BoxGroup::Check2}, {"Check3", BoxGroup::Check3},
+    };
+    for (const auto& [groupName, group] : groups) {
+        if (groupName == name)
+            return group;
+    }
+    return std::nullopt;
+}
 
 // A value box or check box: its control array and index.
 struct BoxRef {

@@ -87,6 +87,7 @@ Json LessonDesk::open(std::string_view form)
     const LessonModel& model = *found->second;
     Json description = lesson_json::description(model.description());
     description.update(lesson_json::listingLayout(model.description()));
+    description.update(lesson_json::boxesLayout(model));
     Json object;
     object["form"] = std::string(form);
     object["loaded"] = loaded;

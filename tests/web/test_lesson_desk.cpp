@@ -136,6 +136,27 @@ TEST(LessonDesk, TheHanoiViewCarriesItsDrawing)
     EXPECT_FALSE(desk.open("frmTotal")["view"].contains("picture"));
 }
 
+TEST(LessonDesk, TheDescriptionNamesTheBoxesAndTellsWhichShowSeveralLines)
+{
+    LessonDesk desk;
+    const Json total = desk.open("frmTotal")["description"];
+    EXPECT_EQ(total["names"]["Text1(2)"], "a[2]");
+    std::set<std::string> names;
+    for (const auto& [box, name] : total["names"].items())
+        names.insert(name.get<std::string>());
+    EXPECT_TRUE(names.count("total") && names.count("i")) << total["names"].dump();
+    EXPECT_EQ(total["multiline"], Json::array());
+
+    const Json hanoi = desk.open("frmHanoi")["description"];
+    EXPECT_EQ(hanoi["multiline"], Json::array({"Text1(4)"}));
+    EXPECT_EQ(hanoi["names"]["Text1(3)"], "呼び出しレベル");
+
+    const Json queen = desk.open("frm8Queen")["description"];
+    EXPECT_TRUE(queen["names"].contains("Text2(7)"));
+    EXPECT_TRUE(queen["names"].contains("Check3(14)"));
+    EXPECT_EQ(queen["multiline"], Json::array({"Label3"}));
+}
+
 TEST(LessonDesk, TheCatalogHasEveryMenuLessonAndListing)
 {
     const Json catalog = LessonDesk::catalog();
