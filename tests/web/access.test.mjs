@@ -132,10 +132,11 @@ describe('keyboard and accessibility', () => {
       assert.equal(node.name, line.trim());
     });
     assert.ok(nodes.find((n) => n.description === '条件'), 'the condition');
+    const { line } = await readLesson(page, 'frmTotal');
     const note = nodes.find((n) => n.description === '説明');
-    assert.equal(note?.name, `2行目: ${d.listing[2].trim()}`);
+    assert.equal(note?.name, `${line}行目: ${d.listing[line].trim()}`);
     const live = await page.$eval('[data-form=frmTotal] [role=status]', (e) => ({ text: e.textContent, live: e.getAttribute('aria-live') }));
-    assert.deepEqual(live, { text: `2行目: ${d.listing[2].trim()}`, live: 'polite' });
+    assert.deepEqual(live, { text: `${line}行目: ${d.listing[line].trim()}`, live: 'polite' });
   });
 
   it('every box of every lesson has a name', async () => {

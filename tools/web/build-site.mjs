@@ -33,7 +33,7 @@ async function programTexts() {
     collect(engine.open(form));
     engine.close(form);
   }
-  return { texts: texts.join('\n'), lessons: catalog.lessons.length };
+  return { texts: texts.join('\n'), catalog };
 }
 
 function files(dir) {
@@ -51,7 +51,23 @@ mkdirSync(join(outDir, 'engine'), { recursive: true });
 for (const name of ['trevisk_engine.mjs', 'trevisk_engine.wasm'])
   cpSync(join(engineDir, name), join(outDir, 'engine', name));
 
-const { texts, lessons } = await programTexts();
+const { texts, catalog } = await programTexts();
+const lessons = catalog.lessons.length;
+// The catalog as the engine answers it, kept with the page: the opening screen and the menus
+// need no call into the engine (whose first catalog builds every lesson's description).
+writeFileSync(join(outDir, 'catalog.json'), JSON.stringify(catalog));
+// Every module of the page is fetched at once rather than import after import.
+const modules = files(join(outDir, 'js'))
+  .map((path) => relative(outDir, path).split('\\').join('/'))
+  .sort();
+const index = join(outDir, 'index.html');
+writeFileSync(
+  index,
+  readFileSync(index, 'utf8').replace(
+    '<!-- modules -->',
+    modules.map((m) => `<link rel="modulepreload" href="${m}">`).join('\n'),
+  ),
+);
 const textsFile = join(dirname(outDir), 'font-texts.txt');
 writeFileSync(textsFile, texts);
 execFileSync('/usr/bin/python3', [join(source, 'tools', 'web', 'subset_font.py'), textsFile, join(outDir, 'fonts')], {

@@ -55,6 +55,13 @@ window.addEventListener('unhandledrejection', (event) =>
   problem(`${texts.fault}: ${event.reason?.message ?? event.reason}`),
 );
 
+// The catalog of menus and listings, as the engine answers it (written by the site's build).
+async function loadCatalog() {
+  const response = await fetch('catalog.json', { credentials: 'same-origin' });
+  if (!response.ok) throw new Error(`catalog.json: ${response.status}`);
+  return response.json();
+}
+
 async function start() {
   if (typeof WebAssembly !== 'object') {
     failure(texts.noWasm);
@@ -65,17 +72,20 @@ async function start() {
     () => false,
   );
   let engine;
+  let catalog;
   try {
-    engine = await loadEngine();
+    [engine, catalog] = await Promise.all([loadEngine(), loadCatalog()]);
+    performance.mark('trevisk-engine-ready');
   } catch (error) {
     console.error(error);
     failure(texts.engine);
     return;
   }
   if (!(await font)) problem(texts.font);
-  const app = new App(engine, engine.catalog(), desktop, problem);
+  const app = new App(engine, catalog, desktop, problem);
   document.getElementById('starting')?.remove();
   app.start();
+  performance.mark('trevisk-started');
 }
 
 if ('serviceWorker' in navigator && location.protocol !== 'file:') {

@@ -122,7 +122,10 @@ export function nameControls(controls, description, names) {
       if (input && name) input.setAttribute('aria-label', name);
     });
   }
-  controls.listing.forEach((line, index) => line?.setAttribute('aria-description', `${index}行目`));
+  controls.listing.forEach((line, index) => {
+    line?.setAttribute('aria-label', line.textContent.trim());
+    line?.setAttribute('aria-description', `${index}行目`);
+  });
   controls.note?.setAttribute('role', 'note');
   controls.note?.setAttribute('aria-description', '説明');
   controls.condition?.setAttribute('role', 'note');

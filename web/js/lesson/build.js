@@ -67,8 +67,9 @@ function inWindow(control, frames) {
   return { left, top, width: control.width, height: control.height };
 }
 
-export function buildControls(description, client) {
+export function buildControls(description) {
   const c = new Controls();
+  const multiline = new Set(description.multiline ?? []);
   const frames = new Map();
   for (const control of description.controls)
     if (control.kind === 'frame') frames.set(key(control), control);
@@ -76,7 +77,7 @@ export function buildControls(description, client) {
 
   for (const control of description.controls) {
     const rect = inWindow(control, frames);
-    const e = buildOne(c, control, rect, description);
+    const e = buildOne(c, { ...control, multiline: multiline.has(key(control)) }, rect, description);
     if (!e) continue;
     e.dataset.control = key(control);
     c.byKey.set(key(control), e);
@@ -180,7 +181,7 @@ function buildLabel(c, control, rect) {
 }
 
 function buildBox(c, control, rect) {
-  const multiline = control.multiline === true;
+  const multiline = control.multiline;
   const e = element(multiline ? 'textarea' : 'input', 'box', rect);
   if (!multiline) e.type = 'text';
   e.spellcheck = false;

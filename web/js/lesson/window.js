@@ -41,7 +41,7 @@ export class LessonWindow {
   build() {
     const d = this.description;
     const client = this.win.client;
-    const c = buildControls(d, client);
+    const c = buildControls(d);
     this.controls = c;
     for (const e of c.byKey.values()) client.append(e);
     addStepBackButton(c, d, client);
