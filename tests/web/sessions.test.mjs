@@ -73,28 +73,47 @@ function consoleLines(form, actions) {
   return lines;
 }
 
-// What the window shows after the first `count` actions: lesson-console's last view and the
-// messages of the last action. The console has no ◀: a step taken back is left out.
-function expectedAfter(form, actions, count) {
+// The states of a console run: after each action of `done`, its view and its messages.
+function runStates(form, done) {
+  const states = [];
+  let messages = [];
+  for (const answer of lessonConsole(consoleLines(form, done))) {
+    if (answer.error) throw new Error(`lesson-console: ${answer.error}`);
+    if (answer.message !== undefined) messages.push(answer.message);
+    if (answer.line === undefined) continue;
+    states.push({ view: answer, messages });
+    messages = [];
+  }
+  return states;
+}
+
+// What the window shows after each number of actions (0 to all): lesson-console's view and
+// the messages of the last action. The console has no ◀: the step taken back is left out, and
+// the state is the one before it. One console run serves every prefix of its script.
+function expectedStates(form, actions) {
+  const scripts = [];
   const done = [];
-  let last = null;
-  for (const action of actions.slice(0, count)) {
+  scripts.push({ done: [], stepback: false });
+  for (const action of actions) {
     if (action[0] === 'stepback') {
-      const k = done.findLastIndex((a) => STEP_LIKE.has(a[0]));
-      done.splice(k, done.length - k);
-      last = 'stepback';
+      done.splice(done.findLastIndex((a) => STEP_LIKE.has(a[0])));
     } else {
       done.push(action[0] === 'autorun' ? ['autorun', action[1], ticksUntilMessage(form, done, action)] : action);
-      last = action;
     }
+    scripts.push({ done: done.slice(), stepback: action[0] === 'stepback' });
   }
-  const answers = lessonConsole(consoleLines(form, done));
-  const error = answers.find((a) => a.error);
-  if (error) throw new Error(`lesson-console: ${error.error}`);
-  const views = answers.map((a, k) => (a.line !== undefined ? k : -1)).filter((k) => k >= 0);
-  const from = views.length > 1 ? views[views.length - 2] : 0;
-  const messages = answers.slice(from, -1).filter((a) => a.message !== undefined).map((a) => a.message);
-  return { view: answers[answers.length - 1], messages: last === 'stepback' ? [] : messages };
+  const runs = [];
+  const prefixOf = (short, long) => short.length <= long.length && short.every((a, k) => a === long[k]);
+  return scripts
+    .slice()
+    .reverse()
+    .map(({ done: d, stepback }) => {
+      let run = runs.find((r) => prefixOf(d, r.done));
+      if (!run) runs.push((run = { done: d, states: runStates(form, d) }));
+      const { view, messages } = run.states[d.length];
+      return { view, messages: stepback ? [] : messages };
+    })
+    .reverse();
 }
 
 async function typeInto(page, form, control, text) {
@@ -163,10 +182,11 @@ describe('every lesson, scripted, equals lesson-console', () => {
       await start(page);
       await openThroughMenus(page, cat, form);
       const board = boardText;
+      const expected = expectedStates(form, actions);
       for (let count = 0; count <= actions.length; ++count) {
         const what = count ? actions[count - 1].join(' ') : 'after loading';
         if (count) await act(page, form, actions[count - 1], cdp);
-        const { view, messages } = expectedAfter(form, actions, count);
+        const { view, messages } = expected[count];
         const shown = await pressOk(page);
         assert.deepEqual(shown.map((m) => m.text.replace(/\n/g, '\r\n')), messages, `${form}, ${what}: messages`);
         assert.ok(shown.every((m) => m.title === 'Project1'), `${form}, ${what}: message caption`);

@@ -90,10 +90,14 @@ export function pathTo(cat, target, from = 'frmMain', seen = new Set()) {
 
 // Clicks a control of a window, bringing the window to the front first (as a student clicks
 // what is in view). `control` is its key: "Command1", "Text1(3)", "Label1(2)".
-export async function press(page, form, control, options) {
+export async function press(page, form, control, { count = 1 } = {}) {
   const selector = `[data-form=${form}] [data-control="${control}"]`;
-  await page.$eval(selector, (e) => (e.matches('label') ? e.querySelector('input') : e).focus());
-  await page.click(selector, options);
+  const { x, y } = await page.$eval(selector, (e) => {
+    (e.matches('label') ? e.querySelector('input') : e).focus();
+    const r = e.getBoundingClientRect();
+    return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+  });
+  await page.mouse.click(x, y, { count });
 }
 
 // Opens `form` through the menus, from the main menu.
