@@ -52,12 +52,15 @@ fuzz: deps
 	done
 
 # Speed and memory figures (release build); see docs/PERFORMANCE.md.
-bench: deps
+bench: deps web-site
 	@./scripts/install-deps.sh libbenchmark-dev
 	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTREVISK_BENCH=ON >/dev/null
-	@cmake --build $(BUILD)-bench -j $(JOBS) --target model_bench window_bench
+	@cmake --build $(BUILD)-bench -j $(JOBS) --target model_bench window_bench lesson-console
 	./$(BUILD)-bench/bench/model_bench --benchmark_min_time=0.2
 	./$(BUILD)-bench/bench/window_bench
+	@cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null
+	WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site LESSON_CONSOLE=$(CURDIR)/$(BUILD)-bench/tools/lesson-console/lesson-console \
+	    node bench/web_bench.mjs
 
 # --- the web edition: the lesson models compiled to WebAssembly, and the page ---
 

@@ -155,8 +155,10 @@ export function readLesson(page, form) {
     const lines = [...win.querySelectorAll('[data-line]')];
     const yellow = lines.filter((e) => colourOf(e) === '#FFFF00').map((e) => Number(e.dataset.line));
     state.line = yellow.length === 1 ? yellow[0] : yellow;
-    state.note = stored(get('Label2')?.textContent ?? '');
-    state.condition = stored(get('Label3')?.textContent ?? '');
+    // The text shown, as innerText gives it: what is hidden is not read.
+    const shownText = (e) => (e ? stored(e.innerText) : '');
+    state.note = shownText(get('Label2'));
+    state.condition = shownText(get('Label3'));
     const boxes = [...win.querySelectorAll('[data-group=Text1]')];
     const count = Math.max(0, ...boxes.map((e) => Number(e.dataset.index) + 1));
     state.boxes = Array.from({ length: count }, (_, k) => {
@@ -181,8 +183,8 @@ export function readLesson(page, form) {
     if (option) state.option = option;
     const list = get('List1');
     if (list) state.list = [...list.children].map((li) => li.textContent);
-    if (get('Label6')) state.label6 = stored(get('Label6').textContent);
-    if (get('lblTable')) state.lblTable = stored(get('lblTable').textContent);
+    if (get('Label6')) state.label6 = shownText(get('Label6'));
+    if (get('lblTable')) state.lblTable = shownText(get('lblTable'));
     const cells = array('lblP');
     if (cells.length) state.cells = cells.map(colourOf);
     if (get('Picture1')) state.board = get('Picture1').getAttribute('aria-label');

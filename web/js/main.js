@@ -83,6 +83,7 @@ async function start() {
   }
   if (!(await font)) problem(texts.font);
   const app = new App(engine, catalog, desktop, problem);
+  window.trevisk = app; // for the benchmark, and for a look from the browser's console
   document.getElementById('starting')?.remove();
   app.start();
   performance.mark('trevisk-started');

@@ -1,15 +1,14 @@
 // Auto-run: the ticks of a lesson's timer, paced by the time since it started rather than by
 // the browser's timers (which wake late and clamp short intervals to a few milliseconds).
-// Each wake-up does the ticks that have come due, within a few milliseconds so that the page
-// keeps repainting; after a pause (a message box, a hidden page) it takes up the pace afresh
-// instead of catching up.
+// Each wake-up does, in one call, the ticks that have come due, and the page repaints once;
+// after a pause (a message box, a hidden page) it takes up the pace afresh instead of
+// catching up.
 
-const BUDGET_MS = 8; // the longest run of ticks in one wake-up
 const PAUSE_MS = 100; // behind by more than this: a pause, not a slow timer
 
 export class AutoRun {
-  // `tick()` does one tick and returns false when auto-run must wait (a message box is open or
-  // the timer stopped); `done()` is called after each wake-up's ticks, to repaint.
+  // `tick(count)` does up to `count` ticks and returns false when auto-run must wait (a
+  // message box is open); `done()` is called after each wake-up's ticks, to repaint.
   constructor(tick, done) {
     this.tick = tick;
     this.done = done;
@@ -56,19 +55,12 @@ export class AutoRun {
   wake() {
     this.timer = null;
     if (!this.running) return;
-    const now = performance.now();
-    const due = Math.floor((now - this.started) / this.interval);
-    if ((due - this.ticks) * this.interval > PAUSE_MS + this.interval) this.ticks = due - 1;
-    const until = now + BUDGET_MS;
     const interval = this.interval;
-    while (this.ticks < due && this.interval === interval) {
-      ++this.ticks;
-      if (!this.tick()) {
-        this.waiting = true;
-        break;
-      }
-      if (performance.now() > until) break;
-    }
+    const due = Math.floor((performance.now() - this.started) / interval);
+    if ((due - this.ticks) * interval > PAUSE_MS + interval) this.ticks = due - 1;
+    const count = due - this.ticks;
+    this.ticks = due;
+    if (count > 0 && !this.tick(count)) this.waiting = true;
     this.done();
     if (this.waiting || this.interval !== interval) return;
     this.schedule();

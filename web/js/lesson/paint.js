@@ -3,6 +3,7 @@
 // lblTable, the list and the picture. Only what changed since the last view is touched.
 
 import { cssColour } from './geometry.js';
+import { LaidOutText } from './laid-out-text.js';
 import { drawPicture } from './picture.js';
 
 const shown = (stored) => (stored ?? '').replace(/\r\n/g, '\n');
@@ -18,6 +19,8 @@ function textColour(name) {
 export class Painter {
   constructor(controls) {
     this.c = controls;
+    this.noteText = controls.note && new LaidOutText(controls.note);
+    this.conditionText = controls.condition && new LaidOutText(controls.condition);
     this.line = -1;
     this.note = null;
     this.condition = null;
@@ -56,11 +59,11 @@ export class Painter {
     }
     if (c.note && view.note !== this.note) {
       this.note = view.note;
-      c.note.textContent = shown(view.note);
+      this.noteText.show(shown(view.note));
     }
     if (c.condition && view.condition !== this.condition) {
       this.condition = view.condition;
-      c.condition.textContent = shown(view.condition);
+      this.conditionText.show(shown(view.condition));
     }
     (view.boxes ?? []).forEach((box, k) => {
       const e = c.text1[k];

@@ -1,0 +1,179 @@
+// Speed figures of the web edition in headless Chromium (make bench; docs/PERFORMANCE.md):
+// step plus repaint of every lesson window, auto-run at 1 ms, the complete eight-queens run
+// through the binding beside lesson-console's native run, the first visit to the first lesson,
+// and what the page fetches.
+import { spawnSync } from 'node:child_process';
+import { statSync } from 'node:fs';
+import { join } from 'node:path';
+import { performance } from 'node:perf_hooks';
+import { CONSOLE, SITE, catalog, launch, openSite, openThroughMenus, press, server, start } from '../tests/web/support.mjs';
+
+const STEPS = Number(process.env.TREVISK_BENCH_STEPS ?? 2000);
+const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const percentile = (values, p) => values.slice().sort((a, b) => a - b)[Math.min(values.length - 1, Math.floor(values.length * p))];
+
+const [browser, site, cat] = await Promise.all([launch(), server(), catalog()]);
+
+// --- step plus repaint: a click on 進む, the model's step, the view shown, style and layout ---
+// The page's clock counts in 0.1 ms (no cross-origin isolation), so each sample is the mean of
+// a run of 10 steps.
+async function stepTimes(page, form, samples) {
+  return page.$eval(
+    `[data-form=${form}]`,
+    async (win, samples) => {
+      const step = win.querySelector('[data-control=Command1]');
+      const times = [];
+      for (let k = 0; k < samples; ++k) {
+        const t0 = performance.now();
+        for (let s = 0; s < 10; ++s) {
+          step.click();
+          win.getBoundingClientRect(); // style and layout of what changed
+        }
+        times.push((performance.now() - t0) / 10);
+        const boxes = document.querySelectorAll('.window.message .buttons button');
+        for (const ok of boxes) ok.click();
+        if (boxes.length) await new Promise((r) => setTimeout(r, 0));
+        if (k % 5 === 4) await new Promise(requestAnimationFrame); // and painted now and then
+      }
+      return times;
+    },
+    samples,
+  );
+}
+
+const page = await openSite(browser, site.url);
+await start(page);
+console.log(`\nstep plus repaint (click on 進む to layout done), µs, ${STEPS} steps a lesson`);
+console.log('| lesson | median | p99 |');
+console.log('|---|---|---|');
+const stepFigures = {};
+for (const { form } of cat.lessons) {
+  await openThroughMenus(page, cat, form);
+  await stepTimes(page, form, 20); // warm up: the engine's code is optimised as it runs
+  const times = await stepTimes(page, form, STEPS / 10);
+  stepFigures[form] = median(times);
+  console.log(`| \`${form}\` | ${(median(times) * 1000).toFixed(0)} | ${(percentile(times, 0.99) * 1000).toFixed(0)} |`);
+  await page.click(`[data-form=${form}] .titlebar .close`);
+}
+
+// --- auto-run at 1 ms: ticks per second while the page repaints at display rate ---
+console.log('\nauto-run at 1 ms, 3 s');
+console.log('| lesson | steps per second | frames per second |');
+console.log('|---|---|---|');
+for (const form of ['frmTotal', 'frmSortQuick', 'frm8Queen']) {
+  await openThroughMenus(page, cat, form);
+  await page.$eval(`[data-form=${form}] [data-control=txtTime]`, (e) => {
+    e.value = '1';
+    e.dispatchEvent(new Event('input'));
+  });
+  const figures = await page.$eval(`[data-form=${form}]`, async (win) => {
+    const lesson = window.trevisk.open.get(win.dataset.form);
+    let frames = 0;
+    let counting = true;
+    const frame = () => {
+      ++frames;
+      if (counting) requestAnimationFrame(frame);
+    };
+    requestAnimationFrame(frame);
+    const dismiss = new MutationObserver(() => {
+      for (const ok of document.querySelectorAll('.window.message .buttons button')) ok.click();
+    });
+    dismiss.observe(document.body, { childList: true, subtree: true });
+    const before = lesson.ticked;
+    const t0 = performance.now();
+    win.querySelector('[data-control=Command3]').click();
+    await new Promise((r) => setTimeout(r, 3000));
+    const seconds = (performance.now() - t0) / 1000;
+    win.querySelector('[data-control=Command4]').click();
+    counting = false;
+    dismiss.disconnect();
+    return { steps: (lesson.ticked - before) / seconds, frames: frames / seconds };
+  });
+  console.log(`| \`${form}\` | ${figures.steps.toFixed(0)} | ${figures.frames.toFixed(0)} |`);
+  await page.click(`[data-form=${form}] .titlebar .close`);
+}
+
+// --- the complete eight-queens run: the binding in the page against lesson-console ---
+const QUEEN_STEPS = 65115;
+function nativeRun(lines) {
+  const t0 = performance.now();
+  const run = spawnSync(CONSOLE, { input: lines.join('\n') + '\n', encoding: 'utf8' });
+  if (run.status !== 0) throw new Error('lesson-console failed');
+  return performance.now() - t0;
+}
+const native = [];
+const binding = [];
+const perStep = [];
+for (let k = 0; k < 5; ++k) {
+  native.push(nativeRun(['open frm8Queen', `step ${QUEEN_STEPS}`]) - nativeRun(['open frm8Queen']));
+  const [whole, each] = await page.evaluate((steps) => {
+    const engine = window.trevisk.engine;
+    engine.close('frm8Queen');
+    engine.open('frm8Queen');
+    let t0 = performance.now();
+    const result = engine.act('frm8Queen', 'steps', { value: steps });
+    const whole = performance.now() - t0;
+    if (result.done !== steps) throw new Error(`${result.done} steps`);
+    engine.close('frm8Queen');
+    engine.open('frm8Queen');
+    t0 = performance.now();
+    for (let s = 0; s < steps; ++s) engine.act('frm8Queen', 'step');
+    const each = performance.now() - t0;
+    engine.close('frm8Queen');
+    return [whole, each];
+  }, QUEEN_STEPS);
+  binding.push(whole);
+  perStep.push(each);
+}
+console.log(`\neight queens, ${QUEEN_STEPS} steps (median of 5)`);
+console.log(`native model (lesson-console, less its start): ${median(native).toFixed(1)} ms`);
+console.log(`through the binding in the page, one call: ${median(binding).toFixed(1)} ms (${(median(binding) / median(native)).toFixed(2)} × native)`);
+console.log(`through the binding, one call a step, each answering the view: ${median(perStep).toFixed(0)} ms`);
+await page.close();
+
+// --- the first visit: nothing cached, no service worker yet ---
+const first = [];
+let fetched = 0;
+let fetchedFiles = 0;
+for (let k = 0; k < 5; ++k) {
+  const context = await browser.createBrowserContext();
+  const visit = await context.newPage();
+  await visit.setViewport({ width: 1600, height: 1000 });
+  site.requests.length = 0;
+  await visit.evaluateOnNewDocument(() => {
+    new MutationObserver(() => {
+      if (!window.treviskLessonShown && document.querySelector('[data-form=frmTotal] .line.current')) {
+        window.treviskLessonShown = performance.now();
+      }
+    }).observe(document, { childList: true, subtree: true, attributes: true });
+  });
+  await visit.goto(site.url);
+  await visit.waitForSelector('[data-form=frmIntro]');
+  const intro = await visit.evaluate(() => performance.getEntriesByName('trevisk-started')[0]?.startTime);
+  await press(visit, 'frmIntro', 'Command1');
+  await press(visit, 'frmMain', 'Command2');
+  await visit.waitForFunction(() => window.treviskLessonShown);
+  const lesson = await visit.evaluate(() => window.treviskLessonShown);
+  await visit.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+  await new Promise((r) => setTimeout(r, 300));
+  first.push({ intro, lesson });
+  fetched = site.requests.reduce((sum, path) => {
+    try {
+      return sum + statSync(join(SITE, path.endsWith('/') ? `${path}index.html` : path)).size;
+    } catch {
+      return sum;
+    }
+  }, 0);
+  fetchedFiles = site.requests.length;
+  await context.close();
+}
+console.log('\nfirst visit from localhost (median of 5, from the start of the navigation)');
+console.log(`opening screen shown: ${median(first.map((f) => f.intro)).toFixed(0)} ms`);
+console.log(`first lesson (配列の合計値) ready, clicks included: ${median(first.map((f) => f.lesson)).toFixed(0)} ms`);
+console.log(`fetched: ${fetchedFiles} requests, ${(fetched / 1024).toFixed(0)} KiB (the service worker's copies included)`);
+
+console.log(
+  `\nstep plus repaint, median: frm8Queen ${(stepFigures.frm8Queen * 1000).toFixed(0)} µs, frmSortQuick ${(stepFigures.frmSortQuick * 1000).toFixed(0)} µs`,
+);
+await browser.close();
+await site.close();
