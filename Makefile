@@ -7,6 +7,7 @@
 BUILD ?= build
 WEB_BUILD ?= $(BUILD)-web
 WEB_PORT ?= 8000
+WEB_MODULES = tests/web/node_modules/.package-lock.json
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
@@ -52,13 +53,12 @@ fuzz: deps
 	done
 
 # Speed and memory figures (release build); see docs/PERFORMANCE.md.
-bench: deps web-site
+bench: deps web-site $(WEB_MODULES)
 	@./scripts/install-deps.sh libbenchmark-dev
 	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTREVISK_BENCH=ON >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS) --target model_bench window_bench lesson-console
 	./$(BUILD)-bench/bench/model_bench --benchmark_min_time=0.2
 	./$(BUILD)-bench/bench/window_bench
-	@cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null
 	WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site LESSON_CONSOLE=$(CURDIR)/$(BUILD)-bench/tools/lesson-console/lesson-console \
 	    node bench/web_bench.mjs
 
@@ -85,9 +85,14 @@ web-site: web-engine web-deps
 web: web-site
 	node tools/web/serve.mjs $(WEB_BUILD)/site $(WEB_PORT)
 
-# Headless Chromium through puppeteer-core (pinned in tests/web/package-lock.json).
-test-web: web-deps
+# The browser tests' node modules: puppeteer-core, as pinned in tests/web/package-lock.json
+# (it drives Debian's Chromium; no browser is downloaded).
+$(WEB_MODULES): tests/web/package-lock.json | web-deps
 	@cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null
+
+# Headless Chromium: menus, every lesson against lesson-console, places, keyboard and screen
+# readers, offline, faults, monkey.
+test-web: $(WEB_MODULES)
 	WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site LESSON_CONSOLE=$(CURDIR)/$(BUILD)/tools/lesson-console/lesson-console \
 	    node --test tests/web/*.test.mjs
 

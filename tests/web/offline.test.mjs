@@ -21,26 +21,48 @@ describe('offline and faults', () => {
   });
   after(() => browser?.close());
 
-  it('after one visit: load, cut the network, reload, step', async () => {
+  // A server and a browser profile of its own (no cache, no service worker) for one test.
+  async function withSite(test) {
     const site = await server();
     const context = await browser.createBrowserContext();
-    const page = await openSite(context, site.url);
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
-    await page.evaluate(() => navigator.serviceWorker.ready);
-    await site.close();
-    page.errors = [];
-    await page.reload({ waitUntil: 'load' });
-    await page.waitForSelector('[data-form=frmIntro]');
-    await start(page);
-    await openThroughMenus(page, cat, 'frmSortQuick');
-    await page.click('[data-form=frmSortQuick] [data-control=Command1]');
-    const [expected] = lessonConsole(['open frmSortQuick', 'step', 'view']).filter((a) => a.line !== undefined);
-    assert.deepEqual(await readLesson(page, 'frmSortQuick'), seen(expected, () => undefined));
-    assert.equal(await page.$eval('#problems', (e) => e.textContent), '', 'the font came from the kept copy too');
-    assert.equal(await page.evaluate(() => document.fonts.check('16px "ＭＳ ゴシック"', '合計')), true);
-    assert.deepEqual(page.errors, []);
-    await context.close();
-  });
+    try {
+      await test(site, context);
+    } finally {
+      await context.close();
+      await site.close();
+    }
+  }
+
+  it('after one visit: load, cut the network, reload, step', () =>
+    withSite(async (site, context) => {
+      const page = await openSite(context, site.url);
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+      await page.evaluate(() => navigator.serviceWorker.ready);
+      await site.close();
+      page.errors = [];
+      await page.reload({ waitUntil: 'load' });
+      await page.waitForSelector('[data-form=frmIntro]');
+      await start(page);
+      await openThroughMenus(page, cat, 'frmSortQuick');
+      await page.click('[data-form=frmSortQuick] [data-control=Command1]');
+      const [expected] = lessonConsole(['open frmSortQuick', 'step', 'view']).filter((a) => a.line !== undefined);
+      assert.deepEqual(await readLesson(page, 'frmSortQuick'), seen(expected, () => undefined));
+      assert.equal(await page.$eval('#problems', (e) => e.textContent), '', 'the font came from the kept copy too');
+      assert.equal(await page.evaluate(() => document.fonts.check('16px "ＭＳ ゴシック"', '合計')), true);
+      assert.deepEqual(page.errors, []);
+  }));
+
+  it('a browser can install it as an app', () =>
+    withSite(async (site) => {
+      const page = await openSite(browser, site.url); // not in a private profile, which cannot install
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+      const cdp = await page.createCDPSession();
+      const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+      assert.deepEqual(installabilityErrors, []);
+      const manifest = await (await fetch(new URL('manifest.webmanifest', site.url))).json();
+      assert.equal(manifest.display, 'standalone');
+      await page.close();
+  }));
 
   it('the whole site is at most 1.5 MB before compression', () => {
     assert.ok(siteBytes() <= 1.5e6, `${siteBytes()} bytes`);
@@ -51,24 +73,21 @@ describe('offline and faults', () => {
     ['the engine script', /trevisk_engine\.mjs$/, '本体（WebAssembly）を読み込めませんでした'],
     ['the font', /\.woff2$/, 'フォントを読み込めませんでした'],
   ]) {
-    it(`without ${what}, the page says so`, async () => {
-      const site = await server();
-      const context = await browser.createBrowserContext();
-      const page = await context.newPage();
-      page.errors = [];
-      page.on('pageerror', (error) => page.errors.push(error.message));
-      await page.setRequestInterception(true);
-      page.on('request', (request) => (pattern.test(new URL(request.url()).pathname) ? request.abort() : request.continue()));
-      await page.goto(site.url);
-      await page.waitForFunction((text) => document.body.innerText.includes(text), { timeout: 10000 }, expected);
-      if (what === 'the font') {
-        // The program still starts, in the system's font.
-        await page.waitForSelector('[data-form=frmIntro]');
-        await start(page);
-      }
-      assert.deepEqual(page.errors, []);
-      await context.close();
-      await site.close();
-    });
+    it(`without ${what}, the page says so`, () =>
+      withSite(async (site, context) => {
+        const page = await context.newPage();
+        page.errors = [];
+        page.on('pageerror', (error) => page.errors.push(error.message));
+        await page.setRequestInterception(true);
+        page.on('request', (request) => (pattern.test(new URL(request.url()).pathname) ? request.abort() : request.continue()));
+        await page.goto(site.url);
+        await page.waitForFunction((text) => document.body.innerText.includes(text), { timeout: 10000 }, expected);
+        if (what === 'the font') {
+          // The program still starts, in the system's font.
+          await page.waitForSelector('[data-form=frmIntro]');
+          await start(page);
+        }
+        assert.deepEqual(page.errors, []);
+    }));
   }
 });

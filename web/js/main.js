@@ -89,8 +89,12 @@ async function start() {
   performance.mark('trevisk-started');
 }
 
-if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-  navigator.serviceWorker.register('sw.js').catch((error) => console.warn('service worker:', error));
+// The service worker keeps the site for offline use; it is registered once the program runs,
+// so that its copying does not slow down the first start.
+function keepForOffline() {
+  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    navigator.serviceWorker.register('sw.js').catch((error) => console.warn('service worker:', error));
+  }
 }
 
-start();
+start().then(keepForOffline);
