@@ -91,6 +91,41 @@ describe('menus and windows', () => {
     assert.ok((await windows(page)).includes('frmWhileSum'));
   });
 
+  it('the listing window\'s text box keeps a margin as the window is resized, and its size when made tiny', async () => {
+    await start(page);
+    await openThroughMenus(page, cat, 'listing:a');
+    const resize = (width, height) =>
+      page.$eval(
+        '[data-form=frmText]',
+        async (w, size) => {
+          Object.assign(w.querySelector('.client').style, size);
+          await new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r)));
+          const box = w.querySelector('textarea').getBoundingClientRect();
+          return [box.width, box.height].map((v) => Math.round(v * 15));
+        },
+        { width: `${width / 15}px`, height: `${height / 15}px` },
+      );
+    const margin = cat.listingWindow.margin;
+    assert.deepEqual(await resize(12000, 6000), [12000 - margin, 6000 - margin]);
+    assert.deepEqual(await resize(450, 6000), [12000 - margin, 6000 - margin], 'narrower than 600 twips: unchanged');
+    assert.deepEqual(await resize(3000, 1500), [3000 - margin, 1500 - margin]);
+  });
+
+  it('a window moves by its title bar and comes to the front when clicked', async () => {
+    await start(page);
+    await openThroughMenus(page, cat, 'frmTotal');
+    const place = (form) => page.$eval(`[data-form=${form}]`, (w) => [w.offsetLeft, w.offsetTop, Number(w.style.zIndex)]);
+    const [left, top] = await place('frmMain');
+    const title = await (await page.$('[data-form=frmMain] .titlebar h2')).boundingBox();
+    await page.mouse.move(title.x + 20, title.y + 5);
+    await page.mouse.down();
+    await page.mouse.move(title.x + 20 + 300, title.y + 5 + 200, { steps: 4 });
+    await page.mouse.up();
+    const [movedLeft, movedTop, z] = await place('frmMain');
+    assert.deepEqual([movedLeft - left, movedTop - top], [300, 200]);
+    assert.ok(z > (await place('frmTotal'))[2], 'in front of the lesson');
+  });
+
   it('a lesson opened again comes forward with its state; closed, it loads afresh', async () => {
     await start(page);
     await openThroughMenus(page, cat, 'frmTotal');

@@ -206,7 +206,12 @@ class Window {
       const startX = event.clientX - this.element.offsetLeft;
       const startY = event.clientY - this.element.offsetTop;
       handle.setPointerCapture(event.pointerId);
-      const move = (e) => this.place({ left: e.clientX - startX, top: Math.max(0, e.clientY - startY) });
+      // The title bar stays within reach: never above the desktop, never all out at the left.
+      const move = (e) =>
+        this.place({
+          left: Math.max(80 - this.element.offsetWidth, e.clientX - startX),
+          top: Math.max(0, e.clientY - startY),
+        });
       const end = () => {
         handle.removeEventListener('pointermove', move);
         handle.removeEventListener('pointerup', end);
