@@ -2,10 +2,11 @@
 // its size: twips ÷ 15 CSS pixels, inside the frames that hold it; the window's client area
 // is the description's size. Also at 200 % zoom (device scale 2).
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
-import { catalog, launch, openSite, openThroughMenus, server, start } from './support.mjs';
+import { before, describe, it } from 'node:test';
+import { browserSuite, catalog, openSite, openThroughMenus, start } from './support.mjs';
 
-const { lessons } = await catalog();
+const cat = await catalog();
+const { lessons } = cat;
 
 const key = (c) => (c.index >= 0 ? `${c.name}(${c.index})` : c.name);
 
@@ -55,18 +56,11 @@ const ZOOMED = ['frm8Queen', 'frmHanoi', 'frmSortQuick', 'frmTotal'];
 
 for (const scale of [1, 2]) {
   describe(`control places at device scale ${scale}`, () => {
-    let browser;
-    let site;
-    let cat;
+    const suite = browserSuite();
     let page;
     before(async () => {
-      [browser, site, cat] = await Promise.all([launch(), server(), catalog()]);
-      page = await openSite(browser, site.url, { scale });
+      page = await openSite(suite.browser, suite.site.url, { scale });
       await start(page);
-    });
-    after(async () => {
-      await browser?.close();
-      await site?.close();
     });
 
     for (const { form } of lessons.filter((l) => scale === 1 || ZOOMED.includes(l.form))) {

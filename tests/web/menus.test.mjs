@@ -2,8 +2,10 @@
 // opens the right window with the right caption, one instance a form, closing a window
 // closes only it, and closing the main menu ends the program.
 import assert from 'node:assert/strict';
-import { after, before, beforeEach, describe, it } from 'node:test';
-import { catalog, launch, openSite, openThroughMenus, press, readLesson, server, start } from './support.mjs';
+import { beforeEach, describe, it } from 'node:test';
+import { browserSuite, catalog, openSite, openThroughMenus, press, readLesson, start } from './support.mjs';
+
+const cat = await catalog();
 
 const windows = (page) => page.$$eval('.window', (all) => all.map((w) => w.dataset.form));
 const title = (page, form) => page.$eval(`[data-form=${form}] h2`, (h) => h.textContent);
@@ -13,20 +15,11 @@ const close = async (page, form) => {
 };
 
 describe('menus and windows', () => {
-  let browser;
-  let site;
-  let cat;
+  const suite = browserSuite();
   let page;
-  before(async () => {
-    [browser, site, cat] = await Promise.all([launch(), server(), catalog()]);
-  });
-  after(async () => {
-    await browser?.close();
-    await site?.close();
-  });
   beforeEach(async () => {
     await page?.close();
-    page = await openSite(browser, site.url);
+    page = await openSite(suite.browser, suite.site.url);
   });
 
   it('the opening screen shows the catalog texts; 開始 leaves the main menu alone', async () => {

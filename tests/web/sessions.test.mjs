@@ -2,10 +2,11 @@
 // notes, options, check boxes, 配列値設定, 先頭に戻る, ◀, auto-run), shows after each action
 // what lesson-console answers to the same script: the page is read as a student sees it.
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
-import { catalog, console as lessonConsole, launch, openSite, openThroughMenus, press, pressOk, readLesson, seen, server, start } from './support.mjs';
+import { describe, it } from 'node:test';
+import { browserSuite, catalog, console as lessonConsole, openSite, openThroughMenus, press, pressOk, readLesson, seen, start } from './support.mjs';
 
-const { lessons } = await catalog();
+const cat = await catalog();
+const { lessons } = cat;
 
 const json = JSON.stringify;
 
@@ -161,23 +162,14 @@ async function act(page, form, [action, ...args], cdp) {
 }
 
 describe('every lesson, scripted, equals lesson-console', () => {
-  let browser;
-  let site;
-  let cat;
-  before(async () => {
-    [browser, site, cat] = await Promise.all([launch(), server(), catalog()]);
-  });
-  after(async () => {
-    await browser?.close();
-    await site?.close();
-  });
+  const suite = browserSuite();
 
   it('has thirty lessons', () => assert.equal(cat.lessons.length, 30));
 
   for (const { form } of lessons) {
     it(form, async () => {
       const actions = script(cat.describe(form));
-      const page = await openSite(browser, site.url);
+      const page = await openSite(suite.browser, suite.site.url);
       const cdp = await page.createCDPSession();
       await start(page);
       await openThroughMenus(page, cat, form);

@@ -5,6 +5,8 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import assert from 'node:assert/strict';
+import { after, before } from 'node:test';
 import puppeteer from 'puppeteer-core';
 import { loadNodeEngine } from '../../tools/web/node-engine.mjs';
 import { serve } from '../../tools/web/serve.mjs';
@@ -15,6 +17,20 @@ export const CONSOLE = process.env.LESSON_CONSOLE ?? join(root, 'build', 'tools'
 export const CHROMIUM = process.env.CHROMIUM ?? '/usr/bin/chromium';
 
 export const server = (site = SITE) => serve(site);
+
+// The browser and the served site of a suite of tests: started before its first test and
+// closed after its last (read them from the object inside the tests).
+export function browserSuite() {
+  const suite = {};
+  before(async () => {
+    [suite.browser, suite.site] = await Promise.all([launch(), server()]);
+  });
+  after(async () => {
+    await suite.browser?.close();
+    await suite.site?.close();
+  });
+  return suite;
+}
 
 export async function launch() {
   const profile = mkdtempSync(join(tmpdir(), 'trevisk-chromium-'));
@@ -203,4 +219,10 @@ export function seen(view, boardText) {
   if (view.board) state.board = boardText(view.board);
   state.running = view.timer.enabled && view.timer.interval > 0;
   return state;
+}
+
+// The window of `form` shows what lesson-console shows after the same `commands`.
+export async function assertShowsConsole(page, form, commands, what = commands.join(', ')) {
+  const views = console([`open ${form}`, ...commands, 'view']).filter((a) => a.line !== undefined);
+  assert.deepEqual(await readLesson(page, form), seen(views[views.length - 1], () => undefined), what);
 }

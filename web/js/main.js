@@ -4,6 +4,7 @@
 
 import { loadEngine } from './engine.js';
 import { App } from './shell/app.js';
+import { button } from './ui/button.js';
 
 window.treviskStarted = true;
 
@@ -36,10 +37,7 @@ function failure(text) {
   notice.className = 'notice failure';
   notice.setAttribute('role', 'alert');
   notice.textContent = text;
-  const again = document.createElement('button');
-  again.type = 'button';
-  again.textContent = texts.reload;
-  again.addEventListener('click', () => location.reload());
+  const again = button(texts.reload, () => location.reload(), { className: '' });
   notice.append(document.createElement('br'), again);
   if (!notice.isConnected) desktop.append(notice);
 }

@@ -4,6 +4,7 @@
 // buttons) and a live region that tells which line runs next.
 
 import { desktopPixels, key } from './geometry.js';
+import { button } from '../ui/button.js';
 
 // The desktop's keys; a value box with the focus keeps the arrows and Home for editing, and
 // Ctrl+Z for its own undo.
@@ -80,12 +81,8 @@ export function stepBackPlace(description) {
 export function addStepBackButton(controls, description, client) {
   const place = stepBackPlace(description);
   if (!place) return;
-  const e = document.createElement('button');
-  e.type = 'button';
-  e.className = 'command';
-  e.textContent = '◀';
+  const e = button('◀', null, { control: 'StepBack' });
   e.dataset.name = 'StepBack';
-  e.dataset.control = 'StepBack';
   e.disabled = true;
   e.style.left = `${place.left}px`;
   e.style.top = `${place.top}px`;

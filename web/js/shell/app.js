@@ -6,6 +6,7 @@ import { Desktop } from '../ui/windows.js';
 import { LessonWindow } from '../lesson/window.js';
 import { IntroWindow, MenuWindow } from './menus.js';
 import { showListing } from './listing.js';
+import { button } from '../ui/button.js';
 
 export class App {
   constructor(engine, catalog, root, problems) {
@@ -81,10 +82,7 @@ export class App {
     notice.setAttribute('role', 'status');
     const text = document.createElement('p');
     text.textContent = 'Trevisk を終了しました。';
-    const again = document.createElement('button');
-    again.type = 'button';
-    again.textContent = 'もう一度起動する';
-    again.addEventListener('click', () => this.start());
+    const again = button('もう一度起動する', () => this.start(), { className: '' });
     notice.append(text, again);
     this.root.append(notice);
     this.ended = notice;

@@ -4,6 +4,7 @@
 
 import { twips } from '../lesson/geometry.js';
 import { placeAt } from '../lesson/build.js';
+import { button as makeButton } from '../ui/button.js';
 
 const ICON = 32;
 
@@ -20,14 +21,9 @@ export class MenuWindow {
     });
     this.win.element.dataset.form = menu.form;
     for (const button of menu.buttons) {
-      const e = document.createElement('button');
-      e.type = 'button';
-      e.className = 'command';
-      e.textContent = button.caption;
-      e.dataset.control = button.name;
+      const e = makeButton(button.caption, () => app.show(button.target, this.win), { control: button.name });
       placeAt(e, button);
       e.disabled = !app.canOpen(button.target);
-      e.addEventListener('click', () => app.show(button.target, this.win));
       this.win.client.append(e);
     }
     this.win.client.querySelector('button:not(:disabled)')?.setAttribute('data-autofocus', '');
@@ -105,11 +101,7 @@ export class IntroWindow {
   }
 
   button(caption, name, left, top) {
-    const e = document.createElement('button');
-    e.type = 'button';
-    e.className = 'command';
-    e.textContent = caption;
-    e.dataset.control = name;
+    const e = makeButton(caption, null, { control: name });
     e.style.left = `${left}px`;
     e.style.top = `${top}px`;
     this.win.client.append(e);

@@ -2,6 +2,8 @@
 // break makes an empty first line), one OK button, modal over the window that shows it.
 // Enter, Space and Esc press OK, as does the close box.
 
+import { button } from './button.js';
+
 const CAPTION = 'Project1';
 
 export function showMessage(desktop, owner, text) {
@@ -20,12 +22,8 @@ export function showMessage(desktop, owner, text) {
     win.element.setAttribute('aria-describedby', body.id);
     const buttons = document.createElement('div');
     buttons.className = 'buttons';
-    const ok = document.createElement('button');
-    ok.type = 'button';
-    ok.className = 'command';
-    ok.textContent = 'OK';
+    const ok = button('OK', () => win.close());
     ok.dataset.autofocus = '';
-    ok.addEventListener('click', () => win.close());
     buttons.append(ok);
     win.client.append(body, buttons);
     win.element.addEventListener('keydown', (event) => {

@@ -4,6 +4,8 @@
 // owner then takes no input until the modal one is closed, and the rest of the desktop
 // stays usable. It leaves what a window shows to the code that opens it.
 
+import { button } from './button.js';
+
 const CLOSE_LABEL = '閉じる';
 
 export class Desktop {
@@ -95,13 +97,9 @@ class Window {
     if (!options.frameless) {
       const bar = document.createElement('div');
       bar.className = 'titlebar';
-      const close = document.createElement('button');
-      close.type = 'button';
-      close.className = 'close';
-      close.textContent = '×';
+      const close = button('×', () => this.close(), { className: 'close' });
       close.setAttribute('aria-label', CLOSE_LABEL);
       close.title = CLOSE_LABEL;
-      close.addEventListener('click', () => this.close());
       bar.append(this.heading, close);
       element.append(bar);
       this.titleBar = bar;
