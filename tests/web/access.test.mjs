@@ -160,17 +160,25 @@ describe('keyboard and accessibility', () => {
     await page.keyboard.press('ArrowDown');
     assert.equal(await focused(page), 'Label1(2)');
     await page.keyboard.press('Enter');
-    const box = await page.$eval('.window.message', (w) => ({
-      role: w.getAttribute('role'),
-      title: w.querySelector('h2').textContent,
-      text: w.querySelector('.text').textContent,
-      focus: document.activeElement.textContent,
-    }));
+    const box = await page.$eval('.window.message', (w) => {
+      const inside = (e) => {
+        const [r, outer] = [e.getBoundingClientRect(), w.getBoundingClientRect()];
+        return r.width > 0 && r.height > 0 && r.left >= outer.left && r.right <= outer.right && r.bottom <= outer.bottom;
+      };
+      return {
+        role: w.getAttribute('role'),
+        title: w.querySelector('h2').textContent,
+        text: w.querySelector('.text').innerText,
+        focus: document.activeElement.textContent,
+        shown: inside(w.querySelector('.text')) && inside(w.querySelector('.buttons button')),
+      };
+    });
     assert.deepEqual(box, {
       role: 'alertdialog',
       title: 'Project1',
       text: cat.describe('frmTotal').notes[2].replace(/\r\n/g, '\n'),
       focus: 'OK',
+      shown: true,
     });
     await page.keyboard.press('Escape');
     assert.equal(await page.$('.window.message'), null);
