@@ -60,7 +60,7 @@ bench: deps web-site $(WEB_MODULES)
 	./$(BUILD)-bench/bench/model_bench --benchmark_min_time=0.2
 	./$(BUILD)-bench/bench/window_bench
 	WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site LESSON_CONSOLE=$(CURDIR)/$(BUILD)-bench/tools/lesson-console/lesson-console \
-	    node bench/web_bench.mjs
+	    MODEL_BENCH=$(CURDIR)/$(BUILD)-bench/bench/model_bench node bench/web_bench.mjs
 
 # --- the web edition: the lesson models compiled to WebAssembly, and the page ---
 

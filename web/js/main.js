@@ -60,6 +60,8 @@ async function loadCatalog() {
   return response.json();
 }
 
+// The opening screen and the menus need only the catalog and the font; the engine goes on
+// loading meanwhile, and a lesson asked for before it is ready opens when it is.
 async function start() {
   if (typeof WebAssembly !== 'object') {
     failure(texts.noWasm);
@@ -69,22 +71,29 @@ async function start() {
     () => true,
     () => false,
   );
-  let engine;
+  const engine = loadEngine();
   let catalog;
   try {
-    [engine, catalog] = await Promise.all([loadEngine(), loadCatalog()]);
-    performance.mark('trevisk-engine-ready');
+    catalog = await loadCatalog();
   } catch (error) {
     console.error(error);
     failure(texts.engine);
     return;
   }
   if (!(await font)) problem(texts.font);
-  const app = new App(engine, catalog, desktop, problem);
+  const app = new App(catalog, desktop, problem);
   window.trevisk = app; // for the benchmark, and for a look from the browser's console
   document.getElementById('starting')?.remove();
   app.start();
   performance.mark('trevisk-started');
+  try {
+    app.engineReady(await engine);
+    performance.mark('trevisk-engine-ready');
+  } catch (error) {
+    console.error(error);
+    app.desktop.closeAll();
+    failure(texts.engine);
+  }
 }
 
 // The service worker keeps the site for offline use; it is registered once the program runs,

@@ -9,8 +9,9 @@ import { showListing } from './listing.js';
 import { button } from '../ui/button.js';
 
 export class App {
-  constructor(engine, catalog, root, problems) {
-    this.engine = engine;
+  constructor(catalog, root, problems) {
+    this.engine = null; // until the WebAssembly engine has loaded
+    this.waiting = null; // a lesson asked for before
     this.catalog = catalog;
     this.root = root;
     this.problems = problems;
@@ -19,6 +20,14 @@ export class App {
     this.menus = new Map(catalog.menus.map((menu) => [menu.form, menu]));
     this.lessons = new Set(catalog.lessons.map((lesson) => lesson.form));
     this.listings = new Map(catalog.listings.map((listing) => [listing.id, listing]));
+  }
+
+  engineReady(engine) {
+    this.engine = engine;
+    document.body.classList.remove('waiting');
+    const waiting = this.waiting;
+    this.waiting = null;
+    if (waiting) this.show(waiting);
   }
 
   start() {
@@ -49,6 +58,11 @@ export class App {
     if (this.menus.has(target)) {
       win = new MenuWindow(this, this.menus.get(target));
     } else if (this.lessons.has(target)) {
+      if (!this.engine) {
+        this.waiting = target;
+        document.body.classList.add('waiting');
+        return;
+      }
       const opened = this.engine.open(target);
       if (opened.error) {
         this.report(opened.error);
