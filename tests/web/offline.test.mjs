@@ -63,6 +63,29 @@ describe('offline and faults', () => {
       await page.close();
   }));
 
+  it('a lesson asked for while the engine still loads opens when it is ready', () =>
+    withSite(async (site, context) => {
+      const page = await context.newPage();
+      page.errors = [];
+      page.on('pageerror', (error) => page.errors.push(error.message));
+      let release;
+      const held = new Promise((r) => (release = r));
+      await page.setRequestInterception(true);
+      page.on('request', async (request) => {
+        if (request.url().endsWith('.wasm')) await held;
+        request.continue();
+      });
+      await page.goto(site.url);
+      await page.waitForSelector('[data-form=frmIntro]');
+      await start(page);
+      await page.click('[data-form=frmMain] [data-control=Command2]');
+      assert.equal(await page.$('[data-form=frmTotal]'), null);
+      release();
+      await page.waitForSelector('[data-form=frmTotal] .line.current');
+      await assertShowsConsole(page, 'frmTotal', []);
+      assert.deepEqual(page.errors, []);
+    }));
+
   it('the whole site is at most 1.5 MB before compression', () => {
     assert.ok(siteBytes() <= 1.5e6, `${siteBytes()} bytes`);
   });
