@@ -166,6 +166,13 @@ private slots:
         for (QWidget* w : QApplication::topLevelWidgets())
             count += w->objectName() == QStringLiteral("frmTotal") ? 1 : 0;
         QCOMPARE(count, 1);
+        // Minimised, its menu button shows it again with its state.
+        first->showMinimized();
+        QVERIFY(first->isMinimized());
+        QCOMPARE(window_registry::show(QStringLiteral("frmTotal")), static_cast<QWidget*>(first));
+        QVERIFY(!first->isMinimized());
+        QVERIFY(first->isVisible());
+        QCOMPARE(first->model().line(), 3);
         // Closed, it runs its load sequence when it is next shown.
         first->close();
         settle();
