@@ -13,7 +13,7 @@ JOBS ?= $(shell nproc)
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test test-sanitize fuzz bench deb deps configure build clean web-engine web-deps web-site web test-web
+.PHONY: run test test-sanitize test-orca fuzz bench deb deps configure build clean web-engine web-deps web-site web test-web
 
 deps:
 	@./scripts/install-deps.sh
@@ -40,6 +40,14 @@ test-sanitize: deps
 	@cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTREVISK_SANITIZE=ON >/dev/null
 	@cmake --build $(BUILD)-asan -j $(JOBS)
 	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
+
+# What a blind student hears: the array total lesson worked with the keyboard under the
+# screen reader Orca (Xvfb and openbox, a private D-Bus session with the accessibility bus),
+# checked against Orca's speech log; prints what Orca said. Not part of `make test`: it
+# drives real windows and a real screen reader, with waits of its own (about a minute).
+test-orca: build
+	@./scripts/install-deps.sh orca xvfb xauth openbox xdotool dbus at-spi2-core
+	./tests/orca/check_speech.py $(BUILD) $(BUILD)/orca-transcript.txt
 
 # The libFuzzer targets (clang), each run for FUZZ_SECONDS over a copy of its corpus.
 fuzz: deps

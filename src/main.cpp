@@ -1,3 +1,4 @@
+#include "lesson/accessibility.h"
 #include "lesson/lesson_registry.h"
 #include "shell/fonts.h"
 #include "shell/timer_precision.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     // The desktop entry and icon are found by this name (Wayland app id, desktop shells).
     QApplication::setDesktopFileName(QStringLiteral("io.github.trevisk.Trevisk"));
     QApplication::setStyle(QStringLiteral("Windows"));
+    accessibility::install();
     registerFontSubstitutions();
     sharpenTimers();
     lesson_registry::registerAll();

@@ -1,6 +1,8 @@
 #include "lesson_form.h"
 
+#include "accessibility.h"
 #include "listing_label.h"
+#include "narration.h"
 #include "picture_box.h"
 #include "qt_convert.h"
 
@@ -59,6 +61,7 @@ void LessonForm::showMessage(QWidget* parent, const QString& text)
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Project1"), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::WindowModal);
+    accessibility::labelMessageBox(box);
     box.exec();
 }
 
@@ -67,6 +70,7 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       model_(std::move(model))
 {
+    accessibility::install();
     const LessonDescription& d = model_->description();
     setObjectName(qt_convert::text(d.form));
     setWindowTitle(qt_convert::text(d.caption));
@@ -171,13 +175,7 @@ void LessonForm::build()
         }
         case ControlKind::Option: {
             auto* option = new QRadioButton(qt_convert::text(control.caption), parent);
-            if (control.name == "Option1") {
-                option1_ = option;
-                connect(option, &QRadioButton::clicked, this, &LessonForm::Option1_Click);
-            } else {
-                option2_ = option;
-                connect(option, &QRadioButton::clicked, this, &LessonForm::Option2_Click);
-            }
+            (control.name == "Option1" ? option1_ : option2_) = option; // wired by wireOptions
             widget = option;
             break;
         }
@@ -273,13 +271,13 @@ void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const C
 
 void LessonForm::Form_Load()
 {
-    perform(model_->load());
+    perform(model_->load(), Heard::Nothing);
 }
 
 void LessonForm::Command1_Click()
 {
     if (!busy_)
-        perform(model_->step());
+        perform(model_->step(), Heard::Step);
 }
 
 void LessonForm::Timer1_Timer()
@@ -288,7 +286,7 @@ void LessonForm::Timer1_Timer()
         paceLost_ = true;
         return;
     }
-    perform(model_->tick());
+    perform(model_->tick(), Heard::Tick);
     // A timer wakes up a little late each time, which at intervals of a few milliseconds
     // adds up to missed ticks: catch up by one step at a time so that auto-run keeps the
     // pace it was set to, but never after a pause (a message box, a slow repaint).
@@ -302,52 +300,54 @@ void LessonForm::Timer1_Timer()
         paceLost_ = false;
     } else if (due > paced_) {
         ++paced_;
-        perform(model_->tick());
+        perform(model_->tick(), Heard::Tick);
     }
 }
 
 void LessonForm::Command2_Click()
 {
     if (!busy_)
-        perform(model_->backToStart());
+        perform(model_->backToStart(), Heard::BackToStart);
 }
 
 void LessonForm::Command3_Click()
 {
     if (!busy_)
-        perform(model_->startAutoRun());
+        perform(model_->startAutoRun(), Heard::AutoRun);
 }
 
 void LessonForm::Command4_Click()
 {
     if (busy_)
         return;
+    const bool wasRunning = timer_.isActive();
     model_->stopAutoRun();
     syncTimer();
+    announce(Heard::Stop, {}, wasRunning);
 }
 
 void LessonForm::Command5_Click()
 {
     if (!busy_)
-        perform(model_->fillArray());
+        perform(model_->fillArray(), Heard::Fill);
 }
 
 void LessonForm::Option1_Click()
 {
     if (!busy_)
-        perform(model_->clickOption(1));
+        perform(model_->clickOption(1), Heard::Option);
 }
 
 void LessonForm::Option2_Click()
 {
     if (!busy_)
-        perform(model_->clickOption(2));
+        perform(model_->clickOption(2), Heard::Option);
 }
 
 void LessonForm::StepBack_Click()
 {
     if (!busy_)
-        perform(model_->stepBack());
+        perform(model_->stepBack(), Heard::StepBack);
 }
 
 void LessonForm::Label1_Click(int index)
@@ -356,8 +356,9 @@ void LessonForm::Label1_Click(int index)
         showMessages({model_->noteOf(index)});
 }
 
-void LessonForm::perform(const Outcome& outcome)
+void LessonForm::perform(const Outcome& outcome, Heard heard)
 {
+    const bool wasRunning = timer_.isActive();
     if (!outcome.messages.empty()) {
         updateDirectDisplays();
         const QPointer<LessonForm> self(this);
@@ -367,6 +368,7 @@ void LessonForm::perform(const Outcome& outcome)
     }
     updateDisplay();
     syncTimer();
+    announce(heard, outcome, wasRunning);
 }
 
 void LessonForm::showMessages(const std::vector<std::string>& messages)
@@ -433,7 +435,7 @@ void LessonForm::updateDisplay()
 {
     const Panel& panel = model_->panel();
     updating_ = true;
-    const bool lineChanged = shownHighlight_ != panel.highlight;
+    const int previousHighlight = shownHighlight_;
     if (shownHighlight_ != panel.highlight) {
         const auto paintLine = [this](int line, Colour colour) {
             if (line >= 0 && static_cast<size_t>(line) < listing_.size() && listing_[line])
@@ -482,8 +484,8 @@ void LessonForm::updateDisplay()
     if (stepBack_ && stepBack_->isEnabled() != model_->canStepBack())
         stepBack_->setEnabled(model_->canStepBack());
     updating_ = false;
-    if (lineChanged)
-        announceLine();
+    if (previousHighlight != panel.highlight)
+        markCurrentLine(previousHighlight);
 }
 
 void LessonForm::syncTimer()

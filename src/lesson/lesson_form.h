@@ -11,7 +11,9 @@
 #include <memory>
 #include <vector>
 
+class Announcer;
 class LineLabel;
+class Narration;
 class PictureBox;
 class QCheckBox;
 class QLabel;
@@ -55,6 +57,9 @@ public:
     void StepBack_Click();
 
 private:
+    // What a screen reader is told after an action (lesson_form_access.cpp).
+    enum class Heard { Nothing, Step, Tick, BackToStart, StepBack, Option, Fill, AutoRun, Stop };
+
     struct BoxWidget {
         QLineEdit* line = nullptr;
         QPlainTextEdit* multi = nullptr;
@@ -68,8 +73,9 @@ private:
     void buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const Control& control,
                   QWidget* parent);
     void Form_Load();
-    // Shows the action's message boxes, then repaints and sets the timer.
-    void perform(const Outcome& outcome);
+    // Shows the action's message boxes, then repaints, sets the timer and tells a screen
+    // reader what the action did.
+    void perform(const Outcome& outcome, Heard heard);
     void showMessages(const std::vector<std::string>& messages);
     // Repaints everything that differs from what is shown.
     void updateDisplay();
@@ -84,7 +90,13 @@ private:
     void addShortcuts();
     void orderTabs();
     void nameForScreenReaders();
-    void announceLine();
+    void wireOptions();
+    void optionChosen(int k, bool byToggle);
+    void moveInListing(int from, int delta);
+    // The listing after the current line moved from `previous`: which line says it runs
+    // next, and which one Tab reaches.
+    void markCurrentLine(int previous);
+    void announce(Heard heard, const Outcome& outcome, bool wasRunning);
 
     std::unique_ptr<LessonModel> model_;
     std::vector<LineLabel*> listing_;
@@ -111,6 +123,9 @@ private:
     QLineEdit* txtTime_ = nullptr;
     std::string shownTime_;
     QPushButton* stepBack_ = nullptr;
+    Announcer* announcer_ = nullptr;
+    std::unique_ptr<Narration> narration_;
+    int optionToggled_ = 0; // the option whose toggle ran the selection its click would run
     QTimer timer_;
     QElapsedTimer pace_; // since auto-run started, and the ticks it has had
     qint64 paced_ = 0;

@@ -2,19 +2,24 @@
 // screen readers, and its one control beyond the lesson's own: the step-back button.
 #include "lesson_form.h"
 
+#include "announcer.h"
 #include "listing_label.h"
+#include "narration.h"
+#include "picture_box.h"
 #include "qt_convert.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 
 #include <algorithm>
+#include <array>
 
 namespace
 {
@@ -31,6 +36,51 @@ QString hint(const char* what, const char* keys)
            QStringLiteral(")");
 }
 
+// Whether `a` comes before `b` in reading order: top to bottom, then left to right on a row.
+bool readsBefore(const QWidget* a, const QWidget* b, const QWidget* window)
+{
+    const QRect ra = inWindow(a, window);
+    const QRect rb = inWindow(b, window);
+    if (std::abs(ra.top() - rb.top()) > 4)
+        return ra.top() < rb.top();
+    return ra.left() < rb.left();
+}
+
+// The option buttons switch with the arrow keys while one of them has the focus: the keys
+// are theirs then, not the window's step shortcuts, and the option moved to is clicked.
+class OptionArrows : public QObject
+{
+public:
+    OptionArrows(QObject* parent, std::array<QRadioButton*, 2> options)
+        : QObject(parent), options_(options)
+    {
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool arrow = key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
+                           key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
+        if (!arrow || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        key->accept();
+        if (event->type() == QEvent::KeyPress) {
+            // Two options: either arrow goes to the other one.
+            QRadioButton* other = watched == options_[0] ? options_[1] : options_[0];
+            if (other && other->isEnabled()) {
+                other->setFocus(Qt::OtherFocusReason);
+                other->click();
+            }
+        }
+        return true;
+    }
+
+private:
+    std::array<QRadioButton*, 2> options_;
+};
+
 } // namespace
 
 void LessonForm::buildAccess()
@@ -38,6 +88,7 @@ void LessonForm::buildAccess()
     placeStepBackButton();
     addShortcuts();
     nameForScreenReaders();
+    wireOptions();
     orderTabs();
     // "進む" has the focus at first, so that the arrows and Space step at once.
     if (auto* step = findChild<QPushButton*>(QStringLiteral("Command1")))
@@ -175,54 +226,226 @@ void LessonForm::nameForScreenReaders()
     }
     if (txtTime_)
         txtTime_->setAccessibleName(QStringLiteral("タイマ間隔"));
+    if (list_)
+        list_->setAccessibleName(QStringLiteral("一覧 listBox1"));
+    if (picture_)
+        picture_->setAccessibleName(QStringLiteral("盤の図"));
+
+    // An empty label says so, instead of borrowing its frame's title.
+    for (LineLabel* label : findChildren<LineLabel*>())
+        label->setEmptyName(QStringLiteral("空"));
     for (size_t k = 0; k < listing_.size(); ++k) {
-        if (LineLabel* line = listing_[k])
-            line->setAccessibleDescription(QStringLiteral("%1行目").arg(k));
+        LineLabel* line = listing_[k];
+        if (!line)
+            continue;
+        line->setEmptyName(QStringLiteral("空行"));
+        line->setAccessibleDescription(QStringLiteral("%1行目").arg(k));
+        // Reached by Tab at one line (the current one), then by the arrows; Enter or Space
+        // shows the line's note. A click shows the note and leaves the focus where it was.
+        line->makeActivatable(QAccessible::ListItem);
+        line->setFocusPolicy(Qt::NoFocus);
+        const int index = static_cast<int>(k);
+        connect(line, &LineLabel::moveRequested, this,
+                [this, index](int delta) { moveInListing(index, delta); });
     }
-    if (condition_)
+    if (condition_) {
+        condition_->setEmptyName(QStringLiteral("条件なし"));
         condition_->setAccessibleDescription(QStringLiteral("条件"));
-    if (note_)
+        condition_->setFocusPolicy(Qt::TabFocus);
+    }
+    if (note_) {
+        note_->setEmptyName(QStringLiteral("説明なし"));
         note_->setAccessibleDescription(QStringLiteral("説明"));
+        note_->setFocusPolicy(Qt::TabFocus);
+    }
+
+    // What a step tells: every value by the name given above.
+    std::vector<Narration::Value> values;
+    const auto addValues = [&values](const std::vector<BoxWidget>& boxes, BoxGroup group) {
+        for (size_t k = 0; k < boxes.size(); ++k) {
+            const QWidget* w =
+                boxes[k].line ? static_cast<const QWidget*>(boxes[k].line) : boxes[k].multi;
+            if (w && !w->accessibleName().isEmpty())
+                values.push_back(
+                    {BoxRef{group, static_cast<int>(k)}, qt_convert::utf8(w->accessibleName())});
+        }
+    };
+    addValues(text1_, BoxGroup::Text1);
+    addValues(text2_, BoxGroup::Text2);
+    for (size_t g = 0; g < checks_.size(); ++g) {
+        for (size_t k = 0; k < checks_[g].size(); ++k) {
+            if (checks_[g][k] && !checks_[g][k]->accessibleName().isEmpty())
+                values.push_back({BoxRef{static_cast<BoxGroup>(static_cast<int>(BoxGroup::Check1) +
+                                                               static_cast<int>(g)),
+                                         static_cast<int>(k)},
+                                  qt_convert::utf8(checks_[g][k]->accessibleName())});
+        }
+    }
+    narration_ = std::make_unique<Narration>(*model_, std::move(values));
+    announcer_ = new Announcer(this, [this](const QString& event) {
+        return qt_convert::text(narration_->tell(qt_convert::utf8(event)));
+    });
+}
+
+void LessonForm::wireOptions()
+{
+    const std::array<QRadioButton*, 2> options = {option1_, option2_};
+    auto* arrows = new OptionArrows(this, options);
+    for (int k = 1; k <= 2; ++k) {
+        QRadioButton* option = options[static_cast<size_t>(k - 1)];
+        if (!option)
+            continue;
+        connect(option, &QRadioButton::clicked, this, [this, k] { optionChosen(k, false); });
+        connect(option, &QRadioButton::toggled, this, [this, k](bool on) {
+            if (on)
+                optionChosen(k, true);
+        });
+        option->installEventFilter(arrows);
+    }
+}
+
+void LessonForm::optionChosen(int k, bool byToggle)
+{
+    // A click on the option not yet chosen toggles it first and then reports the click: the
+    // selection runs once, at the toggle. A click on the chosen option runs it again, as the
+    // lesson's click does. A toggle without a click (a screen reader's action) runs it too.
+    if (byToggle) {
+        if (updating_) // the repaint showing the model's choice
+            return;
+        optionToggled_ = k;
+        QTimer::singleShot(0, this, [this] { optionToggled_ = 0; });
+    } else if (optionToggled_ == k) {
+        optionToggled_ = 0;
+        return;
+    }
+    if (k == 1)
+        Option1_Click();
+    else
+        Option2_Click();
+}
+
+void LessonForm::moveInListing(int from, int delta)
+{
+    int last = -1; // the last line of the routine; the empty labels after it are skipped
+    for (size_t k = 0; k < listing_.size(); ++k) {
+        if (listing_[k] && !listing_[k]->text().trimmed().isEmpty())
+            last = static_cast<int>(k);
+    }
+    const int to = std::clamp(from + delta, 0, std::max(last, 0));
+    if (to == from || to >= static_cast<int>(listing_.size()) || !listing_[to])
+        return;
+    listing_[static_cast<size_t>(from)]->setFocusPolicy(Qt::NoFocus);
+    listing_[static_cast<size_t>(to)]->setFocusPolicy(Qt::TabFocus);
+    listing_[static_cast<size_t>(to)]->setFocus(Qt::OtherFocusReason);
+}
+
+void LessonForm::markCurrentLine(int previous)
+{
+    const int current = model_->panel().highlight;
+    const auto line = [this](int k) -> LineLabel* {
+        return k >= 0 && static_cast<size_t>(k) < listing_.size() ? listing_[k] : nullptr;
+    };
+    if (LineLabel* old = line(previous))
+        old->setAccessibleDescription(QStringLiteral("%1行目").arg(previous));
+    LineLabel* now = line(current);
+    if (!now)
+        return;
+    now->setAccessibleDescription(QStringLiteral("%1行目、次に実行する行").arg(current));
+    // Tab comes into the listing at the current line, unless the student is moving in it.
+    const bool inListing =
+        std::find(listing_.begin(), listing_.end(), focusWidget()) != listing_.end() &&
+        focusWidget() && focusWidget()->hasFocus();
+    if (inListing)
+        return;
+    for (LineLabel* l : listing_) {
+        if (l && l != now && l->focusPolicy() != Qt::NoFocus)
+            l->setFocusPolicy(Qt::NoFocus);
+    }
+    now->setFocusPolicy(Qt::TabFocus);
 }
 
 void LessonForm::orderTabs()
 {
-    // The values from top to bottom (left to right on a row), then the buttons.
+    // The listing (one stop), the note and the condition; then the values frame by frame,
+    // the frames and the values in each in reading order; then the buttons.
+    QList<QWidget*> order;
+    for (LineLabel* line : listing_) {
+        if (line)
+            order << line;
+    }
+    if (note_)
+        order << note_;
+    if (condition_)
+        order << condition_;
     QList<QWidget*> values;
     for (QWidget* w : findChildren<QWidget*>()) {
         const bool value = qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
-                           qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w);
+                           qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
+                           qobject_cast<QListWidget*>(w);
         if (value && w != txtTime_)
             values << w;
     }
-    std::stable_sort(values.begin(), values.end(), [this](QWidget* a, QWidget* b) {
-        const QRect ra = inWindow(a, this);
-        const QRect rb = inWindow(b, this);
-        if (std::abs(ra.top() - rb.top()) > 4)
-            return ra.top() < rb.top();
-        return ra.left() < rb.left();
+    const auto frameOf = [this](QWidget* w) {
+        QWidget* outer = w;
+        for (QWidget* p = w->parentWidget(); p && p != this; p = p->parentWidget())
+            outer = p;
+        return outer;
+    };
+    std::stable_sort(values.begin(), values.end(), [&](QWidget* a, QWidget* b) {
+        QWidget* frameA = frameOf(a);
+        QWidget* frameB = frameOf(b);
+        if (frameA != frameB)
+            return readsBefore(frameA, frameB, this);
+        return readsBefore(a, b, this);
     });
+    order << values;
     if (txtTime_)
-        values << txtTime_;
+        order << txtTime_;
     for (const char* name :
          {"Command1", "StepBack", "Command2", "Command5", "Command3", "Command4"}) {
         if (QWidget* button = findChild<QWidget*>(QLatin1String(name)))
-            values << button;
+            order << button;
     }
-    for (int k = 1; k < values.size(); ++k)
-        QWidget::setTabOrder(values[k - 1], values[k]);
+    for (int k = 1; k < order.size(); ++k)
+        QWidget::setTabOrder(order[k - 1], order[k]);
+    markCurrentLine(-1);
 }
 
-void LessonForm::announceLine()
+void LessonForm::announce(Heard heard, const Outcome& outcome, bool wasRunning)
 {
-    const int line = model_->panel().highlight;
-    if (line < 0 || static_cast<size_t>(line) >= listing_.size() || !listing_[line] || !note_)
+    if (!announcer_ || !narration_)
         return;
-    // The note label tells which line runs next; a screen reader hears it as it changes.
-    note_->setAccessibleName(
-        QStringLiteral("%1行目: %2").arg(line).arg(listing_[line]->text().trimmed()));
-    QAccessibleEvent changed(note_, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
-    QAccessibleEvent alert(note_, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    if (heard == Heard::Nothing) {
+        narration_->hearAll();
+        return;
+    }
+    if (outcome.refused)
+        return; // its message box told why, and nothing changed
+    const bool stopped = wasRunning && !timer_.isActive();
+    QStringList events;
+    switch (heard) {
+    case Heard::BackToStart: events << QStringLiteral("先頭に戻りました"); break;
+    case Heard::StepBack: events << QStringLiteral("1つ戻りました"); break;
+    case Heard::Option: {
+        QRadioButton* chosen = model_->panel().option == 1 ? option1_ : option2_;
+        if (chosen)
+            events << chosen->text() + QStringLiteral(" を選びました");
+        break;
+    }
+    case Heard::Fill: events << QStringLiteral("配列に新しい値を設定しました"); break;
+    case Heard::AutoRun:
+        events << QStringLiteral("自動実行を開始しました。タイマ間隔 %1 ミリ秒")
+                      .arg(model_->panel().timer.interval);
+        break;
+    case Heard::Stop: events << QStringLiteral("自動実行を停止しました"); break;
+    case Heard::Nothing:
+    case Heard::Step:
+    case Heard::Tick: break;
+    }
+    if (stopped && heard != Heard::Stop)
+        events << QStringLiteral("自動実行を停止しました");
+    const Announcer::When when = !outcome.messages.empty()          ? Announcer::When::AfterDialog
+                                 : heard == Heard::Tick && !stopped ? Announcer::When::WhenFree
+                                                                    : Announcer::When::Now;
+    announcer_->announce(events.join(QStringLiteral("。")), when);
 }

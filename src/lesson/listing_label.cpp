@@ -1,7 +1,10 @@
 #include "listing_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 LineLabel::LineLabel(QWidget* parent) : QLabel(parent)
 {
@@ -22,6 +25,17 @@ void LineLabel::setCaption(const QString& text)
     QLabel::setText(text);
     caption_ = text;
     update();
+}
+
+QString LineLabel::spokenName() const
+{
+    return caption_.trimmed().isEmpty() ? emptyName_ : caption_;
+}
+
+void LineLabel::makeActivatable(QAccessible::Role role)
+{
+    role_ = role;
+    activatable_ = true;
 }
 
 QStaticText& LineLabel::layoutOf(const QString& text)
@@ -46,6 +60,33 @@ void LineLabel::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+void LineLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (activatable_ && event->modifiers() == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space: emit clicked(); return;
+        case Qt::Key_Up: emit moveRequested(-1); return;
+        case Qt::Key_Down: emit moveRequested(1); return;
+        default: break;
+        }
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LineLabel::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void LineLabel::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    update();
 }
 
 void LineLabel::changeEvent(QEvent* event)
@@ -83,4 +124,11 @@ void LineLabel::paintEvent(QPaintEvent*)
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawStaticText(QPointF(x, y), layout);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(1, 1, -1, -1);
+        focus.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }

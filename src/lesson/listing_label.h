@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QHash>
 #include <QLabel>
 #include <QStaticText>
@@ -8,6 +9,11 @@
 // its palette and keeps its text laid out between repaints (a step repaints labels far more
 // often than their texts change): the listing lines, the note, the condition and the other
 // captions of a lesson window.
+//
+// For screen readers it is named by its caption, or by `emptyName` while the caption is
+// empty (a label inside a frame would otherwise borrow the frame's title). A label that
+// takes the focus draws a focus frame; a listing line with the focus also answers Enter and
+// Space (as a click) and the up and down arrows (moveRequested).
 class LineLabel : public QLabel
 {
     Q_OBJECT
@@ -17,11 +23,23 @@ public:
     // Sets the caption (QLabel::text() answers it) and its cached layout.
     void setCaption(const QString& text);
 
+    // What a screen reader reads: the caption, or the empty name while there is none.
+    QString spokenName() const;
+    void setEmptyName(const QString& name) { emptyName_ = name; }
+    QAccessible::Role accessibleRole() const { return role_; }
+    // A line that can be clicked from the keyboard and by its accessible action.
+    void makeActivatable(QAccessible::Role role);
+    bool isActivatable() const { return activatable_; }
+
 signals:
     void clicked();
+    void moveRequested(int delta);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -33,4 +51,7 @@ private:
     // again, and laying a text out costs more than painting it.
     QHash<QString, QStaticText> layouts_;
     QString caption_;
+    QString emptyName_;
+    QAccessible::Role role_ = QAccessible::StaticText;
+    bool activatable_ = false;
 };

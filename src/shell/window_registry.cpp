@@ -63,6 +63,8 @@ QWidget* show(const QString& form)
         window->setAttribute(Qt::WA_DeleteOnClose);
         instances()[form] = window;
     }
+    // A minimised window is shown again too, as it was.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

@@ -1,9 +1,9 @@
+#include "catalog/listings.h"
+#include "catalog/menus.h"
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/picture_box.h"
 #include "shell/fonts.h"
-#include "catalog/listings.h"
-#include "catalog/menus.h"
 #include "shell/picture_scale.h"
 #include "shell/text_form.h"
 #include "shell/window_registry.h"
@@ -37,6 +37,18 @@ struct ShownListing {
     QSize boxSize;
 };
 ShownListing lastListing;
+
+// What a menu or lesson window asks of the window manager: a title bar and a close box, no
+// minimise or maximise button, and one size (the minimum is the maximum). Whether the
+// buttons are drawn is the window manager's decision (openbox draws them all).
+bool asksForTitleAndCloseOnly(const QWidget* window)
+{
+    const Qt::WindowFlags flags = window->windowFlags();
+    return (flags & Qt::WindowTitleHint) && (flags & Qt::WindowCloseButtonHint) &&
+           (flags & Qt::CustomizeWindowHint) &&
+           !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) &&
+           window->minimumSize() == window->maximumSize();
+}
 
 void captureListing(TextForm& form)
 {
@@ -129,6 +141,7 @@ private slots:
         for (const MenuTable& menu : allMenus()) {
             QWidget* window = window_registry::show(QLatin1String(menu.form));
             QCOMPARE(window->windowTitle(), QString::fromUtf8(menu.title));
+            QVERIFY2(asksForTitleAndCloseOnly(window), menu.form);
             for (const MenuButton& b : menu.buttons) {
                 const QString target = QLatin1String(b.target);
                 QPushButton* widget = button(window, b.name);
@@ -142,6 +155,7 @@ private slots:
                 QTest::mouseClick(widget, Qt::LeftButton);
                 QWidget* opened = window_registry::find(target);
                 QVERIFY2(opened && opened->isVisible(), b.target);
+                QVERIFY2(asksForTitleAndCloseOnly(opened), b.target);
                 if (lessonTitles.count(target))
                     QCOMPARE(opened->windowTitle(), lessonTitles.at(target));
             }
@@ -166,6 +180,13 @@ private slots:
         for (QWidget* w : QApplication::topLevelWidgets())
             count += w->objectName() == QStringLiteral("frmTotal") ? 1 : 0;
         QCOMPARE(count, 1);
+        // Minimised, its menu button shows it again with its state.
+        first->showMinimized();
+        QVERIFY(first->isMinimized());
+        QCOMPARE(window_registry::show(QStringLiteral("frmTotal")), static_cast<QWidget*>(first));
+        QVERIFY(!first->isMinimized());
+        QVERIFY(first->isVisible());
+        QCOMPARE(first->model().line(), 3);
         // Closed, it runs its load sequence when it is next shown.
         first->close();
         settle();

@@ -43,6 +43,10 @@ public:
         return true;
     }
 
+    // The arguments the activation at `level` saved when it made its call (level 0: the
+    // outermost activation). Valid for levels below the current one.
+    const Frame& saved(int atLevel) const { return saved_[static_cast<size_t>(atLevel)]; }
+
 private:
     void showLevel(StepEffects& effects, int levelBox) const
     {

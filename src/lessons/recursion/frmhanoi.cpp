@@ -112,11 +112,18 @@ frmHanoi::frmHanoi() : Lesson(lessonDescription())
     bind(3, v.stack.level, "呼び出しレベル").read = false;
 }
 
-void frmHanoi::prepare(StepEffects& effects)
+void frmHanoi::prepare(StepEffects& effects, const HanoiStack::Frame* outermost)
 {
     v.stack.level = 0;
     effects.clearList();
     readPanel(Reading::Lenient);
+    if (outermost) {
+        int* const arguments[] = {&v.n, &v.x, &v.y}; // Text1(0), Text1(1), Text1(2)
+        for (size_t k = 0; k < 3; ++k) {
+            if (!panel_.text1[k].edited)
+                *arguments[k] = (*outermost)[k];
+        }
+    }
     checkStart(v.n, v.x, v.y);
     v.board.setUp(v.n);
     effects.draw(v.board.picture());
@@ -129,7 +136,12 @@ void frmHanoi::afterLoad(StepEffects& effects)
 
 void frmHanoi::restart(StepEffects& effects)
 {
-    prepare(effects);
+    // Pressed during a run, the boxes show the arguments of whatever activation is current
+    // (after five steps a two-disk problem towards peg 2); a teacher starting over expects
+    // the problem the run began with.
+    const bool pending = v.stack.level > 0;
+    const HanoiStack::Frame outermost = pending ? v.stack.saved(0) : HanoiStack::Frame{};
+    prepare(effects, pending ? &outermost : nullptr);
     line_ = 0;
 }
 

@@ -33,8 +33,10 @@ private:
     void afterLoad(StepEffects& effects) override;
     void restart(StepEffects& effects) override;
 
-    // A fresh board of n disks on peg 1, an empty list and call level 0.
-    void prepare(StepEffects& effects);
+    // A fresh board of n disks on peg 1, an empty list and call level 0. With `outermost`
+    // (a run abandoned with calls pending), the n, x and y boxes the student has not edited
+    // take the outermost call's arguments instead of those of the current activation.
+    void prepare(StepEffects& effects, const HanoiStack::Frame* outermost = nullptr);
     // The recursive call of line 5 (coming back to line 6) or line 7 (back to line 8).
     int callHanoi(int returnTo, StepEffects& effects);
 };

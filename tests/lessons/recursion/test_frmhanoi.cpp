@@ -88,6 +88,40 @@ TEST(frmHanoi, BackToStartPreparesANewBoard)
     EXPECT_EQ(lesson.panel().list.size(), 15u);
 }
 
+TEST(frmHanoi, BackToStartDuringARunSetsUpTheSameProblemAgain)
+{
+    // After 5 steps the current activation is Hanoi(2, 1, 2); after 20, Hanoi(1, 3, 2).
+    for (const int steps : {5, 8, 20, 25}) {
+        SCOPED_TRACE(steps);
+        LessonDriver lesson("frmHanoi");
+        lesson.step(steps);
+        ASSERT_NE(lesson.text(3), "0"); // calls are pending
+        lesson.back();
+        EXPECT_FALSE(lesson.lastRefused());
+        EXPECT_EQ(lesson.line(), 0);
+        EXPECT_EQ(lesson.texts(0, 4), (std::vector<std::string>{"3", "1", "3", "0"}));
+        EXPECT_TRUE(lesson.panel().list.empty());
+        EXPECT_EQ(lesson.panel().picture.pegs, (Pegs{{{3, 2, 1}, {}, {}}}));
+        EXPECT_EQ(lesson.stepUntilMessage(100), 65);
+        EXPECT_EQ(lesson.panel().list, threeDiskMoves);
+    }
+    // A box the student edited keeps the edit: n typed as 4 sets up four disks, from the
+    // outermost call's pegs.
+    LessonDriver four("frmHanoi");
+    four.step(20);
+    four.set(0, "4");
+    four.back();
+    EXPECT_EQ(four.texts(0, 4), (std::vector<std::string>{"4", "1", "3", "0"}));
+    EXPECT_EQ(four.panel().picture.pegs, (Pegs{{{4, 3, 2, 1}, {}, {}}}));
+    EXPECT_EQ(four.stepUntilMessage(200), 2 * 65 + 11);
+    // With no call pending the boxes are read as they are.
+    LessonDriver two("frmHanoi");
+    two.step(1);
+    two.set(2, "2");
+    two.back();
+    EXPECT_EQ(two.texts(0, 3), (std::vector<std::string>{"3", "1", "2"}));
+}
+
 TEST(frmHanoi, InputTheBoardCannotTakeIsRefused)
 {
     // 0 steps: refused at the preparation; 9: at the move of line 12

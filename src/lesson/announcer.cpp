@@ -1,0 +1,61 @@
+#include "announcer.h"
+
+#include <QAccessible>
+
+#include <algorithm>
+
+Announcer::Announcer(QWidget* window, Compose compose)
+    : QWidget(window), compose_(std::move(compose))
+{
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 1, 1); // not one of the lesson's controls: no name, nothing to see
+    hide();
+    wait_.setSingleShot(true);
+    connect(&wait_, &QTimer::timeout, this, [this] { say(pendingEvent_); });
+}
+
+int Announcer::speakingTime(const QString& text)
+{
+    // A speech synthesiser at its usual rate needs about a tenth of a second for each
+    // character of Japanese, a little less for code; the estimate errs on the long side.
+    const qsizetype estimate = 400 + 70 * text.size();
+    return static_cast<int>(std::clamp<qsizetype>(estimate, 800, 8000));
+}
+
+void Announcer::announce(const QString& event, When when)
+{
+    switch (when) {
+    case When::Now:
+        wait_.stop();
+        say(event);
+        return;
+    case When::WhenFree: {
+        const qint64 spoken = since_.isValid() ? since_.elapsed() : busyFor_;
+        if (!wait_.isActive() && spoken >= busyFor_) {
+            say(event);
+            return;
+        }
+        pendingEvent_ = event;
+        if (!wait_.isActive())
+            wait_.start(static_cast<int>(std::max<qint64>(0, busyFor_ - spoken)));
+        return;
+    }
+    case When::AfterDialog:
+        pendingEvent_ = event;
+        wait_.start(afterDialog);
+        return;
+    }
+}
+
+void Announcer::say(const QString& event)
+{
+    pendingEvent_.clear();
+    text_ = compose_(event);
+    if (text_.isEmpty())
+        return;
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+    since_.start();
+    busyFor_ = speakingTime(text_);
+    emit announced(text_);
+}

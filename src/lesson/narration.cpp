@@ -1,0 +1,144 @@
+#include "narration.h"
+
+#include <algorithm>
+
+namespace
+{
+
+const std::string ideographicSpace = "\u3000";
+
+bool blankAt(const std::string& text, size_t k, size_t* width)
+{
+    const char c = text[k];
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+        *width = 1;
+        return true;
+    }
+    if (text.compare(k, ideographicSpace.size(), ideographicSpace) == 0) {
+        *width = ideographicSpace.size();
+        return true;
+    }
+    return false;
+}
+
+const std::string fullStop = "。";
+
+void endSentence(std::string& out)
+{
+    if (!out.empty() && (out.size() < fullStop.size() ||
+                         out.compare(out.size() - fullStop.size(), fullStop.size(), fullStop) != 0))
+        out += fullStop;
+}
+
+void addSentence(std::string& out, const std::string& sentence)
+{
+    if (sentence.empty())
+        return;
+    endSentence(out);
+    out += sentence;
+}
+
+} // namespace
+
+Narration::Narration(const LessonModel& model, std::vector<Value> values)
+    : model_(model), values_(std::move(values))
+{
+    hearAll();
+}
+
+std::string Narration::oneLine(const std::string& text)
+{
+    std::string result;
+    bool blank = false;
+    for (size_t k = 0; k < text.size();) {
+        size_t width = 1;
+        if (blankAt(text, k, &width)) {
+            blank = true;
+        } else {
+            if (blank && !result.empty())
+                result += ' ';
+            blank = false;
+            result.append(text, k, width);
+        }
+        k += width;
+    }
+    return result;
+}
+
+std::string Narration::lineName(int line, const std::string& text)
+{
+    const std::string shown = oneLine(text);
+    return std::to_string(line) + "行目 " + (shown.empty() ? "空行" : shown);
+}
+
+std::string Narration::valueOf(const Value& value) const
+{
+    const Panel& panel = model_.panel();
+    const size_t index = static_cast<size_t>(value.box.index);
+    switch (value.box.group) {
+    case BoxGroup::Text1:
+    case BoxGroup::Text2: {
+        const std::vector<Box>& boxes =
+            value.box.group == BoxGroup::Text1 ? panel.text1 : panel.text2;
+        return index < boxes.size() ? boxes[index].text : std::string();
+    }
+    case BoxGroup::Check1:
+    case BoxGroup::Check2:
+    case BoxGroup::Check3: {
+        const auto& checks = panel.checks[static_cast<size_t>(value.box.group) -
+                                          static_cast<size_t>(BoxGroup::Check1)];
+        return index < checks.size() && checks[index] ? "オン" : "オフ";
+    }
+    }
+    return {};
+}
+
+void Narration::hearAll()
+{
+    told_.clear();
+    for (const Value& value : values_)
+        told_.push_back(valueOf(value));
+    toldList_ = model_.panel().list;
+}
+
+std::string Narration::tell(const std::string& event)
+{
+    const Panel& panel = model_.panel();
+    std::string out = event;
+    const LessonDescription& d = model_.description();
+    const auto line = std::find_if(d.listing.begin(), d.listing.end(), [&](const ListingLabel& l) {
+        return l.index == panel.highlight;
+    });
+    addSentence(out, lineName(panel.highlight, line == d.listing.end() ? "" : line->text));
+    addSentence(out, oneLine(panel.note));
+    const std::string condition = oneLine(panel.condition);
+    addSentence(out, condition.empty() ? "" : "条件 " + condition);
+
+    std::string changes;
+    size_t changed = 0;
+    for (size_t k = 0; k < values_.size(); ++k) {
+        std::string now = valueOf(values_[k]);
+        if (now == told_[k])
+            continue;
+        if (++changed <= namedChanges) {
+            const std::string shown = oneLine(now);
+            changes += (changes.empty() ? "" : "、") + values_[k].name + " は " +
+                       (shown.empty() ? "空" : shown);
+        }
+        told_[k] = std::move(now);
+    }
+    if (changed > namedChanges)
+        changes += "、ほか " + std::to_string(changed - namedChanges) + " 個の値が変わりました";
+    addSentence(out, changes);
+
+    const std::vector<std::string>& list = panel.list;
+    const bool extended = list.size() >= toldList_.size() &&
+                          std::equal(toldList_.begin(), toldList_.end(), list.begin());
+    if (!extended)
+        addSentence(out, list.empty() ? "一覧を消去しました" : "一覧が変わりました");
+    for (size_t k = extended ? toldList_.size() : list.size(); k < list.size(); ++k)
+        addSentence(out, "一覧に追加 " + oneLine(list[k]));
+    toldList_ = list;
+    endSentence(out);
+    return out;
+}
