@@ -4,6 +4,7 @@
 #include "catalog/menus.h"
 #include "lesson/lesson_model.h"
 #include "lesson/lesson_registry.h"
+#include "lesson/narration.h"
 
 namespace lesson_json
 {
@@ -174,18 +175,15 @@ Json listingLayout(const LessonDescription& d)
 
 Json boxesLayout(const LessonModel& model)
 {
-    const LessonDescription& d = model.description();
     Json names = Json::object();
+    for (const Narration::Value& value : Narration::namedValues(model)) {
+        names[std::string(boxGroupName(value.box.group)) + "(" + std::to_string(value.box.index) +
+              ")"] = value.name;
+    }
     Json multiline = Json::array();
-    for (const Control& control : d.controls) {
+    for (const Control& control : model.description().controls) {
         if (control.multiline)
             multiline.push_back(control.key());
-        const std::optional<BoxGroup> group = boxGroupOf(control.name);
-        if (!group || control.index < 0)
-            continue;
-        std::string name = model.boxName(BoxRef{*group, control.index});
-        if (!name.empty())
-            names[control.key()] = std::move(name);
     }
     return Json{{"names", std::move(names)}, {"multiline", std::move(multiline)}};
 }

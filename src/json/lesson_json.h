@@ -28,8 +28,8 @@ Json description(const LessonDescription& d);
 Json listingLayout(const LessonDescription& d);
 
 // What a front end needs beyond `description` to name and shape the value boxes: the name
-// of the variable each box and check box shows ("Text1(2)": "a[2]"), as screen readers say
-// it, and the controls that show several lines ("Text1(4)", "Label3").
+// each box and check box has for screen readers ("Text1(2)": "a[2]": its variable's, or its
+// caption's), and the controls that show several lines ("Text1(4)", "Label3").
 Json boxesLayout(const LessonModel& model);
 
 // The drawing of a picture area: its revision and its primitives in order.

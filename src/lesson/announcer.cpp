@@ -1,5 +1,7 @@
 #include "announcer.h"
 
+#include "narration.h"
+
 #include <QAccessible>
 
 #include <algorithm>
@@ -16,10 +18,7 @@ Announcer::Announcer(QWidget* window, Compose compose)
 
 int Announcer::speakingTime(const QString& text)
 {
-    // A speech synthesiser at its usual rate needs about a tenth of a second for each
-    // character of Japanese, a little less for code; the estimate errs on the long side.
-    const qsizetype estimate = 400 + 70 * text.size();
-    return static_cast<int>(std::clamp<qsizetype>(estimate, 800, 8000));
+    return Narration::speakingTime(text.toStdString());
 }
 
 void Announcer::announce(const QString& event, When when)

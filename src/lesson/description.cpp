@@ -1,6 +1,7 @@
 #include "description.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 Font lessonFont(double size)
 {
@@ -27,6 +28,45 @@ const Control* LessonDescription::find(std::string_view name, int index) const
             return &control;
     }
     return nullptr;
+}
+
+Rect LessonDescription::inWindow(const Control& control) const
+{
+    Rect rect = control.rect;
+    std::string container = control.container;
+    for (int depth = 0; !container.empty() && depth < 8; ++depth) {
+        const auto frame = std::find_if(controls.begin(), controls.end(),
+                                        [&](const Control& c) { return c.key() == container; });
+        if (frame == controls.end())
+            break;
+        rect.left += frame->rect.left;
+        rect.top += frame->rect.top;
+        container = frame->container;
+    }
+    return rect;
+}
+
+std::string LessonDescription::captionLeftOf(const Control& box) const
+{
+    // A caption ends at most a few pixels right of the box's left edge and is centred
+    // within a box's height of the box's centre.
+    constexpr int slack = 60;
+    const Rect b = inWindow(box);
+    const int centre = b.top + b.height / 2;
+    int best = -1;
+    std::string caption;
+    for (const Control& label : controls) {
+        if (label.name != "Label4")
+            continue;
+        const Rect r = inWindow(label);
+        const int right = r.left + r.width;
+        if (right <= b.left + slack && std::abs(r.top + r.height / 2 - centre) < b.height &&
+            right > best) {
+            best = right;
+            caption = label.caption;
+        }
+    }
+    return caption;
 }
 
 bool LessonDescription::has(std::string_view name) const

@@ -67,6 +67,11 @@ struct LessonDescription {
     bool has(std::string_view name) const;
     // Highest index of a control array plus one (0 when the window has none).
     int arraySize(std::string_view name) const;
+    // Where `control` stands in the window's client area (its frames' places added).
+    Rect inWindow(const Control& control) const;
+    // The caption of the Label4 on the row of `box` and left of it (the nearest one), or "":
+    // what names a value box that no variable is bound to.
+    std::string captionLeftOf(const Control& box) const;
 };
 
 // Positions of the controls every lesson window has, in twips. The defaults are the

@@ -188,41 +188,32 @@ void LessonForm::addShortcuts()
 
 void LessonForm::nameForScreenReaders()
 {
-    const auto nameBoxes = [this](std::vector<BoxWidget>& boxes, BoxGroup group) {
-        for (size_t k = 0; k < boxes.size(); ++k) {
-            QWidget* w = boxes[k].line ? static_cast<QWidget*>(boxes[k].line) : boxes[k].multi;
-            if (!w)
-                continue;
-            QString name = qt_convert::text(model_->boxName(BoxRef{group, static_cast<int>(k)}));
-            if (name.isEmpty()) {
-                // A box no variable is bound to takes the caption on its left.
-                const QRect box = inWindow(w, this);
-                int best = -1;
-                for (QLabel* label : findChildren<QLabel*>()) {
-                    const QRect r = inWindow(label, this);
-                    if (label->objectName().startsWith(QLatin1String("Label4")) &&
-                        r.right() <= box.left() + 4 &&
-                        std::abs(r.center().y() - box.center().y()) < box.height() &&
-                        r.right() > best) {
-                        best = r.right();
-                        name = label->text();
-                    }
-                }
-            }
-            w->setAccessibleName(name);
+    // Every value box and check box by its variable's name ("a[2]", "total"), or its caption.
+    std::vector<Narration::Value> values = Narration::namedValues(*model_);
+    for (const Narration::Value& value : values) {
+        const size_t k = static_cast<size_t>(value.box.index);
+        QWidget* w = nullptr;
+        switch (value.box.group) {
+        case BoxGroup::Text1:
+        case BoxGroup::Text2: {
+            const std::vector<BoxWidget>& boxes =
+                value.box.group == BoxGroup::Text1 ? text1_ : text2_;
+            if (k < boxes.size())
+                w = boxes[k].line ? static_cast<QWidget*>(boxes[k].line) : boxes[k].multi;
+            break;
         }
-    };
-    nameBoxes(text1_, BoxGroup::Text1);
-    nameBoxes(text2_, BoxGroup::Text2);
-    for (size_t g = 0; g < checks_.size(); ++g) {
-        for (size_t k = 0; k < checks_[g].size(); ++k) {
-            if (QCheckBox* check = checks_[g][k]) {
-                const BoxGroup group =
-                    static_cast<BoxGroup>(static_cast<int>(BoxGroup::Check1) + static_cast<int>(g));
-                check->setAccessibleName(
-                    qt_convert::text(model_->boxName(BoxRef{group, static_cast<int>(k)})));
-            }
+        case BoxGroup::Check1:
+        case BoxGroup::Check2:
+        case BoxGroup::Check3: {
+            const auto& group = checks_[static_cast<size_t>(value.box.group) -
+                                        static_cast<size_t>(BoxGroup::Check1)];
+            if (k < group.size())
+                w = group[k];
+            break;
         }
+        }
+        if (w)
+            w->setAccessibleName(qt_convert::text(value.name));
     }
     if (txtTime_)
         txtTime_->setAccessibleName(QStringLiteral("タイマ間隔"));
@@ -260,27 +251,6 @@ void LessonForm::nameForScreenReaders()
     }
 
     // What a step tells: every value by the name given above.
-    std::vector<Narration::Value> values;
-    const auto addValues = [&values](const std::vector<BoxWidget>& boxes, BoxGroup group) {
-        for (size_t k = 0; k < boxes.size(); ++k) {
-            const QWidget* w =
-                boxes[k].line ? static_cast<const QWidget*>(boxes[k].line) : boxes[k].multi;
-            if (w && !w->accessibleName().isEmpty())
-                values.push_back(
-                    {BoxRef{group, static_cast<int>(k)}, qt_convert::utf8(w->accessibleName())});
-        }
-    };
-    addValues(text1_, BoxGroup::Text1);
-    addValues(text2_, BoxGroup::Text2);
-    for (size_t g = 0; g < checks_.size(); ++g) {
-        for (size_t k = 0; k < checks_[g].size(); ++k) {
-            if (checks_[g][k] && !checks_[g][k]->accessibleName().isEmpty())
-                values.push_back({BoxRef{static_cast<BoxGroup>(static_cast<int>(BoxGroup::Check1) +
-                                                               static_cast<int>(g)),
-                                         static_cast<int>(k)},
-                                  qt_convert::utf8(checks_[g][k]->accessibleName())});
-        }
-    }
     narration_ = std::make_unique<Narration>(*model_, std::move(values));
     announcer_ = new Announcer(this, [this](const QString& event) {
         return qt_convert::text(narration_->tell(qt_convert::utf8(event)));
@@ -423,27 +393,27 @@ void LessonForm::announce(Heard heard, const Outcome& outcome, bool wasRunning)
         return; // its message box told why, and nothing changed
     const bool stopped = wasRunning && !timer_.isActive();
     QStringList events;
+    const auto told = [this, &events](Narration::Action action) {
+        const QRadioButton* chosen = model_->panel().option == 1 ? option1_ : option2_;
+        const std::string text =
+            Narration::actionText(action, chosen ? qt_convert::utf8(chosen->text()) : std::string(),
+                                  model_->panel().timer.interval);
+        if (!text.empty())
+            events << qt_convert::text(text);
+    };
     switch (heard) {
-    case Heard::BackToStart: events << QStringLiteral("先頭に戻りました"); break;
-    case Heard::StepBack: events << QStringLiteral("1つ戻りました"); break;
-    case Heard::Option: {
-        QRadioButton* chosen = model_->panel().option == 1 ? option1_ : option2_;
-        if (chosen)
-            events << chosen->text() + QStringLiteral(" を選びました");
-        break;
-    }
-    case Heard::Fill: events << QStringLiteral("配列に新しい値を設定しました"); break;
-    case Heard::AutoRun:
-        events << QStringLiteral("自動実行を開始しました。タイマ間隔 %1 ミリ秒")
-                      .arg(model_->panel().timer.interval);
-        break;
-    case Heard::Stop: events << QStringLiteral("自動実行を停止しました"); break;
+    case Heard::BackToStart: told(Narration::Action::BackToStart); break;
+    case Heard::StepBack: told(Narration::Action::StepBack); break;
+    case Heard::Option: told(Narration::Action::Option); break;
+    case Heard::Fill: told(Narration::Action::Fill); break;
+    case Heard::AutoRun: told(Narration::Action::AutoRun); break;
+    case Heard::Stop: told(Narration::Action::Stop); break;
     case Heard::Nothing:
     case Heard::Step:
     case Heard::Tick: break;
     }
     if (stopped && heard != Heard::Stop)
-        events << QStringLiteral("自動実行を停止しました");
+        events << qt_convert::text(Narration::stoppedText());
     const Announcer::When when = !outcome.messages.empty()          ? Announcer::When::AfterDialog
                                  : heard == Heard::Tick && !stopped ? Announcer::When::WhenFree
                                                                     : Announcer::When::Now;

@@ -40,6 +40,61 @@ void addSentence(std::string& out, const std::string& sentence)
 
 } // namespace
 
+std::vector<Narration::Value> Narration::namedValues(const LessonModel& model)
+{
+    const LessonDescription& d = model.description();
+    std::vector<Value> values;
+    for (const BoxGroup group :
+         {BoxGroup::Text1, BoxGroup::Text2, BoxGroup::Check1, BoxGroup::Check2, BoxGroup::Check3}) {
+        std::vector<const Control*> boxes;
+        for (const Control& control : d.controls) {
+            if (control.index >= 0 && boxGroupOf(control.name) == group)
+                boxes.push_back(&control);
+        }
+        std::sort(boxes.begin(), boxes.end(),
+                  [](const Control* a, const Control* b) { return a->index < b->index; });
+        for (const Control* box : boxes) {
+            const BoxRef ref{group, box->index};
+            std::string name = model.boxName(ref);
+            if (name.empty() && group != BoxGroup::Check1 && group != BoxGroup::Check2 &&
+                group != BoxGroup::Check3)
+                name = d.captionLeftOf(*box);
+            if (!name.empty())
+                values.push_back(Value{ref, std::move(name)});
+        }
+    }
+    return values;
+}
+
+std::string Narration::actionText(Action action, const std::string& option, int interval)
+{
+    switch (action) {
+    case Action::BackToStart: return "先頭に戻りました";
+    case Action::StepBack: return "1つ戻りました";
+    case Action::Option: return option + " を選びました";
+    case Action::Fill: return "配列に新しい値を設定しました";
+    case Action::AutoRun:
+        return "自動実行を開始しました。タイマ間隔 " + std::to_string(interval) + " ミリ秒";
+    case Action::Stop: return stoppedText();
+    case Action::Step:
+    case Action::Tick: return {};
+    }
+    return {};
+}
+
+std::string Narration::stoppedText()
+{
+    return "自動実行を停止しました";
+}
+
+int Narration::speakingTime(const std::string& text)
+{
+    long characters = 0; // code points: every byte that does not continue a UTF-8 sequence
+    for (const char c : text)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return static_cast<int>(std::clamp(400 + 70 * characters, 800L, 8000L));
+}
+
 Narration::Narration(const LessonModel& model, std::vector<Value> values)
     : model_(model), values_(std::move(values))
 {

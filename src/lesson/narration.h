@@ -20,6 +20,22 @@ public:
 
     Narration(const LessonModel& model, std::vector<Value> values);
 
+    // Every value box and check box of the model's window by the name a screen reader knows
+    // it: its variable's, or for a box no variable is bound to, its caption; in the order they
+    // are told (Text1, Text2, then the check boxes).
+    static std::vector<Value> namedValues(const LessonModel& model);
+
+    // What the student did, told before the state; a step or a tick tells nothing of itself.
+    enum class Action { Step, Tick, BackToStart, StepBack, Option, Fill, AutoRun, Stop };
+    // "先頭に戻りました", "Push を選びました" (`option`: the chosen option's caption),
+    // "自動実行を開始しました。タイマ間隔 500 ミリ秒" (`interval`: auto-run's).
+    static std::string actionText(Action action, const std::string& option, int interval);
+    // Told after an action that stopped auto-run (besides 自動実行停止 itself).
+    static std::string stoppedText();
+    // How long a text takes to be spoken, in milliseconds: about a tenth of a second a
+    // character of Japanese, a little less for code; the estimate errs on the long side.
+    static int speakingTime(const std::string& text);
+
     // Takes what the panel shows now as told, without saying anything.
     void hearAll();
     // `event` ("先頭に戻りました"), then the current state; what it tells is told from then on.

@@ -12,18 +12,26 @@
 
 enum class BoxGroup : unsigned char { Text1, Text2, Check1, Check2, Check3 };
 
+// The control arrays of value boxes and check boxes by name.
+inline constexpr std::pair<std::string_view, BoxGroup> boxGroupNames[] = {
+    {"Text1", BoxGroup::Text1},   {"Text2", BoxGroup::Text2},   {"Check1", BoxGroup::Check1},
+    {"Check2", BoxGroup::Check2}, {"Check3", BoxGroup::Check3},
+};
+
 // The group of the control array `name` ("Text1", "Text2", "Check1" ... "Check3"), if it is one.
 inline std::optional<BoxGroup> boxGroupOf(std::string_view name)
 {
-    const std::pair<std::string_view, BoxGroup> groups[] = {
-        {"Text1", BoxGroup::Text1},   {"Text2", BoxGroup::Text2},   {"Check1", BoxGroup::Check1},
-        {"Check2", BoxGroup::Check2}, {"Check3", BoxGroup::Check3},
-    };
-    for (const auto& [groupName, group] : groups) {
+    for (const auto& [groupName, group] : boxGroupNames) {
         if (groupName == name)
             return group;
     }
     return std::nullopt;
+}
+
+// "Text1", "Check2", ...: the name of a group's control array.
+inline std::string_view boxGroupName(BoxGroup group)
+{
+    return boxGroupNames[static_cast<size_t>(group)].first;
 }
 
 // A value box or check box: its control array and index.

@@ -2,6 +2,7 @@
 
 #include "lesson/lesson_model.h"
 #include "lesson/lesson_registry.h"
+#include "lesson/narration.h"
 #include "json/lesson_json.h"
 
 namespace
@@ -47,6 +48,47 @@ std::optional<BoxGroup> checkGroup(std::string_view name)
     return std::nullopt;
 }
 
+bool running(const LessonModel& model)
+{
+    return model.panel().timer.enabled && model.panel().timer.interval > 0;
+}
+
+// The actions a screen reader is told of, as the desktop window tells them.
+std::optional<Narration::Action> toldAction(std::string_view action)
+{
+    using A = Narration::Action;
+    const std::pair<std::string_view, A> actions[] = {
+        {"step", A::Step},     {"steps", A::Step},       {"tick", A::Tick},
+        {"ticks", A::Tick},    {"back", A::BackToStart}, {"stepback", A::StepBack},
+        {"option", A::Option}, {"fill", A::Fill},        {"autorun", A::AutoRun},
+        {"stop", A::Stop},
+    };
+    for (const auto& [name, told] : actions) {
+        if (name == action)
+            return told;
+    }
+    return std::nullopt;
+}
+
+// What a screen reader is told of an action that was taken: its own words (the state is
+// composed when the page says it, by "narrate") and when: "now", "whenFree" (a step of
+// auto-run, once the last announcement has been spoken) or "afterDialog".
+Json told(const LessonModel& model, Narration::Action action, const Outcome& outcome,
+          bool wasRunning)
+{
+    const bool stopped = wasRunning && !running(model);
+    const Panel& panel = model.panel();
+    const Control* option = model.description().find(panel.option == 1 ? "Option1" : "Option2");
+    std::string event = Narration::actionText(action, option ? option->caption : std::string(),
+                                              panel.timer.interval);
+    if (stopped && action != Narration::Action::Stop)
+        event += (event.empty() ? "" : "。") + Narration::stoppedText();
+    const char* when = !outcome.messages.empty()                       ? "afterDialog"
+                       : action == Narration::Action::Tick && !stopped ? "whenFree"
+                                                                       : "now";
+    return Json{{"event", std::move(event)}, {"when", when}};
+}
+
 } // namespace
 
 LessonDesk::LessonDesk()
@@ -82,9 +124,11 @@ Json LessonDesk::open(std::string_view form)
             return error("unknown form: " + std::string(form));
         outcome = model->load();
         loaded = true;
-        found = open_.emplace(std::string(form), std::move(model)).first;
+        auto narration = std::make_unique<Narration>(*model, Narration::namedValues(*model));
+        found = open_.emplace(std::string(form), OpenLesson{std::move(model), std::move(narration)})
+                    .first;
     }
-    const LessonModel& model = *found->second;
+    const LessonModel& model = *found->second.model;
     Json description = lesson_json::description(model.description());
     description.update(lesson_json::listingLayout(model.description()));
     description.update(lesson_json::boxesLayout(model));
@@ -103,11 +147,16 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
     const auto found = open_.find(form);
     if (found == open_.end())
         return error("not open: " + std::string(form));
-    LessonModel& model = *found->second;
+    LessonModel& model = *found->second.model;
+    Narration& narration = *found->second.narration;
     Outcome outcome;
     int done = 0;
     const bool counted = action == "steps" || action == "ticks";
+    const bool wasRunning = running(model);
+    std::optional<std::string> narrated;
     if (action == "view") {
+    } else if (action == "narrate") {
+        narrated = narration.tell(std::string(text));
     } else if (action == "step") {
         outcome = model.step();
     } else if (action == "tick") {
@@ -158,6 +207,13 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
     object["outcome"] = lesson_json::outcome(outcome);
     if (counted)
         object["done"] = done;
+    const std::optional<Narration::Action> toldOf = toldAction(action);
+    if (toldOf && !outcome.refused) // a refused action's message box tells why
+        object["told"] = told(model, *toldOf, outcome, wasRunning);
+    if (narrated) {
+        object["narration"] = *narrated;
+        object["speaking"] = Narration::speakingTime(*narrated);
+    }
     object["view"] = view(model);
     return object;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 class LessonModel;
+class Narration;
 
 // The lessons a browser page has open, one model per form, and every action of a lesson
 // window as a call that answers with JSON: the action's outcome and the view to paint.
@@ -29,7 +30,13 @@ public:
     json::Json close(std::string_view form);
 
 private:
+    // An open lesson and what its screen reader has been told.
+    struct OpenLesson {
+        std::unique_ptr<LessonModel> model;
+        std::unique_ptr<Narration> narration;
+    };
+
     json::Json view(const LessonModel& model) const;
 
-    std::map<std::string, std::unique_ptr<LessonModel>, std::less<>> open_;
+    std::map<std::string, OpenLesson, std::less<>> open_;
 };

@@ -101,3 +101,42 @@ TEST(Narration, TellsWhatTheMoveListGained)
 }
 
 } // namespace
+
+namespace
+{
+
+TEST(Narration, NamesEveryValueByItsVariableOrElseItsCaption)
+{
+    LessonDriver total("frmTotal");
+    std::vector<std::string> names;
+    for (const Narration::Value& value : Narration::namedValues(total.model()))
+        names.push_back(value.name);
+    EXPECT_EQ(names.front(), "a[0]");
+    EXPECT_NE(std::find(names.begin(), names.end(), "total"), names.end());
+
+    // The call level of the recursive factorial is bound to no variable: its caption names it.
+    LessonDriver fact("frmFact");
+    const auto values = Narration::namedValues(fact.model());
+    const auto level = std::find_if(values.begin(), values.end(), [](const Narration::Value& v) {
+        return v.box.group == BoxGroup::Text1 && v.box.index == 2;
+    });
+    ASSERT_NE(level, values.end());
+    const Control* box = fact.model().description().find("Text1", 2);
+    EXPECT_EQ(level->name, fact.model().description().captionLeftOf(*box));
+    EXPECT_FALSE(level->name.empty());
+}
+
+TEST(Narration, ActionsAreToldInTheirOwnWordsAndTakeTimeToSpeak)
+{
+    using A = Narration::Action;
+    EXPECT_EQ(Narration::actionText(A::BackToStart, "", 0), "先頭に戻りました");
+    EXPECT_EQ(Narration::actionText(A::Option, "Pop", 0), "Pop を選びました");
+    EXPECT_EQ(Narration::actionText(A::AutoRun, "", 250),
+              "自動実行を開始しました。タイマ間隔 250 ミリ秒");
+    EXPECT_EQ(Narration::actionText(A::Step, "", 0), "");
+    EXPECT_EQ(Narration::speakingTime(""), 800);                      // the shortest
+    EXPECT_EQ(Narration::speakingTime("あいうえおかきくけこ"), 1100); // characters, not bytes
+    EXPECT_EQ(Narration::speakingTime(std::string(500, 'x')), 8000);  // the longest
+}
+
+} // namespace

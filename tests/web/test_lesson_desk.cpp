@@ -1,6 +1,7 @@
 #include "web/lesson_desk.h"
 
 #include "catalog/menus.h"
+#include "lesson/narration.h"
 
 #include <gtest/gtest.h>
 
@@ -155,6 +156,30 @@ TEST(LessonDesk, TheDescriptionNamesTheBoxesAndTellsWhichShowSeveralLines)
     EXPECT_TRUE(queen["names"].contains("Text2(7)"));
     EXPECT_TRUE(queen["names"].contains("Check3(14)"));
     EXPECT_EQ(queen["multiline"], Json::array({"Label3"}));
+}
+
+TEST(LessonDesk, ActionsSayWhatTheScreenReaderIsToldAndNarrateTellsTheState)
+{
+    LessonDesk desk;
+    desk.open("frmTotal");
+    Json r = desk.act("frmTotal", "step", 0, 0, "");
+    EXPECT_EQ(r["told"], Json({{"event", ""}, {"when", "now"}}));
+    r = desk.act("frmTotal", "narrate", 0, 0, r["told"]["event"].get<std::string>());
+    const std::string first = r["narration"];
+    EXPECT_EQ(first.rfind("2行目 int total=0;", 0), 0u) << first;
+    EXPECT_EQ(r["speaking"], Narration::speakingTime(first));
+    EXPECT_EQ(desk.act("frmTotal", "back", 0, 0, "")["told"]["event"], "先頭に戻りました");
+    EXPECT_FALSE(desk.act("frmTotal", "set", 0, 0, "1").contains("told")); // typing tells nothing
+
+    desk.act("frmTotal", "set", 0, 0, "40000");
+    EXPECT_FALSE(desk.act("frmTotal", "step", 0, 0, "").contains("told")) << "refused";
+    desk.act("frmTotal", "set", 0, 0, "1");
+
+    r = desk.act("frmTotal", "autorun", 0, 0, "5");
+    EXPECT_EQ(r["told"]["event"], "自動実行を開始しました。タイマ間隔 5 ミリ秒");
+    EXPECT_EQ(desk.act("frmTotal", "ticks", 0, 3, "")["told"]["when"], "whenFree");
+    r = desk.act("frmTotal", "stepback", 0, 0, "");
+    EXPECT_EQ(r["told"]["event"], "1つ戻りました。自動実行を停止しました");
 }
 
 TEST(LessonDesk, TheCatalogHasEveryMenuLessonAndListing)
