@@ -210,9 +210,10 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
     const std::optional<Narration::Action> toldOf = toldAction(action);
     if (toldOf && !outcome.refused) // a refused action's message box tells why
         object["told"] = told(model, *toldOf, outcome, wasRunning);
-    if (narrated) {
+    if (narrated) { // nothing changed: no view
         object["narration"] = *narrated;
         object["speaking"] = Narration::speakingTime(*narrated);
+        return object;
     }
     object["view"] = view(model);
     return object;

@@ -3,7 +3,7 @@
 // that tells the line after every step, read from the browser's accessibility tree.
 import assert from 'node:assert/strict';
 import { beforeEach, describe, it } from 'node:test';
-import { assertShowsConsole, browserSuite, catalog, console as lessonConsole, openSite, openThroughMenus, pressOk, readLesson, start } from './support.mjs';
+import { assertShowsConsole, browserSuite, catalog, console as lessonConsole, nodeEngine, openSite, openThroughMenus, pressOk, readLesson, start } from './support.mjs';
 
 const cat = await catalog();
 
@@ -83,19 +83,29 @@ describe('keyboard and accessibility', () => {
     await assertShowsConsole(page, 'frmSortBuble', ['fill']);
   });
 
-  it('Tab goes through the values top to bottom, then the buttons, then the listing', async () => {
-    await openThroughMenus(page, cat, 'frmTotal');
-    const d = cat.describe('frmTotal');
-    const frame = (name) => d.controls.find((c) => c.name === name);
-    const top = (c) => c.top + (c.container ? frame(c.container).top : 0);
-    const left = (c) => c.left + (c.container ? frame(c.container).left : 0);
+  it('Tab goes through the listing, the note, the condition, the values frame by frame, then the buttons', async () => {
+    await openThroughMenus(page, cat, 'frmStack');
+    const d = cat.describe('frmStack');
+    const byKey = new Map(d.controls.map((c) => [c.index >= 0 ? `${c.name}(${c.index})` : c.name, c]));
+    const inWindow = (c) => {
+      let [left, top, outer] = [c.left, c.top, c];
+      for (let f = byKey.get(c.container); f; f = byKey.get(f.container)) [left, top, outer] = [left + f.left, top + f.top, f];
+      return { left, top, outer };
+    };
+    const reads = (a, b) => (Math.abs(a.top - b.top) > 60 ? a.top - b.top : a.left - b.left);
     const values = d.controls
-      .filter((c) => c.name === 'Text1')
-      .sort((a, b) => (Math.abs(top(a) - top(b)) > 60 ? top(a) - top(b) : left(a) - left(b)))
-      .map((c) => `Text1(${c.index})`);
-    // ◀ is disabled right after loading, so it takes no focus yet.
-    const expected = [...values, 'txtTime', 'Command1', 'Command2', 'Command3', 'Command4', 'Label1(0)'];
-    await page.focus(`[data-form=frmTotal] [data-control="${values[0]}"]`);
+      .filter((c) => ['Text1', 'Option1', 'Option2'].includes(c.name))
+      .sort((a, b) => {
+        const [pa, pb] = [inWindow(a), inWindow(b)];
+        return pa.outer === pb.outer ? reads(pa, pb) : reads(inWindow(pa.outer), inWindow(pb.outer)) || reads(pa, pb);
+      })
+      .map((c) => (c.index >= 0 ? `${c.name}(${c.index})` : c.name));
+    // ◀ is disabled right after loading, so it takes no focus yet; of the two options, the
+    // chosen one is the stop (the arrows go to the other).
+    const chosen = `Option${(await readLesson(page, 'frmStack')).option}`;
+    const expected = ['Label1(0)', 'Label2', 'Label3', ...values.filter((v) => !v.startsWith('Option') || v === chosen)];
+    expected.push('txtTime', 'Command1', 'Command2', 'Command3', 'Command4');
+    await page.focus('[data-form=frmStack] [data-control="Label1(0)"]');
     const order = [];
     const outlines = [];
     for (let k = 0; k < expected.length; ++k) {
@@ -105,6 +115,18 @@ describe('keyboard and accessibility', () => {
     }
     assert.deepEqual(order, expected);
     assert.ok(!outlines.includes('none'), `the focus is visible: ${outlines}`);
+  });
+
+  it('an option button takes the arrows: they choose the other option', async () => {
+    await openThroughMenus(page, cat, 'frmStack');
+    await page.focus('[data-form=frmStack] [data-control=Option1] input');
+    await page.keyboard.press('ArrowRight');
+    assert.equal(await focused(page), 'Option2');
+    await pressOk(page);
+    await assertShowsConsole(page, 'frmStack', ['option 2']);
+    await page.keyboard.press('ArrowUp');
+    await pressOk(page);
+    await assertShowsConsole(page, 'frmStack', ['option 2', 'option 1']);
   });
 
   it('boxes carry their variables\' names; the listing, note and condition are named', async () => {
@@ -117,17 +139,16 @@ describe('keyboard and accessibility', () => {
     assert.ok(named('textbox', 'タイマ間隔'));
     assert.ok(named('button', '1つ戻る'));
     const d = cat.describe('frmTotal');
+    const state = await readLesson(page, 'frmTotal');
     d.listing.forEach((line, k) => {
-      const node = nodes.find((n) => n.role === 'button' && n.description === `${k}行目`);
+      const description = k === state.line ? `${k}行目、次に実行する行` : `${k}行目`;
+      const node = nodes.find((n) => n.role === 'button' && n.description === description);
       assert.ok(node, `listing line ${k}`);
-      assert.equal(node.name, line.trim());
+      assert.equal(node.name, line.trim() || '空行');
     });
-    assert.ok(nodes.find((n) => n.description === '条件'), 'the condition');
-    const { line } = await readLesson(page, 'frmTotal');
-    const note = nodes.find((n) => n.description === '説明');
-    assert.equal(note?.name, `${line}行目: ${d.listing[line].trim()}`);
-    const live = await page.$eval('[data-form=frmTotal] [role=status]', (e) => ({ text: e.textContent, live: e.getAttribute('aria-live') }));
-    assert.deepEqual(live, { text: `${line}行目: ${d.listing[line].trim()}`, live: 'polite' });
+    const oneLine = (text) => text.replace(/[\s\u3000]+/g, ' ').trim();
+    assert.equal(nodes.find((n) => n.description === '説明')?.name, oneLine(state.note) || '説明なし');
+    assert.equal(nodes.find((n) => n.description === '条件')?.name, oneLine(state.condition) || '条件なし');
   });
 
   it('every box of every lesson has a name', async () => {
@@ -141,15 +162,19 @@ describe('keyboard and accessibility', () => {
     }
   });
 
-  it('the live region tells the line after every step', async () => {
+  it('the live region tells what the engine narrates after every step, 先頭に戻る and ◀', async () => {
     await openThroughMenus(page, cat, 'frmForSum');
-    const d = cat.describe('frmForSum');
-    for (let k = 0; k < 12; ++k) {
-      await page.keyboard.press('ArrowRight');
+    const engine = await nodeEngine();
+    engine.open('frmForSum');
+    const live = () => page.$eval('[data-form=frmForSum] [role=status]', (e) => e.textContent);
+    assert.equal(await page.$eval('[data-form=frmForSum] [role=status]', (e) => e.getAttribute('aria-live')), 'polite');
+    for (const [key, action] of [...Array(12).fill(['ArrowRight', 'step']), ['Home', 'back'], ['ArrowRight', 'step'], ['ArrowLeft', 'stepback']]) {
+      await page.keyboard.press(key);
       await pressOk(page);
-      const line = (await readLesson(page, 'frmForSum')).line;
-      const live = await page.$eval('[data-form=frmForSum] [role=status]', (e) => e.textContent);
-      assert.equal(live, `${line}行目: ${d.listing[line].trim()}`);
+      const { told } = engine.act('frmForSum', action);
+      const expected = engine.act('frmForSum', 'narrate', { text: told.event }).narration;
+      if (told.when === 'afterDialog') await page.waitForFunction((text) => document.querySelector('[data-form=frmForSum] [role=status]').textContent === text, {}, expected);
+      assert.equal(await live(), expected, key);
     }
   });
 

@@ -76,6 +76,9 @@ export async function start(page) {
   await page.waitForSelector('[data-form=frmMain]');
 }
 
+// A fresh engine of the site in node: the model's own answers, to compare the page with.
+export const nodeEngine = () => loadNodeEngine(join(SITE, 'engine'));
+
 let catalogCache = null;
 
 // The catalog as the engine gives it, loaded in node from the site's engine.

@@ -3,11 +3,11 @@
 // the shortcuts, the names of the value boxes, the tab order (values top to bottom, then the
 // buttons) and a live region that tells which line runs next.
 
-import { desktopPixels, key } from './geometry.js';
+import { desktopPixels } from './geometry.js';
 import { button } from '../ui/button.js';
 
 // The desktop's keys; a value box with the focus keeps the arrows and Home for editing, and
-// Ctrl+Z for its own undo.
+// Ctrl+Z for its own undo; an option button keeps the arrows to switch options.
 export const SHORTCUTS = [
   { button: 'Command1', what: '1行進めます', keys: '→ / F10', aria: 'ArrowRight F10', match: (e) => plain(e, 'ArrowRight') || plain(e, 'F10'), editing: ['ArrowRight'] },
   { button: 'StepBack', what: '1つ前の状態に戻ります', keys: '← / Ctrl+Z', aria: 'ArrowLeft Control+Z', match: (e) => plain(e, 'ArrowLeft') || ctrl(e, 'z'), editing: ['ArrowLeft', 'z'] },
@@ -19,6 +19,9 @@ export const SHORTCUTS = [
 
 const STEP_BACK_NAME = '1つ戻る';
 const TIMER_NAME = 'タイマ間隔';
+const LIST_NAME = '一覧 listBox1';
+const PICTURE_NAME = '盤の図';
+const EMPTY_LINE = '空行';
 
 function plain(e, name) {
   return e.key === name && !e.ctrlKey && !e.altKey && !e.metaKey && !e.shiftKey;
@@ -30,6 +33,7 @@ function ctrl(e, letter) {
 
 // The shortcut a key press stands for in a lesson window, or null.
 export function shortcutFor(event) {
+  if (isOptionArrow(event)) return null;
   const editing = event.target.matches?.('input.box, textarea.box');
   for (const s of SHORTCUTS) {
     if (!s.match(event)) continue;
@@ -37,6 +41,15 @@ export function shortcutFor(event) {
     return s;
   }
   return null;
+}
+
+// An arrow key on an option button: it goes to the other option.
+export function isOptionArrow(event) {
+  return (
+    event.target.matches?.('input[type=radio]') &&
+    ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'].includes(event.key) &&
+    !event.ctrlKey && !event.altKey && !event.metaKey && !event.shiftKey
+  );
 }
 
 // --- the step-back button ---
@@ -94,7 +107,7 @@ export function addStepBackButton(controls, description, client) {
 
 // --- names, hints and order ---
 
-export function nameControls(controls, description, names) {
+export function nameControls(controls, names) {
   for (const s of SHORTCUTS) {
     const button = controls.buttons[s.button];
     if (!button) continue;
@@ -104,62 +117,51 @@ export function nameControls(controls, description, names) {
   controls.buttons.StepBack?.setAttribute('aria-label', STEP_BACK_NAME);
   controls.txtTime?.setAttribute('aria-label', TIMER_NAME);
 
-  const nameOf = (k) => names?.[k] ?? '';
-  for (const group of ['Text1', 'Text2']) {
-    const boxes = group === 'Text1' ? controls.text1 : controls.text2;
-    boxes.forEach((box, index) => {
-      if (!box) return;
-      const name = nameOf(`${group}(${index})`) || captionLeftOf(controls, description, box);
-      box.setAttribute('aria-label', name);
-    });
+  for (const [control, name] of Object.entries(names ?? {})) {
+    const [, group, index] = control.match(/^(\w+)\((\d+)\)$/) ?? [];
+    const boxes = group === 'Text1' ? controls.text1 : group === 'Text2' ? controls.text2 : controls.checks[group];
+    boxes?.[Number(index)]?.setAttribute('aria-label', name);
   }
-  for (const [group, inputs] of Object.entries(controls.checks)) {
-    inputs.forEach((input, index) => {
-      const name = nameOf(`${group}(${index})`);
-      if (input && name) input.setAttribute('aria-label', name);
-    });
-  }
+  controls.list?.setAttribute('aria-label', LIST_NAME);
+  controls.picture?.setAttribute('aria-label', PICTURE_NAME);
   controls.listing.forEach((line, index) => {
-    line?.setAttribute('aria-label', line.textContent.trim());
+    line?.setAttribute('aria-label', line.textContent.trim() || EMPTY_LINE);
     line?.setAttribute('aria-description', `${index}行目`);
   });
-  controls.note?.setAttribute('role', 'note');
-  controls.note?.setAttribute('aria-description', '説明');
-  controls.condition?.setAttribute('role', 'note');
-  controls.condition?.setAttribute('aria-description', '条件');
-}
-
-// A box no variable is bound to takes the caption on its left (a Label4 on its row).
-function captionLeftOf(controls, description, box) {
-  const control = description.controls.find((c) => key(c) === box.dataset.control);
-  if (!control) return '';
-  const b = controls.rectOf(control);
-  let best = -Infinity;
-  let name = '';
-  for (const { element, control: label, rect } of controls.labels) {
-    if (label.name !== 'Label4') continue;
-    const right = rect.left + rect.width;
-    const centre = (r) => r.top + r.height / 2;
-    if (right <= b.left + 60 && Math.abs(centre(rect) - centre(b)) < b.height && right > best) {
-      best = right;
-      name = element.textContent;
-    }
+  // The note and the condition take the focus by Tab, named by what they show.
+  for (const [label, description] of [
+    [controls.note, '説明'],
+    [controls.condition, '条件'],
+  ]) {
+    label?.setAttribute('role', 'note');
+    label?.setAttribute('aria-description', description);
+    if (label) label.tabIndex = 0;
   }
-  return name;
 }
 
-// The values from top to bottom (left to right on a row), txtTime, then the buttons, then the
-// listing; the controls that take no focus stay behind them.
+// What names a label: its text on one line, or what it is while it is empty.
+export function labelName(text, empty) {
+  return text.replace(/[\s\u3000]+/g, ' ').trim() || empty;
+}
+
+// "3行目" for a listing line, "3行目、次に実行する行" for the current one.
+export const lineDescription = (line, current) => (current ? `${line}行目、次に実行する行` : `${line}行目`);
+
+// Whether `a` comes before `b` in reading order: top to bottom, then left to right on a row.
+const readsBefore = (a, b) => (Math.abs(a.top - b.top) > 60 ? a.top - b.top : a.left - b.left);
+
+// The tab order, as on the desktop: the listing (one stop, at the current line), the note and
+// the condition; the values frame by frame, the frames and the values in each in reading
+// order; タイマ間隔; the buttons. The controls that take no focus stay behind them.
 export function orderControls(controls, client) {
-  const values = controls.values.slice().sort((a, b) => {
-    if (Math.abs(a.rect.top - b.rect.top) > 60) return a.rect.top - b.rect.top;
-    return a.rect.left - b.rect.left;
-  });
-  const focusable = values.map((v) => v.element.closest('label.choice') ?? v.element);
+  const values = controls.values
+    .slice()
+    .sort((a, b) => (a.outer === b.outer ? readsBefore(a.rect, b.rect) : readsBefore(a.outer, b.outer) || readsBefore(a.rect, b.rect)));
+  const focusable = [...controls.listing.filter(Boolean), controls.note, controls.condition].filter(Boolean);
+  focusable.push(...values.map((v) => v.element.closest('label.choice') ?? v.element));
   if (controls.txtTime) focusable.push(controls.txtTime);
   for (const name of ['Command1', 'StepBack', 'Command2', 'Command5', 'Command3', 'Command4'])
     if (controls.buttons[name]) focusable.push(controls.buttons[name]);
   for (const button of Object.values(controls.buttons)) if (!focusable.includes(button)) focusable.push(button);
-  if (controls.list) focusable.push(controls.list);
-  client.append(...focusable, ...controls.listing.filter(Boolean));
+  client.append(...focusable);
 }

@@ -17,7 +17,6 @@ export class Controls {
     this.buttons = {};
     this.options = {};
     this.frames = [];
-    this.labels = [];
     this.values = []; // focusable values (boxes, options, check boxes), for the tab order
     this.note = null;
     this.condition = null;
@@ -73,10 +72,16 @@ export function buildControls(description) {
   const frames = new Map();
   for (const control of description.controls)
     if (control.kind === 'frame') frames.set(key(control), control);
-  c.rectOf = (control) => inWindow(control, frames);
 
+  // The frame a control stands in at the window's level (or the control itself there).
+  const outer = (control) => {
+    let top = control;
+    for (let depth = 0; top.container && frames.has(top.container) && depth < 8; ++depth) top = frames.get(top.container);
+    return inWindow(top, frames);
+  };
   for (const control of description.controls) {
     const rect = inWindow(control, frames);
+    c.outer = outer(control);
     const e = buildOne(c, { ...control, multiline: multiline.has(key(control)) }, rect, description);
     if (!e) continue;
     e.dataset.control = key(control);
@@ -125,7 +130,7 @@ function buildOne(c, control, rect, description) {
       } else if (c.checks[control.name] && control.index >= 0) {
         c.checks[control.name][control.index] = input;
       }
-      c.values.push({ element: input, rect });
+      c.values.push({ element: input, rect, outer: c.outer });
       return e;
     }
     case 'list': {
@@ -133,6 +138,7 @@ function buildOne(c, control, rect, description) {
       e.tabIndex = 0;
       applyFont(e, control.font);
       c.list = e;
+      c.values.push({ element: e, rect, outer: c.outer });
       return e;
     }
     case 'picture': {
@@ -176,7 +182,6 @@ function buildLabel(c, control, rect) {
     default:
       break;
   }
-  c.labels.push({ element: e, control, rect });
   return e;
 }
 
@@ -198,7 +203,7 @@ function buildBox(c, control, rect) {
     group[control.index] = e;
     e.dataset.group = control.name;
     e.dataset.index = String(control.index);
-    c.values.push({ element: e, rect });
+    c.values.push({ element: e, rect, outer: c.outer });
   }
   return e;
 }

@@ -3,7 +3,8 @@
 // model answers with. Message boxes of a lesson are modal over its window; while one is
 // open, the lesson takes no action and its timer's ticks wait.
 
-import { addStepBackButton, nameControls, orderControls, shortcutFor } from './access.js';
+import { addStepBackButton, isOptionArrow, labelName, lineDescription, nameControls, orderControls, shortcutFor } from './access.js';
+import { Announcer } from './announcer.js';
 import { AutoRun } from './autorun.js';
 import { buildControls } from './build.js';
 import { twips } from './geometry.js';
@@ -46,7 +47,7 @@ export class LessonWindow {
     this.controls = c;
     for (const e of c.byKey.values()) client.append(e);
     addStepBackButton(c, d, client);
-    nameControls(c, d, d.names);
+    nameControls(c, d.names);
     orderControls(c, client);
     const live = document.createElement('div');
     live.className = 'visually-hidden';
@@ -56,6 +57,7 @@ export class LessonWindow {
     live.append(this.live);
     client.append(live);
     this.painter = new Painter(c);
+    this.announcer = new Announcer((event) => this.narrate(event));
     c.buttons.Command1?.setAttribute('data-autofocus', '');
     this.wire();
   }
@@ -135,6 +137,7 @@ export class LessonWindow {
     }
     this.pending = result.view;
     this.autorun.follow(result.view.timer);
+    if (result.told) this.announcer.announce(result.told.event, result.told.when);
     return true;
   }
 
@@ -166,27 +169,57 @@ export class LessonWindow {
       this.paint(result.view);
       this.autorun.follow(result.view.timer);
     }
+    if (result.told) this.announcer.announce(result.told.event, result.told.when);
     this.autorun.resume();
   }
 
   paint(view) {
     const line = this.painter.line;
+    const note = this.painter.note;
+    const condition = this.painter.condition;
     this.painter.paint(view);
-    if (view.line !== line) this.announce(view.line);
+    const c = this.controls;
+    if (view.note !== note) c.note?.setAttribute('aria-label', labelName(view.note, '説明なし'));
+    if (view.condition !== condition) c.condition?.setAttribute('aria-label', labelName(view.condition, '条件なし'));
+    if (view.line !== line) this.markCurrentLine(line, view.line);
   }
 
-  // The note label and the live region tell which line runs next.
-  announce(line) {
-    const label = this.controls.listing[line];
-    if (!label) return;
-    const text = `${line}行目: ${label.textContent.trim()}`;
-    this.controls.note?.setAttribute('aria-label', text);
-    this.live.data = text;
+  // The current line says so to screen readers, and Tab comes into the listing at it (unless
+  // the student is moving in the listing).
+  markCurrentLine(previous, current) {
+    const lines = this.controls.listing;
+    lines[previous]?.setAttribute('aria-description', lineDescription(previous, false));
+    const now = lines[current];
+    if (!now) return;
+    now.setAttribute('aria-description', lineDescription(current, true));
+    if (lines.includes(document.activeElement)) return;
+    for (const l of lines) if (l) l.tabIndex = l === now ? 0 : -1;
+  }
+
+  // The narration of the state after `event`, in the live region; how long it takes to speak.
+  narrate(event) {
+    if (this.closed) return 0;
+    const result = this.app.engine.act(this.form, 'narrate', { text: event });
+    if (result.error) {
+      this.app.report(result.error);
+      return 0;
+    }
+    this.live.data = result.narration;
+    return result.speaking;
   }
 
   // --- keyboard ---
 
   key(event) {
+    if (isOptionArrow(event)) {
+      // Two options: any arrow goes to the other one and chooses it.
+      event.preventDefault();
+      const { Option1, Option2 } = this.controls.options;
+      const other = event.target === Option1 ? Option2 : Option1;
+      other?.focus();
+      other?.click();
+      return;
+    }
     const shortcut = shortcutFor(event);
     if (!shortcut) return;
     const button = this.controls.buttons[shortcut.button];
@@ -195,18 +228,16 @@ export class LessonWindow {
     if (!button.disabled) button.click();
   }
 
-  // Up and Down move along the listing, Enter and Space show the line's note.
+  // Up and Down move along the listing (to its last line of the routine, not the empty
+  // labels after it), Enter and Space show the line's note.
   listingKey(event, index) {
     const lines = this.controls.listing;
     const move = event.key === 'ArrowDown' ? 1 : event.key === 'ArrowUp' ? -1 : 0;
     if (move) {
       event.preventDefault();
-      for (let k = index + move; k >= 0 && k < lines.length; k += move) {
-        if (lines[k]) {
-          lines[k].focus();
-          break;
-        }
-      }
+      const last = lines.findLastIndex((l) => l && l.textContent.trim() !== '');
+      const to = Math.min(Math.max(index + move, 0), Math.max(last, 0));
+      lines[to]?.focus();
     } else if (event.key === 'Enter' || event.key === ' ') {
       event.preventDefault();
       this.showNote(index);
@@ -228,6 +259,7 @@ export class LessonWindow {
   closedByUser() {
     this.closed = true;
     this.autorun.stop();
+    this.announcer.stop();
     this.app.lessonClosed(this);
   }
 }
