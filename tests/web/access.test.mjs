@@ -176,6 +176,8 @@ describe('keyboard and accessibility', () => {
       if (told.when === 'afterDialog') await page.waitForFunction((text) => document.querySelector('[data-form=frmForSum] [role=status]').textContent === text, {}, expected);
       assert.equal(await live(), expected, key);
     }
+    const heard = (await axNodes(page, 'frmForSum')).map((n) => n.name);
+    assert.ok(heard.includes(await live()), 'the live region is in the accessibility tree');
   });
 
   it('the listing by keyboard: arrows move, Enter shows the note, Esc closes it', async () => {
