@@ -3,10 +3,8 @@
 // through the binding beside lesson-console's native run, the first visit to the first lesson,
 // and what the page fetches.
 import { spawnSync } from 'node:child_process';
-import { statSync } from 'node:fs';
-import { join } from 'node:path';
 import { performance } from 'node:perf_hooks';
-import { CONSOLE, SITE, catalog, launch, openSite, openThroughMenus, press, server, start } from '../tests/web/support.mjs';
+import { CONSOLE, catalog, launch, openSite, openThroughMenus, press, server, start } from '../tests/web/support.mjs';
 
 const STEPS = Number(process.env.TREVISK_BENCH_STEPS ?? 2000);
 const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -149,6 +147,7 @@ for (let k = 0; k < 5; ++k) {
   const visit = await context.newPage();
   await visit.setViewport({ width: 1600, height: 1000 });
   site.requests.length = 0;
+  site.sent.bytes = 0;
   // When each click arrives and when what it opens is shown, so that the page's own time can
   // be told from the time the automated clicks take to arrive.
   await visit.evaluateOnNewDocument(() => {
@@ -171,13 +170,7 @@ for (let k = 0; k < 5; ++k) {
   await visit.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
   await new Promise((r) => setTimeout(r, 300));
   first.push({ intro, lesson, pageTime });
-  fetched = site.requests.reduce((sum, path) => {
-    try {
-      return sum + statSync(join(SITE, path.endsWith('/') ? `${path}index.html` : path)).size;
-    } catch {
-      return sum;
-    }
-  }, 0);
+  fetched = site.sent.bytes;
   fetchedFiles = site.requests.length;
   await context.close();
 }
@@ -185,7 +178,7 @@ console.log('\nfirst visit from localhost (median of 5, from the start of the na
 console.log(`opening screen shown: ${median(first.map((f) => f.intro)).toFixed(0)} ms`);
 console.log(`first lesson (配列の合計値) ready, the automated clicks' delays included: ${median(first.map((f) => f.lesson)).toFixed(0)} ms`);
 console.log(`the page's own time to it (opening screen, then each click to what it opens): ${median(first.map((f) => f.pageTime)).toFixed(0)} ms`);
-console.log(`fetched: ${fetchedFiles} requests, ${(fetched / 1024).toFixed(0)} KiB (the service worker's copies included)`);
+console.log(`fetched: ${fetchedFiles} requests, ${(fetched / 1024).toFixed(0)} KiB of bodies (the service worker's offline copy included)`);
 
 console.log(
   `\nstep plus repaint, median: frm8Queen ${(stepFigures.frm8Queen * 1000).toFixed(0)} µs, frmSortQuick ${(stepFigures.frmSortQuick * 1000).toFixed(0)} µs`,

@@ -38,6 +38,7 @@ describe('offline and faults', () => {
       const page = await openSite(context, site.url);
       await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
       await page.evaluate(() => navigator.serviceWorker.ready);
+      assert.ok(site.sent.bytes <= 1.5e6, `the first visit fetched ${site.sent.bytes} bytes, the offline copy included`);
       await site.close();
       page.errors = [];
       await page.reload({ waitUntil: 'load' });

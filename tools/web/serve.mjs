@@ -20,11 +20,13 @@ export const mimeTypes = {
   '.txt': 'text/plain; charset=utf-8',
 };
 
-// Serves `root` on 127.0.0.1:`port` (0: any free port). Resolves to {url, close, requests},
-// where `requests` lists the paths asked for, for the tests that count what the page fetches.
+// Serves `root` on 127.0.0.1:`port` (0: any free port). Resolves to {url, close, requests,
+// sent}: the paths asked for and the bytes of the bodies sent, for the benchmark. A file that
+// has not changed since the browser's copy (its ETag) is answered 304, without a body.
 export function serve(root, port = 0, host = '127.0.0.1') {
   const base = resolve(root);
   const requests = [];
+  const sent = { bytes: 0 };
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
     requests.push(path);
@@ -34,13 +36,24 @@ export function serve(root, port = 0, host = '127.0.0.1') {
       return;
     }
     try {
-      if ((await stat(file)).isDirectory()) file = join(file, 'index.html');
+      let info = await stat(file);
+      if (info.isDirectory()) {
+        file = join(file, 'index.html');
+        info = await stat(file);
+      }
+      const etag = `"${info.size.toString(16)}-${Math.floor(info.mtimeMs).toString(16)}"`;
+      const headers = { ETag: etag, 'Cache-Control': 'no-cache' };
+      if (request.headers['if-none-match'] === etag) {
+        response.writeHead(304, headers).end();
+        return;
+      }
       const body = await readFile(file);
       response.writeHead(200, {
+        ...headers,
         'Content-Type': mimeTypes[extname(file)] ?? 'application/octet-stream',
         'Content-Length': body.length,
-        'Cache-Control': 'no-cache',
       });
+      if (request.method !== 'HEAD') sent.bytes += body.length;
       response.end(request.method === 'HEAD' ? undefined : body);
     } catch {
       response.writeHead(404, { 'Content-Type': 'text/plain; charset=utf-8' }).end('not found');
@@ -54,6 +67,7 @@ export function serve(root, port = 0, host = '127.0.0.1') {
       done({
         url: `http://${host === '127.0.0.1' ? 'localhost' : host}:${bound}/`,
         requests,
+        sent,
         close: () =>
           new Promise((closed) => {
             server.closeAllConnections?.();
