@@ -17,7 +17,8 @@ void LessonModel::restoreState(const LessonState& state)
     pending_ = state.pending;
     isPending_ = state.isPending;
     trace_.rewindTo(state.trace); // the actions done again after it add their rows again
-    resolveBindings();            // the panel's boxes may have moved
+    touched_.clear();
+    resolveBindings(); // the panel's boxes may have moved
 }
 
 void LessonModel::remember(LessonAction action, bool undoable)

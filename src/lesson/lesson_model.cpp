@@ -102,11 +102,13 @@ void LessonModel::resolveBindings()
             continue;
         if (binding.checkValue && binding.integer) {
             CheckRun* last = checkRuns_.empty() ? nullptr : &checkRuns_.back();
+            const auto index = static_cast<std::uint32_t>(&binding - bindings_.data());
             if (last && last->checks + last->count == binding.checkValue &&
-                last->values + last->count == binding.integer)
+                last->values + last->count == binding.integer &&
+                last->firstBinding + last->count == index)
                 ++last->count;
             else
-                checkRuns_.push_back(CheckRun{binding.checkValue, binding.integer, 1});
+                checkRuns_.push_back(CheckRun{binding.checkValue, binding.integer, 1, index});
         } else if (binding.target)
             boxWriters_.push_back(&binding);
     }
@@ -382,12 +384,22 @@ void LessonModel::paint(const std::string& suffix)
         panel_.condition.compare(condition.size(), std::string::npos, suffix) != 0) {
         panel_.condition.assign(condition).append(suffix);
     }
-    for (const CheckRun& run : checkRuns_)
-        std::copy_n(run.values, run.count, run.checks);
+    for (const CheckRun& run : checkRuns_) {
+        if (std::equal(run.values, run.values + run.count, run.checks))
+            continue;
+        for (size_t k = 0; k < run.count; ++k) {
+            if (run.checks[k] != run.values[k]) {
+                run.checks[k] = run.values[k];
+                touched_.push_back(run.firstBinding + static_cast<std::uint32_t>(k));
+            }
+        }
+    }
     for (const Binding* binding : boxWriters_) {
         const Box* b = binding->target;
-        if (binding->integer && !b->edited && b->written == *binding->integer)
+        if (!b->edited &&
+            (binding->integer ? b->written == *binding->integer : b->text == *binding->text))
             continue; // most boxes already show their value
+        touched_.push_back(static_cast<std::uint32_t>(binding - bindings_.data()));
         writeBinding(*binding);
     }
 }
@@ -411,11 +423,15 @@ Outcome LessonModel::load()
     std::vector<Trace::Column> columns;
     for (const Binding& binding : bindings_) {
         const bool check = groupIndex(binding.box.group) >= 0;
+        // A value that the refresh writes into a box is compared only when the refresh
+        // touched its box; any other at every row.
+        const bool written =
+            binding.write && (binding.target || (binding.checkValue && binding.integer));
         columns.push_back(Trace::Column{binding.name,
                                         binding.text ? Trace::Kind::Text
                                         : check      ? Trace::Kind::Check
                                                      : Trace::Kind::Integer,
-                                        binding.integer, binding.text});
+                                        binding.integer, binding.text, !written});
     }
     trace_.reset(std::move(columns));
     traceRow(Trace::Event::Load, -1, outcome);
@@ -577,14 +593,21 @@ void LessonModel::traceRow(Trace::Event event, int ran, const Outcome& outcome,
             return !b || !b->edited;
         });
     }
-    trace_.record(event, ran, line_, truth_, outcome.messages, shown);
+    // "配列値設定" does not refresh: the condition stays as the row before showed it.
+    const Trace::Truth truth = event == Trace::Event::Fill ? trace_.truth() : truth_;
+    trace_.record(event, ran, line_, truth, outcome.messages, touched_, shown);
+    touched_.clear();
 }
 
 void LessonModel::traceTyped(BoxRef ref, const std::string& text)
 {
     for (size_t k = 0; k < bindings_.size(); ++k) {
         const Binding& binding = bindings_[k];
-        if (binding.read && binding.box.group == ref.group && binding.box.index == ref.index)
+        if (binding.read && binding.box.group == ref.group && binding.box.index == ref.index) {
             trace_.typed(k, text);
+            // A check box keeps no mark of the edit: the next row compares it in any case.
+            if (touched_.empty() || touched_.back() != k)
+                touched_.push_back(static_cast<std::uint32_t>(k));
+        }
     }
 }

@@ -6,6 +6,7 @@
 #include "panel.h"
 #include "trace.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
@@ -215,6 +216,7 @@ private:
         int* checks;
         const int* values;
         size_t count;
+        std::uint32_t firstBinding;
     };
     std::vector<CheckRun> checkRuns_; // consecutive check boxes bound to consecutive flags
     std::vector<const Binding*> boxWriters_;
@@ -228,6 +230,9 @@ private:
     bool replaying_ = false;
     Trace trace_;
     Trace::Truth truth_ = Trace::Truth::None; // of the condition the last refresh showed
+    // The bindings whose boxes the refresh wrote since the trace's last row: the only
+    // shown values that can differ from that row.
+    std::vector<std::uint32_t> touched_;
 };
 
 // A lesson whose variables are the struct V: the model keeps a copy of them before each

@@ -3,7 +3,6 @@
 #include "numeric.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace
 {
@@ -24,37 +23,34 @@ template <class T> std::span<const T> ofRow(const std::vector<T>& items, std::ui
 void Trace::reset(std::vector<Column> columns)
 {
     columns_ = std::move(columns);
-    runs_.clear();
-    textColumns_.clear();
+    everyRow_.clear();
     pool_.clear();
     pooled_.clear();
     last_.assign(columns_.size(), 0);
     for (size_t k = 0; k < columns_.size(); ++k) {
         const Column& c = columns_[k];
-        const auto column = static_cast<std::uint32_t>(k);
-        if (c.text) {
-            textColumns_.push_back(column);
+        if (c.text)
             last_[k] = intern(*c.text);
-        } else if (c.integer) {
-            Run* run = runs_.empty() ? nullptr : &runs_.back();
-            if (run && run->column + run->count == column && run->values + run->count == c.integer)
-                ++run->count;
-            else
-                runs_.push_back(Run{c.integer, column, 1});
+        else if (c.integer)
             last_[k] = *c.integer;
-        }
+        if (c.everyRow)
+            everyRow_.push_back(static_cast<std::uint32_t>(k));
     }
     typed_.clear();
     blocks_.clear();
+    current_ = nullptr;
+    resync_ = false;
     first_ = 0;
     end_ = 0;
     nextStep_ = 1;
+    truth_ = Truth::None;
     ++revision_;
 }
 
 void Trace::setLimit(size_t rows)
 {
-    limit_ = std::max<size_t>(rows, 1);
+    resync_ = resync_ || (limit_ == 0 && rows > 0); // the rows skipped may have changed anything
+    limit_ = rows;
     trim();
 }
 
@@ -80,8 +76,9 @@ Trace::Value Trace::intern(const std::string& text)
     return at->second;
 }
 
-void Trace::takeTyped(Block& block, std::uint32_t row)
+bool Trace::takeTyped(Block& block, std::uint32_t row)
 {
+    const size_t before = block.typed.size();
     // A text typed over a value with the same value (13 over 13, 2.0 over 2) is no edit
     // worth marking.
     for (auto& [column, text] : typed_) {
@@ -93,18 +90,67 @@ void Trace::takeTyped(Block& block, std::uint32_t row)
             block.typed.push_back(Typed{row, column, std::move(text)});
     }
     typed_.clear();
+    return block.typed.size() > before;
+}
+
+inline void Trace::compare(Block& block, std::uint32_t column)
+{
+    const Column& c = columns_[column];
+    Value& last = last_[column];
+    if (c.integer) {
+        if (*c.integer != last) {
+            last = *c.integer;
+            block.changes.push_back(Change{column, last});
+        }
+    } else if (c.text && *c.text != pool_[static_cast<size_t>(last)]) {
+        last = intern(*c.text);
+        block.changes.push_back(Change{column, last});
+    }
+}
+
+void Trace::startBlock()
+{
+    current_ = &blocks_.emplace_back();
+    current_->first = end_;
+    current_->start = last_;
+    current_->rows.reserve(blockRows);
+    current_->changes.reserve(blockRows);
+}
+
+void Trace::compareAll(Block& block)
+{
+    for (std::uint32_t column = 0; column < columns_.size(); ++column)
+        compare(block, column);
+    resync_ = false;
+}
+
+void Trace::applyShown(Block& block, std::span<const Shown> shown)
+{
+    for (const Shown& s : shown) {
+        if (last_[s.column] != s.value) {
+            last_[s.column] = s.value;
+            block.changes.push_back(Change{static_cast<std::uint32_t>(s.column), s.value});
+        }
+    }
+}
+
+void Trace::addMessages(Block& block, std::uint32_t row, const std::vector<std::string>& messages)
+{
+    for (const std::string& text : messages)
+        block.messages.push_back(Message{row, text});
 }
 
 void Trace::record(Event event, int ran, int landed, Truth truth,
-                   const std::vector<std::string>& messages, std::span<const Shown> shown)
+                   const std::vector<std::string>& messages, std::span<const std::uint32_t> touched,
+                   std::span<const Shown> shown)
 {
-    if (blocks_.empty() || blocks_.back().rows.size() >= blockRows) {
-        Block& fresh = blocks_.emplace_back();
-        fresh.first = end_;
-        fresh.start = last_;
-        fresh.rows.reserve(blockRows);
-    }
-    Block& block = blocks_.back();
+    // The common row (a step that changed a value or two, typed nothing and showed no
+    // message) takes the short way; the rest is done aside.
+    if (limit_ == 0)
+        return;
+    if (!current_ || current_->rows.size() >= blockRows)
+        startBlock();
+    Block& block = *current_;
     const auto inBlock = static_cast<std::uint32_t>(block.rows.size());
     Row row{static_cast<std::uint32_t>(block.changes.size()),
             0,
@@ -115,47 +161,31 @@ void Trace::record(Event event, int ran, int landed, Truth truth,
             0};
     if (event == Event::Step) {
         row.step = nextStep_++;
-        if (!typed_.empty()) {
-            const size_t before = block.typed.size();
-            takeTyped(block, inBlock);
-            if (block.typed.size() > before)
-                row.flags |= hasTyped;
-        }
+        if (!typed_.empty() && takeTyped(block, inBlock))
+            row.flags |= hasTyped;
     } else {
         nextStep_ = 1;
     }
-    for (const Run& run : runs_) {
-        Value* last = &last_[run.column];
-        if (std::memcmp(run.values, last, run.count * sizeof(int)) == 0)
-            continue; // the common case: nothing in the run changed
-        for (std::uint32_t k = 0; k < run.count; ++k) {
-            if (run.values[k] != last[k]) {
-                last[k] = run.values[k];
-                block.changes.push_back(Change{run.column + k, last[k]});
-            }
+    if (resync_) {
+        compareAll(block);
+    } else {
+        for (const std::uint32_t column : everyRow_)
+            compare(block, column);
+        for (const std::uint32_t column : touched) {
+            if (column < columns_.size())
+                compare(block, column);
         }
     }
-    for (const std::uint32_t column : textColumns_) {
-        const std::string& now = *columns_[column].text;
-        if (now != pool_[static_cast<size_t>(last_[column])]) {
-            last_[column] = intern(now);
-            block.changes.push_back(Change{column, last_[column]});
-        }
-    }
-    for (const Shown& s : shown) {
-        if (last_[s.column] != s.value) {
-            last_[s.column] = s.value;
-            block.changes.push_back(Change{static_cast<std::uint32_t>(s.column), s.value});
-        }
-    }
+    if (!shown.empty())
+        applyShown(block, shown);
     if (!messages.empty()) {
         row.flags |= hasMessages;
-        for (const std::string& text : messages)
-            block.messages.push_back(Message{inBlock, text});
+        addMessages(block, inBlock, messages);
     }
     block.rows.push_back(row);
-    ++end_;
-    trim();
+    truth_ = truth;
+    if (++end_ - first_ > limit_)
+        trim();
 }
 
 void Trace::trim()
@@ -171,7 +201,7 @@ void Trace::trim()
 
 Trace::Mark Trace::mark() const
 {
-    return Mark{end_, nextStep_, last_, typed_};
+    return Mark{end_, nextStep_, truth_, last_, typed_};
 }
 
 void Trace::rewindTo(const Mark& mark)
@@ -196,7 +226,9 @@ void Trace::rewindTo(const Mark& mark)
         end_ = mark.end;
         first_ = std::max(blocks_.front().first, end_ > limit_ ? end_ - limit_ : 0);
     }
+    current_ = blocks_.empty() ? nullptr : &blocks_.back();
     nextStep_ = mark.nextStep;
+    truth_ = mark.truth;
     last_ = mark.last;
     typed_ = mark.typed;
 }
@@ -211,7 +243,7 @@ const Trace::Block* Trace::findBlock(size_t absolute) const
 size_t Trace::bytes() const
 {
     size_t total = sizeof(Trace) + last_.capacity() * sizeof(Value) +
-                   columns_.capacity() * sizeof(Column) + runs_.capacity() * sizeof(Run);
+                   columns_.capacity() * sizeof(Column) + everyRow_.capacity() * sizeof(int);
     for (const Block& b : blocks_) {
         total += sizeof(Block) + b.start.capacity() * sizeof(Value) +
                  b.rows.capacity() * sizeof(Row) + b.changes.capacity() * sizeof(Change) +

@@ -33,12 +33,14 @@ public:
     // trace's pool of texts.
     using Value = std::int32_t;
 
-    // A variable column: its name as the lesson names it ("i", "a[2]") and where it lives.
+    // A variable column: its name as the lesson names it ("i", "a[2]"), where it lives,
+    // and whether every row compares it (else only the rows that name it as touched).
     struct Column {
         std::string name;
         Kind kind = Kind::Integer;
         const int* integer = nullptr;
         const std::string* text = nullptr;
+        bool everyRow = true;
     };
     // A value as it is shown after an action, for a column the action changed without its
     // variable changing ("配列値設定" fills the boxes, which the next step reads).
@@ -76,12 +78,14 @@ public:
     struct Mark {
         size_t end = 0;
         std::uint32_t nextStep = 1;
+        Truth truth = Truth::None;
         std::vector<Value> last;
         std::vector<std::pair<std::uint32_t, std::string>> typed;
     };
 
     // Starts an empty trace over these columns.
     void reset(std::vector<Column> columns);
+    // At most `rows` rows are kept, the newest; 0 keeps none (the trace is off).
     void setLimit(size_t rows);
     size_t limit() const { return limit_; }
 
@@ -93,10 +97,13 @@ public:
     {
         std::erase_if(typed_, [&](const auto& entry) { return stale(entry.first); });
     }
-    // Adds a row. A step row takes the values typed since the row before it; `shown` gives
-    // values that differ from the variables.
+    // Adds a row. Its values: those of the columns compared at every row and of the
+    // `touched` columns, which may have changed since the row before; the others are as
+    // they were. `shown` gives values that differ from the variables. A step row takes the
+    // values typed since the row before it.
     void record(Event event, int ran, int landed, Truth truth,
-                const std::vector<std::string>& messages, std::span<const Shown> shown = {});
+                const std::vector<std::string>& messages,
+                std::span<const std::uint32_t> touched = {}, std::span<const Shown> shown = {});
 
     Mark mark() const;
     // Back to `mark`: forgets the rows recorded after it.
@@ -105,6 +112,8 @@ public:
     // The rows kept, oldest first: rows first() to end() - 1 of all rows recorded since the
     // load; the rows before first() were dropped to stay within the limit.
     size_t size() const { return end_ - first_; }
+    // The truth shown with the newest row (an action that does not refresh shows it still).
+    Truth truth() const { return truth_; }
     size_t dropped() const { return first_; }
     const std::vector<Column>& columns() const { return columns_; }
     const std::string& text(Value value) const { return pool_[static_cast<size_t>(value)]; }
@@ -163,27 +172,29 @@ private:
     Block& blockFor(size_t absolute);
     const Block* findBlock(size_t absolute) const;
     Value intern(const std::string& text);
-    void takeTyped(Block& block, std::uint32_t row);
-    void trim();
+    void compare(Block& block, std::uint32_t column);
+    // The less common parts of a row, kept out of the way of the common one.
+    [[gnu::cold]] void startBlock();
+    [[gnu::cold]] void compareAll(Block& block);
+    [[gnu::cold]] void applyShown(Block& block, std::span<const Shown> shown);
+    [[gnu::cold]] void addMessages(Block& block, std::uint32_t row,
+                                   const std::vector<std::string>& messages);
+    [[gnu::cold]] bool takeTyped(Block& block, std::uint32_t row);
+    [[gnu::cold]] void trim();
 
     std::vector<Column> columns_;
-    // Consecutive integer columns whose variables lie one after another: compared and read
-    // as one run.
-    struct Run {
-        const int* values;
-        std::uint32_t column;
-        std::uint32_t count;
-    };
-    std::vector<Run> runs_;
-    std::vector<std::uint32_t> textColumns_;
+    std::vector<std::uint32_t> everyRow_;
     std::vector<Value> last_; // the values of the newest row
     std::vector<std::pair<std::uint32_t, std::string>> typed_;
     std::deque<Block> blocks_;
+    Block* current_ = nullptr; // the newest block
     std::vector<std::string> pool_;
     std::unordered_map<std::string, Value> pooled_;
     size_t first_ = 0;
     size_t end_ = 0;
     std::uint32_t nextStep_ = 1;
+    Truth truth_ = Truth::None;
     size_t limit_ = defaultLimit;
+    bool resync_ = false; // compare every column at the next row
     std::uint64_t revision_ = 0;
 };
