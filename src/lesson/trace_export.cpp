@@ -1,6 +1,7 @@
 #include "trace_export.h"
 
 #include <cstdio>
+#include <vector>
 
 namespace
 {
@@ -21,11 +22,25 @@ bool isNumber(std::string_view text)
     return digits;
 }
 
-void appendRow(const TraceTable& table, std::string& out, std::string& cell)
+bool needsQuotes(std::string_view field)
+{
+    for (const char c : field) {
+        if (c == ',' || c == '"' || c == '\r' || c == '\n')
+            return true;
+    }
+    return false;
+}
+
+void appendRow(const TraceTable& table, const std::vector<char>& plain, std::string& out,
+               std::string& cell)
 {
     for (size_t c = 0; c < table.columnCount(); ++c) {
         if (c > 0)
             out += ',';
+        if (plain[c]) { // a number or True/False: nothing to quote
+            table.appendCell(c, out);
+            continue;
+        }
         cell.clear();
         table.appendCell(c, cell);
         trace_export::appendCsvField(cell, out);
@@ -44,7 +59,7 @@ void appendCsvField(std::string_view field, std::string& out)
         !field.empty() &&
         (field[0] == '=' || field[0] == '+' || field[0] == '-' || field[0] == '@') &&
         !isNumber(field);
-    const bool quoted = field.find_first_of(",\"\r\n") != std::string_view::npos;
+    const bool quoted = needsQuotes(field);
     if (!quoted && !formula) {
         out += field;
         return;
@@ -83,10 +98,17 @@ std::string csv(const TraceTable& table)
         appendCsvField(table.header(c), out);
     }
     out += "\r\n";
+    std::vector<char> plain(table.columnCount(), 0);
+    for (size_t c = 0; c < table.columnCount(); ++c) {
+        const TraceTable::Column kind = table.kind(c);
+        plain[c] = kind == TraceTable::Column::Line || kind == TraceTable::Column::Next ||
+                   (kind == TraceTable::Column::Variable &&
+                    table.trace().columns()[table.variable(c)].kind != Trace::Kind::Text);
+    }
     std::string cell;
     for (size_t r = 0; r < table.rowCount(); ++r) {
         table.seek(r);
-        appendRow(table, out, cell);
+        appendRow(table, plain, out, cell);
     }
     return out;
 }

@@ -41,6 +41,13 @@ std::string tidy(std::string_view text)
     return out;
 }
 
+void appendNumber(long long value, std::string& out)
+{
+    char digits[24];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    out.append(digits, end);
+}
+
 } // namespace
 
 TraceTable::TraceTable(const LessonModel& model)
@@ -96,12 +103,7 @@ void TraceTable::appendTidy(const std::vector<std::string>& texts, int line, std
 void TraceTable::appendValue(size_t variable, Trace::Value value, std::string& out) const
 {
     switch (trace_.columns()[variable].kind) {
-    case Trace::Kind::Integer: {
-        char digits[16];
-        const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
-        out.append(digits, end);
-        return;
-    }
+    case Trace::Kind::Integer: appendNumber(value, out); return;
     case Trace::Kind::Check: out += value ? "True" : "False"; return;
     case Trace::Kind::Text: out += trace_.text(value); return;
     }
@@ -114,7 +116,7 @@ void TraceTable::appendCell(size_t column, std::string& out) const
     switch (kind(column)) {
     case Column::Step:
         switch (row.event) {
-        case Trace::Event::Step: out += std::to_string(row.step); break;
+        case Trace::Event::Step: appendNumber(row.step, out); break;
         case Trace::Event::Load: out += "初期状態"; break;
         case Trace::Event::BackToStart: out += "先頭に戻る"; break;
         case Trace::Event::Option1:
@@ -129,13 +131,13 @@ void TraceTable::appendCell(size_t column, std::string& out) const
         return;
     case Column::Line:
         if (step)
-            out += std::to_string(row.ran);
+            appendNumber(row.ran, out);
         return;
     case Column::Statement:
         if (step)
             appendTidy(statements_, row.ran, out);
         return;
-    case Column::Next: out += std::to_string(row.landed); return;
+    case Column::Next: appendNumber(row.landed, out); return;
     case Column::Condition:
         appendTidy(conditions_, row.landed, out);
         if (row.truth != Trace::Truth::None)

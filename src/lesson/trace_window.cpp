@@ -29,8 +29,12 @@
 namespace
 {
 
-// While auto-run steps faster than this, the table takes in new rows this often.
-constexpr int syncMilliseconds = 40;
+// While the lesson steps faster than this (auto-run), the table takes in new rows at most
+// this often, and less often when showing them takes long: keeping up with every step of
+// a 1 ms auto-run would slow it down, and no eye follows it anyway.
+constexpr int fastestSync = 40;
+constexpr int slowestSync = 500;
+constexpr int syncShare = 10; // the table's time at most one part in this many
 
 QString swatch(const QColor& colour, const QString& text)
 {
@@ -87,6 +91,7 @@ void TraceWindow::build()
     rows->hide();
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     view_->horizontalHeader()->setHighlightSections(false);
+    view_->horizontalHeader()->setMinimumSectionSize(24);
     view_->horizontalHeader()->setStretchLastSection(true);
 
     dropped_ = new QLabel(this);
@@ -165,22 +170,25 @@ void TraceWindow::place()
     int columns = 0;
     for (int c = 0; c < model_->columnCount(); ++c)
         columns += view_->horizontalHeader()->sectionSize(c);
-    QSize size(std::clamp(columns + 40, 480, 1100), 440);
+    QSize size(std::clamp(columns + 60, 480, 1100), 440); // with the scroll bar and margins
     QScreen* screen = lessonWindow_ ? lessonWindow_->screen() : QGuiApplication::primaryScreen();
     if (!screen) {
         resize(size);
         return;
     }
-    const QRect area = screen->availableGeometry();
     const QRect lesson = lessonWindow_ ? lessonWindow_->frameGeometry() : QRect();
+    // The title bar and borders, as the lesson window has them: sizes below are inside them.
+    const QSize frame = lessonWindow_ ? lesson.size() - lessonWindow_->size() : QSize();
+    const QRect area = screen->availableGeometry().adjusted(0, 0, -frame.width(), -frame.height());
     const int gap = 8;
     QPoint at(area.right() - size.width(), area.bottom() - size.height());
     if (lesson.isValid() && area.right() - lesson.right() - gap >= 480) {
         // Beside the lesson window, as tall as it.
         at = QPoint(lesson.right() + gap, lesson.top());
         size.setWidth(std::min(size.width(), area.right() - at.x()));
-        size.setHeight(std::max(size.height(), lesson.height()));
+        size.setHeight(std::max(size.height(), lessonWindow_->height()));
     } else if (lesson.isValid() && area.bottom() - lesson.bottom() - gap >= 240) {
+        // Below it.
         at = QPoint(lesson.left(), lesson.bottom() + gap);
         size.setHeight(std::min(size.height(), area.bottom() - at.y()));
     }
@@ -195,9 +203,10 @@ void TraceWindow::refresh()
 {
     if (!isVisible())
         return; // taken in when the window opens again
-    if (lastSync_.isValid() && lastSync_.elapsed() < syncMilliseconds) {
+    const int interval = std::clamp(syncCost_ * syncShare, fastestSync, slowestSync);
+    if (lastSync_.isValid() && lastSync_.elapsed() < interval) {
         if (!pending_.isActive())
-            pending_.start(syncMilliseconds - static_cast<int>(lastSync_.elapsed()));
+            pending_.start(interval - static_cast<int>(lastSync_.elapsed()));
         return;
     }
     syncNow();
@@ -205,6 +214,8 @@ void TraceWindow::refresh()
 
 void TraceWindow::syncNow()
 {
+    QElapsedTimer cost;
+    cost.start();
     pending_.stop();
     const QScrollBar* bar = view_->verticalScrollBar();
     // Follow the newest row unless the student scrolled up in this window to read.
@@ -213,16 +224,19 @@ void TraceWindow::syncNow()
     const bool rebuilt = model_->sync();
     const int after = model_->rowCount();
     if (rebuilt)
-        fitAll();
+        fitColumns(std::max(1, after - 200), after);
     else
         fitColumns(std::max(before, after - 5), after);
     showCounts();
     if (follow || rebuilt)
         view_->scrollToBottom();
+    if (isVisible())
+        view_->viewport()->repaint(); // now, to know what showing the rows costs
+    syncCost_ = static_cast<int>(cost.elapsed());
     lastSync_.restart();
 }
 
-void TraceWindow::fitColumns(int fromRow, int toRow)
+void TraceWindow::fitColumns(int fromRow, int toRow, bool fresh)
 {
     QHeaderView* header = view_->horizontalHeader();
     QFont bold = view_->font();
@@ -234,6 +248,10 @@ void TraceWindow::fitColumns(int fromRow, int toRow)
         if (width > header->sectionSize(column))
             header->resizeSection(column, width);
     };
+    if (fresh) { // the first fit: each column as wide as its header and rows need
+        for (int c = 0; c < model_->columnCount(); ++c)
+            header->resizeSection(c, header->minimumSectionSize());
+    }
     const int columns = model_->columnCount();
     for (int c = 0; c < columns; ++c) {
         const QString title = model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
@@ -250,7 +268,7 @@ void TraceWindow::fitAll()
     // The first rows and the newest ones: measuring every row would take as long as the
     // table is long, and a column that turns out too narrow elides its text.
     const int rows = model_->rowCount();
-    fitColumns(0, std::min(rows, 20));
+    fitColumns(0, std::min(rows, 20), true);
     fitColumns(std::max(20, rows - 200), rows);
 }
 

@@ -51,8 +51,9 @@ protected:
 private:
     void build();
     void place();
-    // Widens the columns to what the given rows show (never narrows them).
-    void fitColumns(int fromRow, int toRow);
+    // Widens the columns to what the given rows show; `fresh` narrows them first.
+    void fitColumns(int fromRow, int toRow, bool fresh = false);
+    // The first fit: the first rows and the newest ones.
     void fitAll();
     void showCounts();
 
@@ -65,5 +66,6 @@ private:
     QPushButton* copy_ = nullptr;
     QTimer pending_;
     QElapsedTimer lastSync_;
+    int syncCost_ = 0; // milliseconds the last sync took, painting included
     bool placed_ = false;
 };
