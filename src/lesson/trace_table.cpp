@@ -48,6 +48,19 @@ void appendNumber(long long value, std::string& out)
     out.append(digits, end);
 }
 
+// Each item of `items` as `append` writes it, with `separator` between two.
+template <class Items, class Append>
+void appendJoined(const Items& items, std::string_view separator, std::string& out, Append append)
+{
+    bool first = true;
+    for (const auto& item : items) {
+        if (!first)
+            out += separator;
+        first = false;
+        append(item, out);
+    }
+}
+
 } // namespace
 
 TraceTable::TraceTable(const LessonModel& model)
@@ -148,26 +161,15 @@ void TraceTable::appendCell(size_t column, std::string& out) const
         appendValue(v, cursor_.value(v), out);
         return;
     }
-    case Column::Messages: {
-        bool first = true;
-        for (const Trace::Message& message : cursor_.messages()) {
-            if (!first)
-                out += "\r\n";
-            first = false;
-            out += message.text;
-        }
+    case Column::Messages:
+        appendJoined(cursor_.messages(), "\r\n", out,
+                     [](const Trace::Message& m, std::string& to) { to += m.text; });
         return;
-    }
-    case Column::Typed: {
-        bool first = true;
-        for (const Trace::Typed& typed : cursor_.typed()) {
-            if (!first)
-                out += ", ";
-            first = false;
-            out += trace_.columns()[typed.column].name + "=" + typed.text;
-        }
+    case Column::Typed:
+        appendJoined(cursor_.typed(), ", ", out, [this](const Trace::Typed& t, std::string& to) {
+            to += trace_.columns()[t.column].name + "=" + t.text;
+        });
         return;
-    }
     }
 }
 
