@@ -170,6 +170,7 @@ int main(int argc, char** argv)
     }
     if (argc == 2 && QByteArray(argv[1]) == "--trace") { // the trace window alone
         traceWindow();
+        autoRunRate("frm8Queen", 2000);
         autoRunWithTrace("frm8Queen");
         return 0;
     }

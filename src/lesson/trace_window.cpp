@@ -224,7 +224,7 @@ void TraceWindow::syncNow()
     const bool rebuilt = model_->sync();
     const int after = model_->rowCount();
     if (rebuilt)
-        fitColumns(std::max(1, after - 200), after);
+        fitColumns(std::max(1, after - 20), after);
     else
         fitColumns(std::max(before, after - 5), after);
     showCounts();
