@@ -29,6 +29,9 @@ void LessonForm::buildTraceButton()
             place = free_place::corner(this, small);
     }
     traceButton_->setGeometry(*place);
+    // Last in the tab order, after the lesson's own buttons.
+    if (auto* stop = findChild<QPushButton*>(QStringLiteral("Command4")))
+        QWidget::setTabOrder(stop, traceButton_);
     connect(traceButton_, &QPushButton::clicked, this, &LessonForm::Trace_Click);
     connect(new QShortcut(Qt::Key_F7, this), &QShortcut::activated, this, &LessonForm::Trace_Click);
 }
