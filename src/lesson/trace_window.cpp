@@ -36,6 +36,12 @@ constexpr int fastestSync = 40;
 constexpr int slowestSync = 500;
 constexpr int syncShare = 10; // the table's time at most one part in this many
 
+TraceWindow::SavePathChooser& chooser()
+{
+    static TraceWindow::SavePathChooser c;
+    return c;
+}
+
 QString swatch(const QColor& colour, const QString& text)
 {
     return QStringLiteral("<span style=\"background-color:%1\">&nbsp;%2&nbsp;</span>")
@@ -288,15 +294,22 @@ QString TraceWindow::proposedFileName() const
                                                    today.month(), today.day()));
 }
 
+void TraceWindow::setSavePathChooser(SavePathChooser c)
+{
+    chooser() = std::move(c);
+}
+
 void TraceWindow::Save_Click()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("トレース表をCSV形式で保存"),
-                                     QDir(folder).filePath(proposedFileName()),
-                                     QStringLiteral("CSV ファイル (*.csv);;すべてのファイル (*)"));
+    const QString proposed = QDir(folder).filePath(proposedFileName());
+    const QString path = chooser()
+                             ? chooser()(this, proposed)
+                             : QFileDialog::getSaveFileName(
+                                   this, QStringLiteral("トレース表をCSV形式で保存"), proposed,
+                                   QStringLiteral("CSV ファイル (*.csv);;すべてのファイル (*)"));
     if (!path.isEmpty())
         saveCsv(path);
 }

@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 class LessonModel;
 class QLabel;
 class QPushButton;
@@ -37,6 +39,12 @@ public:
     void copySelection();
     // The file name proposed for saving: "<caption>_<YYYY-MM-DD>.csv".
     QString proposedFileName() const;
+
+    // How the window asks where to save (a file dialog proposing `proposed`; an empty
+    // answer saves nothing). Tests put their own answer in its place; an empty function
+    // restores the dialog.
+    using SavePathChooser = std::function<QString(QWidget* parent, const QString& proposed)>;
+    static void setSavePathChooser(SavePathChooser chooser);
 
     QTableView* view() const { return view_; }
     TraceItemModel* model() const { return model_; }

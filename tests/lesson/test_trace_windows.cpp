@@ -194,6 +194,18 @@ private slots:
         QVERIFY(messages.first().contains(QStringLiteral("保存できませんでした")));
         QVERIFY(!trace->saveCsv(dir.path())); // a folder
         QCOMPARE(messages.size(), 2);
+
+        // The button asks where, proposing the caption and the date.
+        QString proposed;
+        TraceWindow::setSavePathChooser([&](QWidget*, const QString& p) {
+            proposed = p;
+            return dir.filePath(QStringLiteral("saved.csv"));
+        });
+        QTest::mouseClick(trace->findChild<QPushButton*>(QStringLiteral("SaveCsv")),
+                          Qt::LeftButton);
+        TraceWindow::setSavePathChooser({});
+        QVERIFY(proposed.endsWith(trace->proposedFileName()));
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("saved.csv"))));
         QCOMPARE(trace->model()->rowCount(), 5);
         QVERIFY(trace->isVisible());
         file.close();
