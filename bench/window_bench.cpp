@@ -2,12 +2,12 @@
 // every lesson (median and 99th percentile, painting included), the steps per second that
 // auto-run delivers at an interval of 1 ms, the start-up to the opening screen, and the
 // resident memory with every menu and every lesson window open at once.
+#include "catalog/menus.h"
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/trace_item_model.h"
 #include "lesson/trace_window.h"
 #include "shell/fonts.h"
-#include "catalog/menus.h"
 #include "shell/timer_precision.h"
 #include "shell/window_registry.h"
 
