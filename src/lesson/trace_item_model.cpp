@@ -103,16 +103,7 @@ QVariant TraceItemModel::data(const QModelIndex& index, int role) const
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
     }
     case Qt::ToolTipRole: return toolTip(column);
-    case Qt::AccessibleDescriptionRole: {
-        QStringList what;
-        if (table_.typed(column))
-            what << QStringLiteral("入力した値");
-        if (table_.changed(column))
-            what << QStringLiteral("前の行から変わった値");
-        if (table_.section() && kind == TraceTable::Column::Step)
-            what << QStringLiteral("区切り");
-        return what.join(QStringLiteral("、"));
-    }
+    case Qt::AccessibleDescriptionRole: return qt_convert::text(table_.marks(column));
     }
     return {};
 }
@@ -144,23 +135,8 @@ QVariant TraceItemModel::headerData(int section, Qt::Orientation orientation, in
     const auto column = static_cast<size_t>(section);
     if (role == Qt::DisplayRole)
         return qt_convert::text(table_.header(column));
-    if (role == Qt::ToolTipRole) {
-        switch (table_.kind(column)) {
-        case TraceTable::Column::Step: return QStringLiteral("区切りからの手順の番号");
-        case TraceTable::Column::Line: return QStringLiteral("このステップで実行した行の番号");
-        case TraceTable::Column::Statement: return QStringLiteral("このステップで実行した文");
-        case TraceTable::Column::Next:
-            return QStringLiteral("このステップのあとに実行する行の番号");
-        case TraceTable::Column::Condition:
-            return QStringLiteral("このステップのあとの条件と、その真偽");
-        case TraceTable::Column::Variable:
-            return QStringLiteral("このステップのあとの %1 の値")
-                .arg(qt_convert::text(table_.header(column)));
-        case TraceTable::Column::Messages:
-            return QStringLiteral("このステップが表示したメッセージ");
-        case TraceTable::Column::Typed: return QStringLiteral("このステップの前に入力した値");
-        }
-    }
+    if (role == Qt::ToolTipRole)
+        return qt_convert::text(table_.headerHint(column));
     return {};
 }
 

@@ -107,6 +107,21 @@ std::string TraceTable::header(size_t column) const
     return {};
 }
 
+std::string TraceTable::headerHint(size_t column) const
+{
+    switch (kind(column)) {
+    case Column::Step: return "区切りからの手順の番号";
+    case Column::Line: return "このステップで実行した行の番号";
+    case Column::Statement: return "このステップで実行した文";
+    case Column::Next: return "このステップのあとに実行する行の番号";
+    case Column::Condition: return "このステップのあとの条件と、その真偽";
+    case Column::Variable: return "このステップのあとの " + header(column) + " の値";
+    case Column::Messages: return "このステップが表示したメッセージ";
+    case Column::Typed: return "このステップの前に入力した値";
+    }
+    return {};
+}
+
 void TraceTable::appendTidy(const std::vector<std::string>& texts, int line, std::string& out)
 {
     if (line >= 0 && static_cast<size_t>(line) < texts.size())
@@ -188,6 +203,23 @@ bool TraceTable::changed(size_t column) const
 const std::string* TraceTable::typed(size_t column) const
 {
     return kind(column) == Column::Variable ? cursor_.typed(variable(column)) : nullptr;
+}
+
+std::string TraceTable::marks(size_t column) const
+{
+    std::string what;
+    const auto add = [&what](std::string_view word) {
+        if (!what.empty())
+            what += "、";
+        what += word;
+    };
+    if (typed(column))
+        add("入力した値");
+    if (changed(column))
+        add("前の行から変わった値");
+    if (section() && kind(column) == Column::Step)
+        add("区切り");
+    return what;
 }
 
 std::string TraceTable::droppedNote() const

@@ -21,12 +21,15 @@ public:
     explicit TraceTable(const LessonModel& model);
 
     const Trace& trace() const { return trace_; }
+    const LessonDescription& description() const { return description_; }
     size_t rowCount() const { return trace_.size(); }
     size_t columnCount() const { return fixedColumns + trace_.columns().size() + 2; }
     Column kind(size_t column) const;
     // The trace column of a variable column.
     size_t variable(size_t column) const { return column - fixedColumns; }
     std::string header(size_t column) const;
+    // What a column holds, for a header's tooltip.
+    std::string headerHint(size_t column) const;
 
     // Goes to a row (0: the oldest kept); going to the next row is cheap.
     void seek(size_t row) const { cursor_.seek(row); }
@@ -41,6 +44,11 @@ public:
     // student typed into its box before the row's step.
     bool changed(size_t column) const;
     const std::string* typed(size_t column) const;
+
+    // What marks a cell of the current row, in words joined by "、" ("入力した値",
+    // "前の行から変わった値", "区切り"), or empty: for screen readers, since the marks are
+    // otherwise colours and type faces.
+    std::string marks(size_t column) const;
 
     // The note on the rows that went to stay within the limit, or empty when none did.
     std::string droppedNote() const;
