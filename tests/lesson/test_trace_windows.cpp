@@ -52,13 +52,8 @@ private slots:
             auto window = window_checks::open(form.c_str());
             auto* button = window->findChild<QPushButton*>(QStringLiteral("TraceButton"));
             QVERIFY2(button, form.c_str());
-            QVERIFY2(window->rect().contains(button->geometry()), form.c_str());
-            for (QWidget* other : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                if (other != button && !other->isWindow())
-                    QVERIFY2(!other->geometry().intersects(button->geometry()),
-                             qPrintable(QString::fromStdString(form) + " overlaps " +
-                                        other->objectName()));
-            }
+            const QString clear = window_checks::clearOfOthers(*window, button);
+            QVERIFY2(clear.isEmpty(), qPrintable(clear));
             QVERIFY(!window->traceWindow());
             QTest::mouseClick(button, Qt::LeftButton);
             TraceWindow* trace = window->traceWindow();
