@@ -1,6 +1,8 @@
 // Speed of the lesson models: steps per second for every lesson (each step reads the panel,
 // runs the step machine and refreshes), and one complete eight-queens run.
 #include "lesson/lesson_registry.h"
+#include "lesson/trace_export.h"
+#include "lesson/trace_table.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,11 +20,14 @@ void steps(benchmark::State& state, const std::string& form)
     state.SetItemsProcessed(state.iterations());
 }
 
-// The whole run from the empty board: 65115 steps, each reading the panel and refreshing.
-void eightQueensRun(benchmark::State& state)
+// The whole run from the empty board: 65115 steps, each reading the panel and refreshing,
+// with the trace recording a row a step or (`traced` false) switched off.
+void eightQueensRun(benchmark::State& state, bool traced)
 {
     for (auto _ : state) {
         std::unique_ptr<LessonModel> model = lesson_registry::create("frm8Queen");
+        if (!traced)
+            model->setTraceLimit(0);
         model->load();
         size_t messages = 0;
         for (int k = 0; k < 65115; ++k)
@@ -45,6 +50,38 @@ void historyMemory(benchmark::State& state, const std::string& form)
     }
 }
 
+// The trace of a lesson after `steps` steps: its memory.
+void traceMemory(benchmark::State& state, const std::string& form, int steps)
+{
+    for (auto _ : state) {
+        std::unique_ptr<LessonModel> model = lesson_registry::create(form);
+        model->load();
+        for (int k = 0; k < steps; ++k)
+            model->step();
+        state.counters["rows"] = static_cast<double>(model->trace().size());
+        state.counters["trace_KiB"] = static_cast<double>(model->trace().bytes()) / 1024.0;
+        state.counters["bytes_per_row"] = static_cast<double>(model->trace().bytes()) /
+                                          static_cast<double>(model->trace().size());
+    }
+}
+
+// The CSV file of the complete eight-queens run.
+void eightQueensCsv(benchmark::State& state)
+{
+    std::unique_ptr<LessonModel> model = lesson_registry::create("frm8Queen");
+    model->load();
+    for (int k = 0; k < 65115; ++k)
+        model->step();
+    size_t bytes = 0;
+    for (auto _ : state) {
+        const TraceTable table(*model);
+        const std::string csv = trace_export::csv(table);
+        bytes = csv.size();
+        benchmark::DoNotOptimize(csv.data());
+    }
+    state.counters["csv_KiB"] = static_cast<double>(bytes) / 1024.0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -52,13 +89,32 @@ int main(int argc, char** argv)
     lesson_registry::registerAll();
     for (const std::string& form : lesson_registry::forms())
         benchmark::RegisterBenchmark(("steps/" + form).c_str(), steps, form);
-    if (lesson_registry::has("frm8Queen"))
-        benchmark::RegisterBenchmark("eight_queens_full_run", eightQueensRun)
+    if (lesson_registry::has("frm8Queen")) {
+        benchmark::RegisterBenchmark("eight_queens_full_run", eightQueensRun, true)
             ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("eight_queens_full_run/without_trace", eightQueensRun, false)
+            ->Unit(benchmark::kMillisecond);
+    }
     for (const char* form : {"frmTotal", "frm8Queen", "frmHanoi", "frmSortQuick"}) {
         if (lesson_registry::has(form)) {
             benchmark::RegisterBenchmark((std::string("history_100000_steps/") + form).c_str(),
                                          historyMemory, std::string(form))
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(1);
+        }
+    }
+    if (lesson_registry::has("frm8Queen")) {
+        benchmark::RegisterBenchmark("trace/memory_eight_queens_run", traceMemory,
+                                     std::string("frm8Queen"), 65115)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1);
+        benchmark::RegisterBenchmark("trace/csv_eight_queens_run", eightQueensCsv)
+            ->Unit(benchmark::kMillisecond);
+    }
+    for (const char* form : {"frmTotal", "frm8Queen", "frmStack", "frmMultiLoop"}) {
+        if (lesson_registry::has(form)) {
+            benchmark::RegisterBenchmark((std::string("trace/memory_100000_steps/") + form).c_str(),
+                                         traceMemory, std::string(form), 100000)
                 ->Unit(benchmark::kMillisecond)
                 ->Iterations(1);
         }

@@ -2,17 +2,22 @@
 // every lesson (median and 99th percentile, painting included), the steps per second that
 // auto-run delivers at an interval of 1 ms, the start-up to the opening screen, and the
 // resident memory with every menu and every lesson window open at once.
+#include "catalog/menus.h"
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
+#include "lesson/trace_item_model.h"
+#include "lesson/trace_window.h"
 #include "shell/fonts.h"
-#include "catalog/menus.h"
 #include "shell/timer_precision.h"
 #include "shell/window_registry.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTimer>
 
 #include <algorithm>
@@ -78,6 +83,69 @@ void autoRunRate(const std::string& form, int milliseconds)
     std::printf("%-24s auto-run at 1 ms: %.0f steps/s\n", form.c_str(), steps / seconds);
 }
 
+// The trace window on a complete eight-queens run (65115 steps): opening it (the table
+// built, shown and painted), jumping through it as a scroll bar drag does, saving it as
+// CSV; and auto-run at 1 ms with the window open.
+void traceWindow()
+{
+    LessonForm window(lesson_registry::create("frm8Queen"));
+    window.show();
+    for (int k = 0; k < 65115; ++k)
+        window.model().step();
+    QCoreApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    window.Trace_Click();
+    TraceWindow* trace = window.traceWindow();
+    trace->repaint();
+    QCoreApplication::processEvents();
+    std::printf("trace window, complete eight-queens run (%d rows): opened in %.1f ms\n",
+                trace->model()->rowCount(), static_cast<double>(clock.nsecsElapsed()) / 1e6);
+
+    QScrollBar* bar = trace->view()->verticalScrollBar();
+    std::vector<double> micros;
+    for (int k = 0; k <= 200; ++k) {
+        clock.start();
+        bar->setValue(bar->maximum() / 200 * ((k * 37) % 201)); // here and there
+        trace->view()->viewport()->repaint();
+        micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
+    }
+    std::printf(
+        "trace window, a jump of the scroll bar with its repaint: median %.0f us, max %.0f us\n",
+        percentile(micros, 0.5), percentile(micros, 1.0));
+
+    const QString path = QDir::temp().filePath(QStringLiteral("trevisk-bench-trace.csv"));
+    std::vector<double> millis;
+    for (int k = 0; k < 5; ++k) {
+        clock.start();
+        trace->saveCsv(path);
+        millis.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    }
+    std::printf("trace window, saved as CSV (%lld kB): median %.1f ms\n",
+                static_cast<long long>(QFile(path).size() / 1024), percentile(millis, 0.5));
+    QFile::remove(path);
+}
+
+void autoRunWithTrace(const std::string& form)
+{
+    LessonForm window(lesson_registry::create(form));
+    window.show();
+    window.Trace_Click();
+    const size_t before = window.model().history().states();
+    window.model().setTimerText("1");
+    window.Command3_Click();
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
+    window.Command4_Click();
+    const double steps = static_cast<double>(window.model().history().states() - before);
+    std::printf("%-24s auto-run at 1 ms, trace window open: %.0f steps/s\n", form.c_str(),
+                steps / seconds);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -98,6 +166,12 @@ int main(int argc, char** argv)
     LessonForm::setMessagePresenter([](QWidget*, const QString&) {});
     if (argc == 3 && QByteArray(argv[1]) == "--steps") { // profiling one lesson's steps
         stepTimes(argv[2], 2000);
+        return 0;
+    }
+    if (argc == 2 && QByteArray(argv[1]) == "--trace") { // the trace window alone
+        traceWindow();
+        autoRunRate("frm8Queen", 2000);
+        autoRunWithTrace("frm8Queen");
         return 0;
     }
 
@@ -121,6 +195,10 @@ int main(int argc, char** argv)
     for (const char* form : {"frmTotal", "frmSortQuick", "frm8Queen"}) {
         if (lesson_registry::has(form))
             autoRunRate(form, 2000);
+    }
+    if (lesson_registry::has("frm8Queen")) {
+        traceWindow();
+        autoRunWithTrace("frm8Queen");
     }
 
     const long before = residentKilobytes();

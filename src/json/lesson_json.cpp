@@ -5,6 +5,7 @@
 #include "lesson/lesson_model.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/narration.h"
+#include "lesson/trace_table.h"
 
 namespace lesson_json
 {
@@ -88,6 +89,47 @@ Json control(const Control& control)
     if (control.font)
         object["font"] = font(*control.font);
     return object;
+}
+
+const char* eventName(Trace::Event event)
+{
+    switch (event) {
+    case Trace::Event::Load: return "load";
+    case Trace::Event::Step: return "step";
+    case Trace::Event::BackToStart: return "back";
+    case Trace::Event::Option1: return "option1";
+    case Trace::Event::Option2: return "option2";
+    case Trace::Event::Fill: return "fill";
+    }
+    return "";
+}
+
+Json traceValue(const Trace& trace, size_t column, Trace::Value value)
+{
+    switch (trace.columns()[column].kind) {
+    case Trace::Kind::Integer: return value;
+    case Trace::Kind::Check: return value != 0;
+    case Trace::Kind::Text: return trace.text(value);
+    }
+    return nullptr;
+}
+
+const std::string& textAt(const std::vector<std::string>& texts, int index)
+{
+    static const std::string none;
+    return index >= 0 && static_cast<size_t>(index) < texts.size()
+               ? texts[static_cast<size_t>(index)]
+               : none;
+}
+
+const std::string& listingText(const LessonDescription& d, int line)
+{
+    static const std::string none;
+    for (const ListingLabel& label : d.listing) {
+        if (label.index == line)
+            return label.text;
+    }
+    return none;
 }
 
 } // namespace
@@ -200,6 +242,88 @@ Json picture(const Picture& picture)
                            {"color", op.colour.name()}});
     }
     return Json{{"revision", picture.revision}, {"ops", std::move(ops)}};
+}
+
+Json traceRow(const TraceTable& table, size_t row)
+{
+    table.seek(row);
+    const Trace& trace = table.trace();
+    const Trace::Cursor& cursor = table.cursor();
+    const Trace::Row& r = cursor.row();
+    const LessonDescription& d = table.description();
+    const bool step = r.event == Trace::Event::Step;
+    Json values = Json::object();
+    Json changed = Json::array();
+    Json typed = Json::object();
+    for (size_t c = 0; c < trace.columns().size(); ++c) {
+        const std::string& name = trace.columns()[c].name;
+        values[name] = traceValue(trace, c, cursor.value(c));
+        if (cursor.changed(c))
+            changed.push_back(name);
+        if (const std::string* text = cursor.typed(c))
+            typed[name] = *text;
+    }
+    Json messages = Json::array();
+    for (const Trace::Message& message : cursor.messages())
+        messages.push_back(message.text);
+    std::string condition = textAt(d.conditions, r.landed);
+    if (r.truth != Trace::Truth::None)
+        condition += r.truth == Trace::Truth::True ? " : True" : " : False";
+    Json object;
+    object["row"] = trace.dropped() + row;
+    object["event"] = eventName(r.event);
+    object["step"] = r.step;
+    object["ran"] = step ? Json(r.ran) : Json(nullptr);
+    object["statement"] = step ? Json(listingText(d, r.ran)) : Json(nullptr);
+    object["line"] = r.landed;
+    object["condition"] = std::move(condition);
+    object["values"] = std::move(values);
+    object["changed"] = std::move(changed);
+    object["typed"] = std::move(typed);
+    object["messages"] = std::move(messages);
+    return object;
+}
+
+Json traceCells(const TraceTable& table, size_t first, size_t count)
+{
+    const size_t columns = table.columnCount();
+    Json headers = Json::array();
+    Json hints = Json::array();
+    for (size_t c = 0; c < columns; ++c) {
+        headers.push_back(table.header(c));
+        hints.push_back(table.headerHint(c));
+    }
+    Json rows = Json::array();
+    const size_t end = std::min(table.rowCount(), first + std::min(count, table.rowCount()));
+    for (size_t row = first; row < end; ++row) {
+        table.seek(row);
+        Json cells = Json::array();
+        Json marks = Json::array();
+        Json changed = Json::array();
+        Json typed = Json::array();
+        for (size_t c = 0; c < columns; ++c) {
+            cells.push_back(table.cell(c));
+            marks.push_back(table.marks(c));
+            if (table.changed(c))
+                changed.push_back(c);
+            if (table.typed(c))
+                typed.push_back(c);
+        }
+        rows.push_back(Json{{"number", table.trace().dropped() + row + 1},
+                            {"section", table.section()},
+                            {"cells", std::move(cells)},
+                            {"marks", std::move(marks)},
+                            {"changed", std::move(changed)},
+                            {"typed", std::move(typed)}});
+    }
+    return Json{{"headers", std::move(headers)},
+                {"hints", std::move(hints)},
+                {"size", table.rowCount()},
+                {"dropped", table.trace().dropped()},
+                {"note", table.droppedNote()},
+                {"revision", table.trace().revision()},
+                {"first", first},
+                {"rows", std::move(rows)}};
 }
 
 Json outcome(const Outcome& outcome)

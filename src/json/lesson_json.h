@@ -6,6 +6,7 @@ class LessonModel;
 struct LessonDescription;
 struct Outcome;
 struct Picture;
+class TraceTable;
 
 // The lesson windows as JSON documents: what lesson-console prints and what the browser
 // page is built from and repaints from. One serialisation for both.
@@ -34,6 +35,15 @@ Json boxesLayout(const LessonModel& model);
 
 // The drawing of a picture area: its revision and its primitives in order.
 Json picture(const Picture& picture);
+
+// Row `row` of a lesson's trace (0: the oldest kept) with its values as the variables held
+// them: {"row", "event", "step", "ran", "statement", "line", "condition", "values",
+// "changed", "typed", "messages"}.
+Json traceRow(const TraceTable& table, size_t row);
+
+// Rows `first` to `first + count - 1` of the trace as the trace window shows them: the
+// headers, every cell's text and its marks, and what the window says of the whole.
+Json traceCells(const TraceTable& table, size_t first, size_t count);
 
 // {"messages": [...], "refused": bool}
 Json outcome(const Outcome& outcome);

@@ -93,7 +93,8 @@ size_t History::bytes() const
     }
     for (const LessonState& state : checkpoints_) {
         total += sizeof(LessonState) + state.variablesSize + panelBytes(state.panel) +
-                 state.pending.capacity() * sizeof(int) + state.isPending.capacity();
+                 state.pending.capacity() * sizeof(int) + state.isPending.capacity() +
+                 state.trace.last.capacity() * sizeof(Trace::Value);
     }
     return total;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel.h"
+#include "trace.h"
 
 #include <cstddef>
 #include <deque>
@@ -10,7 +11,8 @@
 #include <vector>
 
 // The whole state of a lesson at one moment: its variables (kept by the lesson, whatever
-// their type), the current line, the panel, and which boxes were edited since the refresh.
+// their type), the current line, the panel, which boxes were edited since the refresh, and
+// where the trace stood.
 struct LessonState {
     std::shared_ptr<const void> variables;
     size_t variablesSize = 0;
@@ -18,6 +20,7 @@ struct LessonState {
     Panel panel;
     std::vector<int> pending;
     std::vector<char> isPending;
+    Trace::Mark trace;
 };
 
 // One thing the student did that changed the lesson, with what is needed to do it again

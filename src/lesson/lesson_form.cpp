@@ -5,6 +5,7 @@
 #include "narration.h"
 #include "picture_box.h"
 #include "qt_convert.h"
+#include "trace_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -77,6 +78,7 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
     setFixedSize(pixels(d.width), pixels(d.height));
     build();
     buildAccess();
+    buildTraceButton();
     timer_.setTimerType(Qt::PreciseTimer); // intervals down to 1 ms mean what they say
     connect(&timer_, &QTimer::timeout, this, &LessonForm::Timer1_Timer);
     Form_Load();
@@ -359,6 +361,8 @@ void LessonForm::Label1_Click(int index)
 void LessonForm::perform(const Outcome& outcome, Heard heard)
 {
     const bool wasRunning = timer_.isActive();
+    if (trace_)
+        trace_->refresh(); // the action's row, shown with its message boxes
     if (!outcome.messages.empty()) {
         updateDirectDisplays();
         const QPointer<LessonForm> self(this);

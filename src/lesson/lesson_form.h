@@ -22,6 +22,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class TraceWindow;
 
 // The lesson window: builds its controls from the model's description, forwards every
 // event to the model and repaints from the model's panel, changing only what changed.
@@ -55,6 +56,9 @@ public:
     void Option2_Click();
     // One step back (the small "◀" button beside "進む").
     void StepBack_Click();
+    // Opens the trace table of the lesson (the button "トレース表", F7).
+    void Trace_Click();
+    TraceWindow* traceWindow() const { return trace_.get(); }
 
 private:
     // What a screen reader is told after an action (lesson_form_access.cpp).
@@ -97,6 +101,8 @@ private:
     // next, and which one Tab reaches.
     void markCurrentLine(int previous);
     void announce(Heard heard, const Outcome& outcome, bool wasRunning);
+    // The trace table's button and key (lesson_form_trace.cpp).
+    void buildTraceButton();
 
     std::unique_ptr<LessonModel> model_;
     std::vector<LineLabel*> listing_;
@@ -126,6 +132,8 @@ private:
     Announcer* announcer_ = nullptr;
     std::unique_ptr<Narration> narration_;
     int optionToggled_ = 0; // the option whose toggle ran the selection its click would run
+    QPushButton* traceButton_ = nullptr;
+    std::unique_ptr<TraceWindow> trace_; // made when first opened; closes with this window
     QTimer timer_;
     QElapsedTimer pace_; // since auto-run started, and the ticks it has had
     qint64 paced_ = 0;

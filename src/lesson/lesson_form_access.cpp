@@ -3,6 +3,7 @@
 #include "lesson_form.h"
 
 #include "announcer.h"
+#include "free_place.h"
 #include "listing_label.h"
 #include "narration.h"
 #include "picture_box.h"
@@ -105,37 +106,10 @@ void LessonForm::placeStepBackButton()
     stepBack_->setEnabled(false);
     connect(stepBack_, &QPushButton::clicked, this, &LessonForm::StepBack_Click);
 
-    // The first free place of the button's size: left of "進む", right of the last button
-    // on its row, then below the auto-run buttons.
-    const QRect button = step->geometry();
-    const int width = std::max(28, button.height() + 6);
-    const int gap = 6;
-    QList<QRect> taken;
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child != stepBack_ && !child->isWindow())
-            taken << child->geometry();
-    }
-    int rowEnd = button.right();
-    for (const QRect& r : taken) {
-        if (r.top() == button.top() && r.height() == button.height())
-            rowEnd = std::max(rowEnd, r.right());
-    }
-    const QList<QRect> candidates = {
-        QRect(button.left() - gap - width, button.top(), width, button.height()),
-        QRect(rowEnd + gap, button.top(), width, button.height()),
-        QRect(rect().right() - gap - width, rect().bottom() - gap - button.height(), width,
-              button.height()),
-    };
-    for (const QRect& place : candidates) {
-        const bool inside = rect().contains(place);
-        const bool free = std::none_of(taken.begin(), taken.end(),
-                                       [&](const QRect& r) { return r.intersects(place); });
-        if (inside && free) {
-            stepBack_->setGeometry(place);
-            return;
-        }
-    }
-    stepBack_->setGeometry(candidates.last());
+    // Left of "進む" if there is room, else right of the last button on its row.
+    const QSize size(std::max(28, step->height() + 6), step->height());
+    stepBack_->setGeometry(
+        free_place::beside(this, step, size, stepBack_).value_or(free_place::corner(this, size)));
 }
 
 void LessonForm::addShortcuts()

@@ -5,7 +5,8 @@
 
 LessonState LessonModel::currentState() const
 {
-    return LessonState{copyVariables(), variablesSize(), line_, panel_, pending_, isPending_};
+    return LessonState{copyVariables(), variablesSize(), line_,        panel_,
+                       pending_,        isPending_,      trace_.mark()};
 }
 
 void LessonModel::restoreState(const LessonState& state)
@@ -15,6 +16,8 @@ void LessonModel::restoreState(const LessonState& state)
     panel_ = state.panel;
     pending_ = state.pending;
     isPending_ = state.isPending;
+    trace_.rewindTo(state.trace); // the actions done again after it add their rows again
+    touched_.clear();
     resolveBindings(); // the panel's boxes may have moved
 }
 

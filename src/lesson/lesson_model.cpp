@@ -102,11 +102,13 @@ void LessonModel::resolveBindings()
             continue;
         if (binding.checkValue && binding.integer) {
             CheckRun* last = checkRuns_.empty() ? nullptr : &checkRuns_.back();
+            const auto index = static_cast<std::uint32_t>(&binding - bindings_.data());
             if (last && last->checks + last->count == binding.checkValue &&
-                last->values + last->count == binding.integer)
+                last->values + last->count == binding.integer &&
+                last->firstBinding + last->count == index)
                 ++last->count;
             else
-                checkRuns_.push_back(CheckRun{binding.checkValue, binding.integer, 1});
+                checkRuns_.push_back(CheckRun{binding.checkValue, binding.integer, 1, index});
         } else if (binding.target)
             boxWriters_.push_back(&binding);
     }
@@ -304,15 +306,19 @@ Outcome LessonModel::transact(bool inStep, const std::function<void(StepEffects&
     const int savedLine = line_;
     StepEffects effects;
     std::string suffix;
+    Trace::Truth shown = Trace::Truth::None;
     try {
         body(effects);
         try {
-            if (const std::optional<bool> truth = test(line_))
+            if (const std::optional<bool> truth = test(line_)) {
                 suffix = *truth ? " : True" : " : False";
+                shown = *truth ? Trace::Truth::True : Trace::Truth::False;
+            }
         } catch (const Fault&) {
             if (inStep)
                 throw;
             suffix.clear(); // a refresh outside a step shows the condition alone
+            shown = Trace::Truth::None;
         }
     } catch (const Fault& fault) {
         restoreVariables();
@@ -320,6 +326,7 @@ Outcome LessonModel::transact(bool inStep, const std::function<void(StepEffects&
         stopAutoRun();
         return Outcome{{fault.message}, true};
     }
+    truth_ = shown;
     apply(effects);
     paint(suffix); // every bound box now shows its variable again
     for (const int index : pending_)
@@ -377,12 +384,22 @@ void LessonModel::paint(const std::string& suffix)
         panel_.condition.compare(condition.size(), std::string::npos, suffix) != 0) {
         panel_.condition.assign(condition).append(suffix);
     }
-    for (const CheckRun& run : checkRuns_)
-        std::copy_n(run.values, run.count, run.checks);
+    for (const CheckRun& run : checkRuns_) {
+        if (std::equal(run.values, run.values + run.count, run.checks))
+            continue;
+        for (size_t k = 0; k < run.count; ++k) {
+            if (run.checks[k] != run.values[k]) {
+                run.checks[k] = run.values[k];
+                touched_.push_back(run.firstBinding + static_cast<std::uint32_t>(k));
+            }
+        }
+    }
     for (const Binding* binding : boxWriters_) {
         const Box* b = binding->target;
-        if (binding->integer && !b->edited && b->written == *binding->integer)
+        if (!b->edited &&
+            (binding->integer ? b->written == *binding->integer : b->text == *binding->text))
             continue; // most boxes already show their value
+        touched_.push_back(static_cast<std::uint32_t>(binding - bindings_.data()));
         writeBinding(*binding);
     }
 }
@@ -403,6 +420,21 @@ Outcome LessonModel::load()
         line_ = startLine();
         afterLoad(effects);
     });
+    std::vector<Trace::Column> columns;
+    for (const Binding& binding : bindings_) {
+        const bool check = groupIndex(binding.box.group) >= 0;
+        // A value that the refresh writes into a box is compared only when the refresh
+        // touched its box; any other at every row.
+        const bool written =
+            binding.write && (binding.target || (binding.checkValue && binding.integer));
+        columns.push_back(Trace::Column{binding.name,
+                                        binding.text ? Trace::Kind::Text
+                                        : check      ? Trace::Kind::Check
+                                                     : Trace::Kind::Integer,
+                                        binding.integer, binding.text, !written});
+    }
+    trace_.reset(std::move(columns));
+    traceRow(Trace::Event::Load, -1, outcome);
     history_.reset(currentState());
     return outcome;
 }
@@ -410,12 +442,15 @@ Outcome LessonModel::load()
 Outcome LessonModel::step()
 {
     random_source::Recording draws;
+    const int ran = line_;
     Outcome outcome = transact(true, [this](StepEffects& effects) {
         readEditedBoxes(stepReading_);
         line_ = run(line_, effects);
     });
-    if (!outcome.refused)
+    if (!outcome.refused) {
+        traceRow(Trace::Event::Step, ran, outcome);
         remember(LessonAction{LessonAction::Kind::Step, {}, 0, {}, draws.take()}, true);
+    }
     return outcome;
 }
 
@@ -430,8 +465,10 @@ Outcome LessonModel::backToStart()
 {
     random_source::Recording draws;
     Outcome outcome = transact(false, [this](StepEffects& effects) { restart(effects); });
-    if (!outcome.refused)
+    if (!outcome.refused) {
+        traceRow(Trace::Event::BackToStart, -1, outcome);
         remember(LessonAction{LessonAction::Kind::BackToStart, {}, 0, {}, draws.take()}, true);
+    }
     return outcome;
 }
 
@@ -441,6 +478,8 @@ Outcome LessonModel::clickOption(int k)
         return {};
     panel_.option = k;
     Outcome outcome = transact(false, [this](StepEffects&) { line_ = startLine(); });
+    if (!outcome.refused)
+        traceRow(k == 1 ? Trace::Event::Option1 : Trace::Event::Option2, -1, outcome);
     remember(LessonAction{LessonAction::Kind::Option, {}, k, {}, {}}, true);
     return outcome;
 }
@@ -451,6 +490,19 @@ Outcome LessonModel::fillArray()
         return {};
     random_source::Recording draws;
     drawRandomTexts();
+    // The row shows the new values: the boxes hold them, and the next step reads them.
+    std::vector<Trace::Shown> shown;
+    for (size_t k = 0; k < bindings_.size(); ++k) {
+        const Binding& binding = bindings_[k];
+        const BoxRef ref = binding.box;
+        if (binding.target && binding.integer && ref.group == randomBoxes_->group &&
+            ref.index >= randomBoxes_->firstBox &&
+            ref.index < randomBoxes_->firstBox + randomBoxes_->count) {
+            const double value = numeric::read(binding.target->text);
+            shown.push_back(Trace::Shown{k, static_cast<Trace::Value>(value)});
+        }
+    }
+    traceRow(Trace::Event::Fill, -1, Outcome{}, shown);
     remember(LessonAction{LessonAction::Kind::Fill, {}, 0, {}, draws.take()}, true);
     return {};
 }
@@ -500,6 +552,7 @@ bool LessonModel::setText(BoxGroup group, int index, std::string text)
     b->text = text;
     b->edited = true;
     markEdited(BoxRef{group, index});
+    traceTyped(BoxRef{group, index}, text);
     remember(
         LessonAction{LessonAction::Kind::SetText, BoxRef{group, index}, 0, std::move(text), {}},
         false);
@@ -516,7 +569,45 @@ bool LessonModel::setCheck(BoxGroup group, int index, int value)
         return false;
     values[static_cast<size_t>(index)] = value;
     markEdited(BoxRef{group, index});
+    traceTyped(BoxRef{group, index}, value ? "1" : "0");
     remember(LessonAction{LessonAction::Kind::SetCheck, BoxRef{group, index}, value, {}, {}},
              false);
     return true;
+}
+
+// --- the trace ---
+
+void LessonModel::traceRow(Trace::Event event, int ran, const Outcome& outcome,
+                           std::span<const Trace::Shown> shown)
+{
+    if (event == Trace::Event::Fill) {
+        // What was typed into a box the fill wrote is gone; the rest waits for the step.
+        trace_.forgetTyped([&](size_t column) {
+            return std::any_of(shown.begin(), shown.end(),
+                               [column](const Trace::Shown& s) { return s.column == column; });
+        });
+    } else if (event != Trace::Event::Step) {
+        // The refresh wrote the boxes again: only a box it leaves alone keeps what was typed.
+        trace_.forgetTyped([this](size_t column) {
+            const Box* b = bindings_[column].target;
+            return !b || !b->edited;
+        });
+    }
+    // "配列値設定" does not refresh: the condition stays as the row before showed it.
+    const Trace::Truth truth = event == Trace::Event::Fill ? trace_.truth() : truth_;
+    trace_.record(event, ran, line_, truth, outcome.messages, touched_, shown);
+    touched_.clear();
+}
+
+void LessonModel::traceTyped(BoxRef ref, const std::string& text)
+{
+    for (size_t k = 0; k < bindings_.size(); ++k) {
+        const Binding& binding = bindings_[k];
+        if (binding.read && binding.box.group == ref.group && binding.box.index == ref.index) {
+            trace_.typed(k, text);
+            // A check box keeps no mark of the edit: the next row compares it in any case.
+            if (touched_.empty() || touched_.back() != k)
+                touched_.push_back(static_cast<std::uint32_t>(k));
+        }
+    }
 }

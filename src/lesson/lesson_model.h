@@ -4,9 +4,12 @@
 #include "description.h"
 #include "history.h"
 #include "panel.h"
+#include "trace.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -100,6 +103,10 @@ public:
     std::string boxName(BoxRef box) const;
     const History& history() const { return history_; }
     void setHistoryLimit(size_t states) { history_.setLimit(states); }
+    // The trace table: a row for every step and for the start of every section (the load,
+    // "先頭に戻る", an option click, "配列値設定"); its columns are the bindings, in order.
+    const Trace& trace() const { return trace_; }
+    void setTraceLimit(size_t rows) { trace_.setLimit(rows); }
 
     // Edits between actions; false when the window has no such control.
     bool setText(BoxGroup group, int index, std::string text);
@@ -186,6 +193,11 @@ private:
     // Adds a successful action to the history (nothing while the history replays it).
     void remember(LessonAction action, bool undoable);
     void replay(const LessonAction& action);
+    // The trace's row for an action that succeeded.
+    void traceRow(Trace::Event event, int ran, const Outcome& outcome,
+                  std::span<const Trace::Shown> shown = {});
+    // The student typed into a box: the bindings that read it note the text for the trace.
+    void traceTyped(BoxRef ref, const std::string& text);
 
     void apply(StepEffects& effects);
     void paint(const std::string& suffix);
@@ -204,6 +216,7 @@ private:
         int* checks;
         const int* values;
         size_t count;
+        std::uint32_t firstBinding;
     };
     std::vector<CheckRun> checkRuns_; // consecutive check boxes bound to consecutive flags
     std::vector<const Binding*> boxWriters_;
@@ -215,6 +228,11 @@ private:
     Reading stepReading_ = Reading::Lenient;
     History history_;
     bool replaying_ = false;
+    Trace trace_;
+    Trace::Truth truth_ = Trace::Truth::None; // of the condition the last refresh showed
+    // The bindings whose boxes the refresh wrote since the trace's last row: the only
+    // shown values that can differ from that row.
+    std::vector<std::uint32_t> touched_;
 };
 
 // A lesson whose variables are the struct V: the model keeps a copy of them before each

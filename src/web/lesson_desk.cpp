@@ -1,8 +1,12 @@
 #include "lesson_desk.h"
 
+#include <cstdio>
+
 #include "lesson/lesson_model.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/narration.h"
+#include "lesson/trace_export.h"
+#include "lesson/trace_table.h"
 #include "json/lesson_json.h"
 
 namespace
@@ -151,6 +155,7 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
     Narration& narration = *found->second.narration;
     Outcome outcome;
     int done = 0;
+    std::pair<const char*, Json> extra{nullptr, nullptr}; // what a trace action answers
     const bool counted = action == "steps" || action == "ticks";
     const bool wasRunning = running(model);
     std::optional<std::string> narrated;
@@ -200,6 +205,26 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
         if (!exists)
             return error("no such listing line: " + std::to_string(index));
         outcome.messages.push_back(model.noteOf(index));
+    } else if (action == "trace") {
+        extra = {"trace",
+                 lesson_json::traceCells(TraceTable(model), static_cast<size_t>(std::max(index, 0)),
+                                         static_cast<size_t>(std::max(value, 0)))};
+    } else if (action == "csv") {
+        const TraceTable table(model);
+        int year = 0, month = 0, day = 0;
+        if (std::sscanf(std::string(text).c_str(), "%d-%d-%d", &year, &month, &day) != 3)
+            return error("malformed date: " + std::string(text));
+        extra = {"csv", Json{{"text", trace_export::csv(table)},
+                             {"fileName", trace_export::fileName(model.description().caption, year,
+                                                                 month, day)}}};
+    } else if (action == "tsv") {
+        const TraceTable table(model);
+        std::vector<size_t> rows;
+        for (long long row = std::max(index, 0); row < static_cast<long long>(index) + value &&
+                                                 row < static_cast<long long>(table.rowCount());
+             ++row)
+            rows.push_back(static_cast<size_t>(row));
+        extra = {"tsv", trace_export::tabSeparated(table, rows)};
     } else {
         return error("unknown action: " + std::string(action));
     }
@@ -216,6 +241,8 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
         return object;
     }
     object["view"] = view(model);
+    if (extra.first)
+        object[extra.first] = std::move(extra.second);
     return object;
 }
 

@@ -74,6 +74,7 @@ TEST(LessonConsole, CommandsThatCannotBeTakenAnswerWithAnErrorAndGoOn)
         {"open frmTotal\nstep x", "malformed count: x"},
         {"open frmTotal\nautorun 5", "malformed TEXT: 5"},
         {"open frmTotal\nclose\nstep", "no lesson window is open"},
+        {"open frmTotal\ntrace x", "malformed count: x"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input);
@@ -134,6 +135,36 @@ TEST(LessonConsole, DescribeGivesTheWholeDescription)
          }) {
         EXPECT_NE(out.find(part), std::string::npos) << part;
     }
+}
+
+// The trace rows of a run with a refused step and a typed value.
+TEST(LessonConsole, TraceGivesOneRowObjectPerStep)
+{
+    const std::string out = run("open frmTotal\nstep 2\nset 0 \"40000\"\nstep\nset 0 \"10\"\n"
+                                "step 2\ntrace\ntrace 1\n");
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    // The refusal's message, then the load's row and four steps (the refused one made no
+    // row), then the newest row again.
+    ASSERT_EQ(lines.size(), 1u + 5u + 1u) << out;
+    EXPECT_EQ(lines[1].rfind("{\"row\": 0, \"event\": \"load\", \"step\": 0, \"ran\": null, "
+                             "\"statement\": null, \"line\": 0,",
+                             0),
+              0u)
+        << lines[1];
+    EXPECT_NE(lines[4].find("\"row\": 3, \"event\": \"step\", \"step\": 3, \"ran\": 3"),
+              std::string::npos)
+        << lines[4];
+    EXPECT_NE(lines[4].find("\"typed\": {\"a[0]\": \"10\"}"), std::string::npos) << lines[4];
+    EXPECT_NE(lines[4].find("\"changed\": [\"a[0]\"]"), std::string::npos) << lines[4];
+    EXPECT_NE(lines[5].find("\"statement\": \"         total += a[i];\", \"line\": 3, "
+                            "\"condition\": \"  i < a.Length : True\""),
+              std::string::npos)
+        << lines[5];
+    EXPECT_NE(lines[5].find("\"total\": 10,"), std::string::npos) << lines[5];
+    EXPECT_EQ(lines[6], lines[5]);
 }
 
 } // namespace

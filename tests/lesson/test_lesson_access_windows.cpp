@@ -58,13 +58,8 @@ private slots:
             auto window = window_checks::open(form.c_str());
             auto* back = window->findChild<QPushButton*>(QStringLiteral("StepBack"));
             QVERIFY2(back, form.c_str());
-            QVERIFY2(window->rect().contains(back->geometry()), form.c_str());
-            for (QWidget* other : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                if (other != back && !other->isWindow())
-                    QVERIFY2(!other->geometry().intersects(back->geometry()),
-                             qPrintable(QString::fromStdString(form) + " overlaps " +
-                                        other->objectName()));
-            }
+            const QString clear = window_checks::clearOfOthers(*window, back);
+            QVERIFY2(clear.isEmpty(), qPrintable(clear));
             QVERIFY(!back->isEnabled());
             window->Command1_Click();
             const int line = window->model().line();

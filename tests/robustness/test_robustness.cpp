@@ -5,11 +5,13 @@
 // TREVISK_ROBUSTNESS_ACTIONS (actions per lesson and seed) for a long run.
 #include "lesson/lesson_registry.h"
 #include "lesson/random_source.h"
+#include "lesson/trace_table.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <random>
 #include <set>
 #include <sstream>
@@ -45,6 +47,71 @@ std::string snapshot(const LessonModel& m)
         out << item << ';';
     out << '|' << p.picture.revision << '|' << p.txtTime;
     return out.str();
+}
+
+// The whole trace table, marks and dropped rows included.
+std::string traceDump(const LessonModel& m)
+{
+    const TraceTable table(m);
+    std::string text = std::to_string(m.trace().dropped()) + "\n";
+    for (size_t r = 0; r < table.rowCount(); ++r) {
+        table.seek(r);
+        for (size_t c = 0; c < table.columnCount(); ++c) {
+            text += table.cell(c) + (table.changed(c) ? "*" : "") +
+                    (table.typed(c) ? "!" + *table.typed(c) : "") + "|";
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+// The first line where two dumps differ, both ways, or empty when they are the same.
+std::string firstDifference(const std::string& a, const std::string& b)
+{
+    std::istringstream x(a), y(b);
+    std::string p, q;
+    for (int line = 0;; ++line) {
+        const bool more = static_cast<bool>(std::getline(x, p));
+        const bool other = static_cast<bool>(std::getline(y, q));
+        if (!more && !other)
+            return {};
+        if (more != other || p != q)
+            return "line " + std::to_string(line) + ":\n  " + p + "\n  " + q;
+    }
+}
+
+// The newest row of the trace shows what every box shows that still holds what the
+// refresh wrote: a trace never shows a value the variables did not hold.
+void checkNewestRow(const LessonModel& m, const TraceTable& table)
+{
+    const Trace& trace = m.trace();
+    ASSERT_GT(trace.size(), 0u);
+    table.seek(trace.size() - 1);
+    std::map<std::string, size_t> columns;
+    for (size_t c = 0; c < table.columnCount(); ++c) {
+        if (table.kind(c) == TraceTable::Column::Variable)
+            columns[table.header(c)] = c;
+    }
+    const Panel& p = m.panel();
+    const auto check = [&](BoxRef ref, const std::string& shown) {
+        const auto column = columns.find(m.boxName(ref));
+        if (column != columns.end()) {
+            ASSERT_EQ(table.cell(column->second), shown) << column->first;
+        }
+    };
+    for (const BoxGroup group : {BoxGroup::Text1, BoxGroup::Text2}) {
+        const std::vector<Box>& boxes = group == BoxGroup::Text1 ? p.text1 : p.text2;
+        for (size_t k = 0; k < boxes.size(); ++k) {
+            if (boxes[k].exists && !boxes[k].edited)
+                check(BoxRef{group, static_cast<int>(k)}, boxes[k].text);
+        }
+    }
+    for (size_t g = 0; g < 3; ++g) {
+        const auto group =
+            static_cast<BoxGroup>(static_cast<int>(BoxGroup::Check1) + static_cast<int>(g));
+        for (size_t k = 0; k < p.checks[g].size(); ++k)
+            check(BoxRef{group, static_cast<int>(k)}, p.checks[g][k] ? "True" : "False");
+    }
 }
 
 class Student
@@ -181,8 +248,10 @@ TEST_P(Robustness, RandomStudentActions)
         ASSERT_TRUE(model);
         ASSERT_FALSE(model->load().refused);
         Student student(*model, seed);
+        const TraceTable table(*model);
         for (long long k = 0; k < actions; ++k) {
             const std::string before = snapshot(*model);
+            const size_t rows = model->trace().size() + model->trace().dropped();
             const Outcome outcome = student.act();
             if (outcome.refused) {
                 ASSERT_EQ(outcome.messages.size(), 1u);
@@ -193,8 +262,11 @@ TEST_P(Robustness, RandomStudentActions)
                 const std::string after = snapshot(*model);
                 ASSERT_EQ(after.substr(0, after.rfind('|')), before.substr(0, before.rfind('|')))
                     << "action " << k;
+                ASSERT_EQ(model->trace().size() + model->trace().dropped(), rows); // no row
             }
             checkInvariants(*model);
+            if (model->trace().size() + model->trace().dropped() != rows)
+                checkNewestRow(*model, table); // an action that added a row refreshed every box
             if (::testing::Test::HasFatalFailure())
                 return;
         }
@@ -208,6 +280,7 @@ TEST_P(Robustness, StepBackRestoresTheStateBeforeTheAction)
 {
     random_source::replace([] { return 0.37; }); // the same draws when an action is done again
     std::unique_ptr<LessonModel> model = lesson_registry::create(GetParam());
+    model->setTraceLimit(40); // rows dropped and brought back by stepping back
     model->load();
     Student student(*model, 5);
     std::mt19937 random(3);
@@ -228,6 +301,7 @@ TEST_P(Robustness, StepBackRestoresTheStateBeforeTheAction)
         }
         const int kind = pick(10) < 8 ? 3 : pick(3);
         const std::string before = snapshot(*model);
+        const std::string traced = traceDump(*model);
         const size_t states = model->history().states();
         act(kind);
         if (model->history().states() != states + 1 || pick(3) != 0)
@@ -237,6 +311,8 @@ TEST_P(Robustness, StepBackRestoresTheStateBeforeTheAction)
         ++undone;
         ASSERT_FALSE(model->panel().timer.enabled);
         ASSERT_EQ(snapshot(*model), before) << "after step back, action " << k;
+        ASSERT_EQ(firstDifference(traceDump(*model), traced), "")
+            << "trace after step back, action " << k;
         checkInvariants(*model);
         if (kind != 1) { // an option click picks its option at random
             act(kind);

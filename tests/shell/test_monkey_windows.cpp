@@ -1,10 +1,11 @@
 // A student who clicks and types anywhere: random clicks and key presses across the menus
 // and every lesson window for a bounded time. Nothing may crash, and closing the main menu
 // must still end the program.
+#include "catalog/menus.h"
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
+#include "lesson/trace_window.h"
 #include "shell/fonts.h"
-#include "catalog/menus.h"
 #include "shell/text_form.h"
 #include "shell/window_registry.h"
 
@@ -49,6 +50,7 @@ private slots:
         window_registry::setQuitHandler([this] { quit_ = true; });
         LessonForm::setMessagePresenter([this](QWidget*, const QString&) { ++messages_; });
         setListingPresenter([](TextForm&) {});
+        TraceWindow::setSavePathChooser([](QWidget*, const QString&) { return QString(); });
     }
 
     void randomClicksAndTypingEverywhere()

@@ -37,6 +37,20 @@ inline std::unique_ptr<LessonForm> open(const char* form, QStringList* messages 
     return window;
 }
 
+// Whether `added`, a control the window adds beside the lesson's own, lies inside the window
+// and clear of every other control on it; the reason when not.
+inline QString clearOfOthers(const QWidget& window, const QWidget* added)
+{
+    if (!window.rect().contains(added->geometry()))
+        return added->objectName() + " sticks out of " + window.objectName();
+    for (const QWidget* other : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != added && !other->isWindow() && other->geometry().intersects(added->geometry()))
+            return window.objectName() + ": " + added->objectName() + " overlaps " +
+                   other->objectName();
+    }
+    return {};
+}
+
 template <class T = QWidget> T* control(const QWidget& window, const QString& key)
 {
     return window.findChild<T*>(key);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 namespace
@@ -210,6 +211,54 @@ TEST(LessonDesk, TheCatalogHasEveryMenuLessonAndListing)
     EXPECT_EQ(main["form"], "frmMain");
     EXPECT_EQ(main["height"], 4350);
     EXPECT_EQ(catalog["listings"][4]["fontSize"], 14);
+}
+
+TEST(LessonDesk, TheTraceWindowReadsItsRowsCsvAndCopyFromTheModel)
+{
+    LessonDesk desk;
+    desk.open("frmTotal");
+    desk.act("frmTotal", "steps", 0, 3, "");
+    desk.act("frmTotal", "set", 1, 0, "7");
+    desk.act("frmTotal", "step", 0, 0, "");
+
+    Json trace = desk.act("frmTotal", "trace", 1, 100, "")["trace"];
+    EXPECT_EQ(trace["size"], 5); // the load's row and four steps
+    EXPECT_EQ(trace["first"], 1);
+    ASSERT_EQ(trace["rows"].size(), 4u);
+    const Json& headers = trace["headers"];
+    EXPECT_EQ(headers[0], "手順");
+    const auto column = [&](const char* name) {
+        for (size_t c = 0; c < headers.size(); ++c) {
+            if (headers[c] == name)
+                return c;
+        }
+        return headers.size();
+    };
+    const size_t a1 = column("a[1]");
+    const size_t total = column("total");
+    ASSERT_LT(a1, headers.size());
+    ASSERT_LT(total, headers.size());
+    EXPECT_EQ(trace["hints"][total], "このステップのあとの total の値");
+    const Json& last = trace["rows"][3];
+    EXPECT_EQ(last["number"], 5);
+    EXPECT_EQ(last["cells"][a1], "7");
+    EXPECT_EQ(last["typed"], Json::array({a1}));
+    EXPECT_EQ(last["marks"][a1], "入力した値、前の行から変わった値");
+    EXPECT_EQ(trace["rows"][0]["section"], false);
+    EXPECT_EQ(desk.act("frmTotal", "trace", 0, 1, "")["trace"]["rows"][0]["section"], true);
+    EXPECT_EQ(desk.act("frmTotal", "trace", 9, 5, "")["trace"]["rows"], Json::array());
+
+    const Json csv = desk.act("frmTotal", "csv", 0, 0, "2026-12-06")["csv"];
+    EXPECT_EQ(csv["fileName"], "配列の値の合計_2026-12-06.csv");
+    const std::string text = csv["text"];
+    EXPECT_EQ(text.rfind("\xEF\xBB\xBF手順,", 0), 0u);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 6); // header and five rows, CR LF each
+    EXPECT_EQ(desk.act("frmTotal", "csv", 0, 0, "today"),
+              Json({{"error", "malformed date: today"}}));
+
+    const std::string tsv = desk.act("frmTotal", "tsv", 3, 2, "")["tsv"];
+    EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\n'), 3); // header and two rows
+    EXPECT_EQ(tsv.rfind("手順\t", 0), 0u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "console.h"
 
 #include "lesson/lesson_registry.h"
+#include "lesson/trace_table.h"
 #include "string_literal.h"
 #include "json/lesson_json.h"
 
@@ -92,7 +93,7 @@ void LessonConsole::execute(std::string_view line)
                        command == "check" || command == "option" || command == "step" ||
                        command == "back" || command == "fill" || command == "note" ||
                        command == "autorun" || command == "stop" || command == "tick" ||
-                       command == "view" || command == "describe";
+                       command == "view" || command == "describe" || command == "trace";
     if (!known) {
         error("unknown command: " + std::string(command));
         return;
@@ -150,6 +151,8 @@ void LessonConsole::execute(std::string_view line)
         view();
     } else if (command == "describe") {
         describe();
+    } else if (command == "trace") {
+        trace(rest);
     }
 }
 
@@ -226,6 +229,22 @@ void LessonConsole::setCheck(std::string_view arguments)
 void LessonConsole::view()
 {
     print(lesson_json::view(*current()));
+}
+
+void LessonConsole::trace(std::string_view argument)
+{
+    const TraceTable table(*current());
+    size_t count = table.rowCount();
+    if (!argument.empty()) {
+        const std::optional<long long> n = integer(argument);
+        if (!n || *n < 0) {
+            error("malformed count: " + std::string(argument));
+            return;
+        }
+        count = std::min(count, static_cast<size_t>(*n));
+    }
+    for (size_t row = table.rowCount() - count; row < table.rowCount(); ++row)
+        print(lesson_json::traceRow(table, row));
 }
 
 void LessonConsole::describe()

@@ -39,6 +39,7 @@ private:
     void setCheck(std::string_view arguments);
     void view();
     void describe();
+    void trace(std::string_view argument);
 
     std::ostream& out_;
     std::vector<OpenLesson> open_; // the most recently opened last

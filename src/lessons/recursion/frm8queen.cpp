@@ -139,6 +139,11 @@ frm8Queen::frm8Queen() : Lesson(lessonDescription())
     bind(0, v.i, "i");
     bind(1, v.j, "j");
     bind(2, v.solutions, "解番号");
+    // The call level: shown by the call and return steps themselves, never read; bound so
+    // that it has a name and a column in the trace.
+    Binding& level = bind(levelBox, v.stack.level, "呼出し");
+    level.read = false;
+    level.write = false;
     bindArray(BoxRef{BoxGroup::Text2, 0}, v.column.data(), size, "列位置");
     bindArray(BoxRef{BoxGroup::Check1, 0}, v.row.data(), size, "行配置済み");
     bindArray(BoxRef{BoxGroup::Check2, 0}, v.sum.data(), diagonals, "対角配置済みA");

@@ -1,0 +1,348 @@
+#include "trace_window.h"
+
+#include "lesson_form.h"
+#include "qt_convert.h"
+#include "trace_export.h"
+#include "trace_item_model.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <set>
+
+namespace
+{
+
+// While the lesson steps faster than this (auto-run), the table takes in new rows at most
+// this often, and less often when showing them takes long: keeping up with every step of
+// a 1 ms auto-run would slow it down, and no eye follows it anyway.
+constexpr int fastestSync = 40;
+constexpr int slowestSync = 500;
+constexpr int syncShare = 10; // the table's time at most one part in this many
+
+TraceWindow::SavePathChooser& chooser()
+{
+    static TraceWindow::SavePathChooser c;
+    return c;
+}
+
+QString swatch(const QColor& colour, const QString& text)
+{
+    return QStringLiteral("<span style=\"background-color:%1\">&nbsp;%2&nbsp;</span>")
+        .arg(colour.name(), text);
+}
+
+} // namespace
+
+TraceWindow::TraceWindow(const LessonModel& lesson, QWidget* lessonWindow)
+    : QWidget(nullptr, Qt::Window), lesson_(lesson), lessonWindow_(lessonWindow)
+{
+    setObjectName(QStringLiteral("TraceWindow"));
+    setWindowTitle(QStringLiteral("トレース表 - ") +
+                   qt_convert::text(lesson.description().caption));
+    setAttribute(Qt::WA_QuitOnClose, false); // the lesson and the menus decide when to end
+    pending_.setSingleShot(true);
+    connect(&pending_, &QTimer::timeout, this, &TraceWindow::syncNow);
+    build();
+    if (lessonWindow)
+        lessonWindow->installEventFilter(this);
+}
+
+TraceWindow::~TraceWindow() = default;
+
+bool TraceWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The lesson window closed or was hidden by the program (not minimised): so is this.
+    if (watched == lessonWindow_ && event->type() == QEvent::Hide && !event->spontaneous())
+        close();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TraceWindow::build()
+{
+    model_ = new TraceItemModel(lesson_, this);
+    view_ = new QTableView(this);
+    view_->setObjectName(QStringLiteral("TraceTable"));
+    view_->setModel(model_);
+    view_->setAccessibleName(QStringLiteral("トレース表"));
+    view_->setAccessibleDescription(
+        QStringLiteral("1行が1ステップです。列は手順、行、実行した文、次の行、条件、変数の値、"
+                       "メッセージ、入力した値です。"));
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setWordWrap(false);
+    view_->setTextElideMode(Qt::ElideRight);
+    view_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Every row is one text line high: the view never measures rows it does not show.
+    QHeaderView* rows = view_->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(view_->fontMetrics().height() + 6);
+    rows->hide();
+    view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    view_->horizontalHeader()->setHighlightSections(false);
+    view_->horizontalHeader()->setMinimumSectionSize(24);
+    view_->horizontalHeader()->setStretchLastSection(true);
+
+    dropped_ = new QLabel(this);
+    dropped_->setObjectName(QStringLiteral("DroppedNote"));
+    dropped_->setWordWrap(true);
+    dropped_->setStyleSheet(QStringLiteral("color: #8a2a00;"));
+    dropped_->hide();
+
+    auto* legend = new QLabel(this);
+    legend->setObjectName(QStringLiteral("Legend"));
+    legend->setTextFormat(Qt::RichText);
+    legend->setText(swatch(TraceItemModel::changedColour(), QStringLiteral("<b>変わった値</b>")) +
+                    QStringLiteral("&nbsp;&nbsp;") +
+                    swatch(TraceItemModel::typedColour(), QStringLiteral("<i>入力した値</i>")) +
+                    QStringLiteral("&nbsp;&nbsp;") +
+                    swatch(TraceItemModel::sectionColour(), QStringLiteral("区切り")));
+    legend->setAccessibleName(
+        QStringLiteral("凡例: 黄色の太字は変わった値、青の斜体は入力した値、灰色は区切り"));
+    count_ = new QLabel(this);
+    count_->setObjectName(QStringLiteral("RowCount"));
+
+    auto* save = new QPushButton(QStringLiteral("CSV形式で保存..."), this);
+    save->setObjectName(QStringLiteral("SaveCsv"));
+    save->setToolTip(QStringLiteral("表をCSVファイルに保存します (Ctrl+S)"));
+    connect(save, &QPushButton::clicked, this, &TraceWindow::Save_Click);
+    copy_ = new QPushButton(QStringLiteral("選択した行をコピー"), this);
+    copy_->setObjectName(QStringLiteral("CopyRows"));
+    copy_->setToolTip(QStringLiteral("選択した行をタブ区切りでコピーします (Ctrl+C)"));
+    copy_->setEnabled(false);
+    connect(copy_, &QPushButton::clicked, this, &TraceWindow::Copy_Click);
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { copy_->setEnabled(view_->selectionModel()->hasSelection()); });
+    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    close->setObjectName(QStringLiteral("CloseTrace"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            &TraceWindow::Save_Click);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &TraceWindow::copySelection);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+
+    auto* info = new QHBoxLayout;
+    info->addWidget(legend);
+    info->addStretch();
+    info->addWidget(count_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(save);
+    buttons->addWidget(copy_);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(dropped_);
+    layout->addWidget(view_, 1);
+    layout->addLayout(info);
+    layout->addLayout(buttons);
+    fitAll();
+    showCounts();
+}
+
+void TraceWindow::open()
+{
+    syncNow();
+    if (!placed_) {
+        place();
+        placed_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
+    view_->scrollToBottom();
+}
+
+void TraceWindow::place()
+{
+    int columns = 0;
+    for (int c = 0; c < model_->columnCount(); ++c)
+        columns += view_->horizontalHeader()->sectionSize(c);
+    QSize size(std::clamp(columns + 60, 480, 1100), 440); // with the scroll bar and margins
+    QScreen* screen = lessonWindow_ ? lessonWindow_->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(size);
+        return;
+    }
+    const QRect lesson = lessonWindow_ ? lessonWindow_->frameGeometry() : QRect();
+    // The title bar and borders, as the lesson window has them: sizes below are inside them.
+    const QSize frame = lessonWindow_ ? lesson.size() - lessonWindow_->size() : QSize();
+    const QRect area = screen->availableGeometry().adjusted(0, 0, -frame.width(), -frame.height());
+    const int gap = 8;
+    QPoint at(area.right() - size.width(), area.bottom() - size.height());
+    if (lesson.isValid() && area.right() - lesson.right() - gap >= 480) {
+        // Beside the lesson window, as tall as it.
+        at = QPoint(lesson.right() + gap, lesson.top());
+        size.setWidth(std::min(size.width(), area.right() - at.x()));
+        size.setHeight(std::max(size.height(), lessonWindow_->height()));
+    } else if (lesson.isValid() && area.bottom() - lesson.bottom() - gap >= 240) {
+        // Below it.
+        at = QPoint(lesson.left(), lesson.bottom() + gap);
+        size.setHeight(std::min(size.height(), area.bottom() - at.y()));
+    }
+    size = size.boundedTo(area.size());
+    at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - size.width())));
+    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
+    resize(size);
+    move(at);
+}
+
+void TraceWindow::refresh()
+{
+    if (!isVisible())
+        return; // taken in when the window opens again
+    const int interval = std::clamp(syncCost_ * syncShare, fastestSync, slowestSync);
+    if (lastSync_.isValid() && lastSync_.elapsed() < interval) {
+        if (!pending_.isActive())
+            pending_.start(interval - static_cast<int>(lastSync_.elapsed()));
+        return;
+    }
+    syncNow();
+}
+
+void TraceWindow::syncNow()
+{
+    QElapsedTimer cost;
+    cost.start();
+    pending_.stop();
+    const QScrollBar* bar = view_->verticalScrollBar();
+    // Follow the newest row unless the student scrolled up in this window to read.
+    const bool follow = !isActiveWindow() || bar->value() >= bar->maximum();
+    const int before = model_->rowCount();
+    const bool rebuilt = model_->sync();
+    const int after = model_->rowCount();
+    if (rebuilt)
+        fitColumns(std::max(1, after - 20), after);
+    else
+        fitColumns(std::max(before, after - 5), after);
+    showCounts();
+    if (follow || rebuilt)
+        view_->scrollToBottom();
+    if (isVisible())
+        view_->viewport()->repaint(); // now, to know what showing the rows costs
+    syncCost_ = static_cast<int>(cost.elapsed());
+    lastSync_.restart();
+}
+
+void TraceWindow::fitColumns(int fromRow, int toRow, bool fresh)
+{
+    QHeaderView* header = view_->horizontalHeader();
+    QFont bold = view_->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int padding = 14;
+    const auto widen = [&](int column, const QString& text) {
+        const int width = std::min(metrics.horizontalAdvance(text) + padding, 360);
+        if (width > header->sectionSize(column))
+            header->resizeSection(column, width);
+    };
+    if (fresh) { // the first fit: each column as wide as its header and rows need
+        for (int c = 0; c < model_->columnCount(); ++c)
+            header->resizeSection(c, header->minimumSectionSize());
+    }
+    const int columns = model_->columnCount();
+    for (int c = 0; c < columns; ++c) {
+        const QString title = model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        widen(c, title);
+    }
+    for (int r = std::max(0, fromRow); r < toRow; ++r) {
+        for (int c = 0; c < columns; ++c)
+            widen(c, model_->data(model_->index(r, c), Qt::DisplayRole).toString());
+    }
+}
+
+void TraceWindow::fitAll()
+{
+    // The first rows and the newest ones: measuring every row would take as long as the
+    // table is long, and a column that turns out too narrow elides its text.
+    const int rows = model_->rowCount();
+    fitColumns(0, std::min(rows, 20), true);
+    fitColumns(std::max(20, rows - 200), rows);
+}
+
+void TraceWindow::showCounts()
+{
+    const TraceTable& table = model_->table();
+    count_->setText(QStringLiteral("%1 行").arg(static_cast<qulonglong>(table.rowCount())));
+    const std::string note = table.droppedNote();
+    dropped_->setText(qt_convert::text(note));
+    dropped_->setVisible(!note.empty());
+}
+
+QString TraceWindow::proposedFileName() const
+{
+    const QDate today = QDate::currentDate();
+    return qt_convert::text(trace_export::fileName(lesson_.description().caption, today.year(),
+                                                   today.month(), today.day()));
+}
+
+void TraceWindow::setSavePathChooser(SavePathChooser c)
+{
+    chooser() = std::move(c);
+}
+
+void TraceWindow::Save_Click()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    const QString proposed = QDir(folder).filePath(proposedFileName());
+    const QString path = chooser()
+                             ? chooser()(this, proposed)
+                             : QFileDialog::getSaveFileName(
+                                   this, QStringLiteral("トレース表をCSV形式で保存"), proposed,
+                                   QStringLiteral("CSV ファイル (*.csv);;すべてのファイル (*)"));
+    if (!path.isEmpty())
+        saveCsv(path);
+}
+
+bool TraceWindow::saveCsv(const QString& path)
+{
+    syncNow();
+    const std::string bytes = trace_export::csv(model_->table());
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                             static_cast<qint64>(bytes.size()) &&
+                         file.commit();
+    if (!written) {
+        LessonForm::showMessage(this,
+                                QStringLiteral("トレース表を保存できませんでした。\n%1\n（%2）")
+                                    .arg(QDir::toNativeSeparators(path), file.errorString()));
+    }
+    return written;
+}
+
+void TraceWindow::copySelection()
+{
+    std::set<int> rows;
+    for (const QModelIndex& index : view_->selectionModel()->selectedIndexes())
+        rows.insert(index.row());
+    std::vector<size_t> traceRows;
+    for (const int row : rows) {
+        if (const long long r = model_->traceRow(row); r >= 0)
+            traceRows.push_back(static_cast<size_t>(r));
+    }
+    if (traceRows.empty())
+        return;
+    QApplication::clipboard()->setText(
+        qt_convert::text(trace_export::tabSeparated(model_->table(), traceRows)));
+}
