@@ -15,7 +15,9 @@ template <class T> std::span<const T> ofRow(const std::vector<T>& items, std::ui
     auto to = from;
     while (to != items.end() && to->row == row)
         ++to;
-    return std::span<const T>(from, to);
+    // (pointer and count: the span of an iterator pair is missing from older libc++)
+    return std::span<const T>(items.data() + (from - items.begin()),
+                              static_cast<std::size_t>(to - from));
 }
 
 } // namespace
