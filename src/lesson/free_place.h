@@ -1,25 +1,27 @@
 #pragma once
 
-#include <QRect>
-#include <QSize>
+#include "added_buttons.h"
 
-#include <optional>
+#include <QRect>
+
+#include <initializer_list>
 
 class QWidget;
 
-// Where a button that the program adds to a lesson window can go without covering or
-// moving anything the lesson places.
+// The buttons the program adds to a lesson window, placed among the window's widgets as
+// added_buttons places them among a lesson's controls.
 namespace free_place
 {
 
-// A free rectangle of `size` for a button that belongs beside `anchor` (a button of the
-// window): left of it, right of the last control of the same height on its row, in the
-// window's bottom right corner, or else the first free place found scanning the window
-// from the bottom right; nothing when the window has no free place that large. The
-// window's direct children count as taken, except `placing`.
-std::optional<QRect> beside(const QWidget* window, const QWidget* anchor, QSize size,
-                            const QWidget* placing);
-// The window's bottom right corner, for a button that found no free place.
-QRect corner(const QWidget* window, QSize size);
+// The places of "◀" and the trace button in `window`, beside `step` ("進む"): its direct
+// children count as taken, except the buttons being placed (`placing`).
+added_buttons::Places places(const QWidget* window, const QWidget* step,
+                             std::initializer_list<const QWidget*> placing);
+
+// A rectangle of whole pixels as Qt's.
+inline QRect rect(const Rect& pixels)
+{
+    return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
+}
 
 } // namespace free_place

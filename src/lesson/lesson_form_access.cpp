@@ -101,15 +101,14 @@ void LessonForm::placeStepBackButton()
     auto* step = findChild<QPushButton*>(QStringLiteral("Command1"));
     if (!step)
         return;
-    stepBack_ = new QPushButton(QStringLiteral("◀"), this);
+    stepBack_ = new QPushButton(qt_convert::text(added_buttons::stepBackCaption), this);
     stepBack_->setObjectName(QStringLiteral("StepBack"));
     stepBack_->setEnabled(false);
     connect(stepBack_, &QPushButton::clicked, this, &LessonForm::StepBack_Click);
 
     // Left of "進む" if there is room, else right of the last button on its row.
-    const QSize size(std::max(28, step->height() + 6), step->height());
-    stepBack_->setGeometry(
-        free_place::beside(this, step, size, stepBack_).value_or(free_place::corner(this, size)));
+    const added_buttons::Places places = free_place::places(this, step, {stepBack_});
+    stepBack_->setGeometry(free_place::rect(places.stepBack->rect));
 }
 
 void LessonForm::addShortcuts()

@@ -3,6 +3,8 @@
 #include "lesson_form.h"
 
 #include "free_place.h"
+#include "qt_convert.h"
+#include "trace_texts.h"
 #include "trace_window.h"
 
 #include <QPushButton>
@@ -13,22 +15,13 @@ void LessonForm::buildTraceButton()
     auto* step = findChild<QPushButton*>(QStringLiteral("Command1"));
     if (!step)
         return;
-    traceButton_ = new QPushButton(QStringLiteral("トレース表"), this);
+    const added_buttons::Places places = free_place::places(this, step, {stepBack_});
+    traceButton_ = new QPushButton(qt_convert::text(places.trace->caption), this);
     traceButton_->setObjectName(QStringLiteral("TraceButton"));
-    traceButton_->setToolTip(QStringLiteral("トレース表: ステップごとの値の表を開きます (F7)"));
-    traceButton_->setAccessibleName(QStringLiteral("トレース表"));
+    traceButton_->setToolTip(qt_convert::text(trace_texts::buttonHint));
+    traceButton_->setAccessibleName(qt_convert::text(trace_texts::buttonName));
     // With its name where there is room, else as small as the step-back button, as "表".
-    const QSize size(traceButton_->fontMetrics().horizontalAdvance(traceButton_->text()) + 16,
-                     step->height());
-    std::optional<QRect> place = free_place::beside(this, step, size, traceButton_);
-    if (!place) {
-        const QSize small(std::max(28, step->height() + 6), step->height());
-        traceButton_->setText(QStringLiteral("表"));
-        place = free_place::beside(this, step, small, traceButton_);
-        if (!place)
-            place = free_place::corner(this, small);
-    }
-    traceButton_->setGeometry(*place);
+    traceButton_->setGeometry(free_place::rect(places.trace->rect));
     // Last in the tab order, after the lesson's own buttons.
     if (auto* stop = findChild<QPushButton*>(QStringLiteral("Command4")))
         QWidget::setTabOrder(stop, traceButton_);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "added_buttons.h"
 #include "colour.h"
 #include "description.h"
 
@@ -35,7 +36,7 @@ QColor colour(Colour colour);
 // Twips to device-independent pixels (15 twips a pixel at 96 dpi); Qt scales the rest.
 inline int pixels(int twips)
 {
-    return (twips + (twips >= 0 ? 7 : -7)) / 15;
+    return added_buttons::pixels(twips);
 }
 QRect rect(const Rect& twips);
 

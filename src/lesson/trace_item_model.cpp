@@ -1,19 +1,10 @@
 #include "trace_item_model.h"
 
 #include "qt_convert.h"
+#include "trace_texts.h"
 
 #include <QColor>
 #include <QFont>
-
-namespace
-{
-
-bool numeric(Trace::Kind kind)
-{
-    return kind != Trace::Kind::Text;
-}
-
-} // namespace
 
 TraceItemModel::TraceItemModel(const LessonModel& lesson, QObject* parent)
     : QAbstractTableModel(parent), table_(lesson)
@@ -23,21 +14,31 @@ TraceItemModel::TraceItemModel(const LessonModel& lesson, QObject* parent)
     end_ = first_ + table_.trace().size();
 }
 
+namespace
+{
+
+QColor qColour(trace_texts::Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+} // namespace
+
 const QColor& TraceItemModel::changedColour()
 {
-    static const QColor colour(255, 243, 160);
+    static const QColor colour = qColour(trace_texts::changedColour);
     return colour;
 }
 
 const QColor& TraceItemModel::typedColour()
 {
-    static const QColor colour(196, 226, 255);
+    static const QColor colour = qColour(trace_texts::typedColour);
     return colour;
 }
 
 const QColor& TraceItemModel::sectionColour()
 {
-    static const QColor colour(226, 226, 226);
+    static const QColor colour = qColour(trace_texts::sectionColour);
     return colour;
 }
 
@@ -68,13 +69,8 @@ QVariant TraceItemModel::data(const QModelIndex& index, int role) const
     table_.seek(static_cast<size_t>(row));
     const auto column = static_cast<size_t>(index.column());
     const TraceTable::Column kind = table_.kind(column);
-    const bool variable = kind == TraceTable::Column::Variable;
     switch (role) {
-    case Qt::DisplayRole: {
-        const std::string text = table_.cell(column);
-        return qt_convert::text(
-            TraceTable::oneLine(text, kind == TraceTable::Column::Messages ? " / " : "↵"));
-    }
+    case Qt::DisplayRole: return qt_convert::text(table_.shown(column));
     case Qt::BackgroundRole:
         if (table_.typed(column))
             return typedColour();
@@ -95,30 +91,12 @@ QVariant TraceItemModel::data(const QModelIndex& index, int role) const
         font.setBold(bold);
         return font;
     }
-    case Qt::TextAlignmentRole: {
-        const bool number =
-            kind == TraceTable::Column::Line || kind == TraceTable::Column::Next ||
-            (kind == TraceTable::Column::Step && !table_.section()) ||
-            (variable && numeric(table_.trace().columns()[table_.variable(column)].kind));
-        return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
-    }
-    case Qt::ToolTipRole: return toolTip(column);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (table_.rightAligned(column) ? Qt::AlignRight : Qt::AlignLeft));
+    case Qt::ToolTipRole: return qt_convert::text(table_.hint(column));
     case Qt::AccessibleDescriptionRole: return qt_convert::text(table_.marks(column));
     }
-    return {};
-}
-
-QString TraceItemModel::toolTip(size_t column) const
-{
-    if (const std::string* typed = table_.typed(column)) {
-        return QStringLiteral("入力した値: 「%1」（このステップの前に入力されました）")
-            .arg(qt_convert::text(TraceTable::oneLine(*typed)));
-    }
-    const std::string text = table_.cell(column);
-    if (text.find('\n') != std::string::npos)
-        return qt_convert::text(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (table_.changed(column))
-        return QStringLiteral("前の行から変わった値");
     return {};
 }
 

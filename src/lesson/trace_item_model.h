@@ -33,8 +33,6 @@ public:
     static const QColor& sectionColour();
 
 private:
-    QString toolTip(size_t column) const;
-
     TraceTable table_;
     std::uint64_t revision_ = 0;
     size_t first_ = 0; // the trace rows the views know: first_ to end_ - 1

@@ -1,5 +1,7 @@
 #include "trace_table.h"
 
+#include "trace_texts.h"
+
 #include <charconv>
 
 namespace
@@ -203,6 +205,40 @@ bool TraceTable::changed(size_t column) const
 const std::string* TraceTable::typed(size_t column) const
 {
     return kind(column) == Column::Variable ? cursor_.typed(variable(column)) : nullptr;
+}
+
+std::string TraceTable::shown(size_t column) const
+{
+    return oneLine(cell(column), kind(column) == Column::Messages ? " / " : "↵");
+}
+
+bool TraceTable::rightAligned(size_t column) const
+{
+    switch (kind(column)) {
+    case Column::Line:
+    case Column::Next: return true;
+    case Column::Step: return !section();
+    case Column::Variable: return trace_.columns()[variable(column)].kind != Trace::Kind::Text;
+    default: return false;
+    }
+}
+
+std::string TraceTable::hint(size_t column) const
+{
+    if (const std::string* text = typed(column))
+        return trace_texts::typedHint(oneLine(*text));
+    std::string text = cell(column);
+    if (text.find('\n') != std::string::npos) {
+        std::string lines;
+        for (char c : text) {
+            if (c != '\r')
+                lines += c;
+        }
+        return lines;
+    }
+    if (changed(column))
+        return std::string(trace_texts::changedHint);
+    return {};
 }
 
 std::string TraceTable::marks(size_t column) const

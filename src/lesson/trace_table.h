@@ -45,6 +45,13 @@ public:
     bool changed(size_t column) const;
     const std::string* typed(size_t column) const;
 
+    // How a table shows a cell of the current row: on one line (the messages joined by
+    // " / ", other line breaks as "↵"), numbers to the right; and its hint: the text the
+    // student typed, the whole text of a cell of several lines, or that the value changed.
+    std::string shown(size_t column) const;
+    bool rightAligned(size_t column) const;
+    std::string hint(size_t column) const;
+
     // What marks a cell of the current row, in words joined by "、" ("入力した値",
     // "前の行から変わった値", "区切り"), or empty: for screen readers, since the marks are
     // otherwise colours and type faces.

@@ -4,6 +4,7 @@
 #include "qt_convert.h"
 #include "trace_export.h"
 #include "trace_item_model.h"
+#include "trace_texts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -42,6 +43,11 @@ TraceWindow::SavePathChooser& chooser()
     return c;
 }
 
+QString colourName(trace_texts::Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue).name();
+}
+
 QString swatch(const QColor& colour, const QString& text)
 {
     return QStringLiteral("<span style=\"background-color:%1\">&nbsp;%2&nbsp;</span>")
@@ -54,8 +60,7 @@ TraceWindow::TraceWindow(const LessonModel& lesson, QWidget* lessonWindow)
     : QWidget(nullptr, Qt::Window), lesson_(lesson), lessonWindow_(lessonWindow)
 {
     setObjectName(QStringLiteral("TraceWindow"));
-    setWindowTitle(QStringLiteral("トレース表 - ") +
-                   qt_convert::text(lesson.description().caption));
+    setWindowTitle(qt_convert::text(trace_texts::title(lesson.description().caption)));
     setAttribute(Qt::WA_QuitOnClose, false); // the lesson and the menus decide when to end
     pending_.setSingleShot(true);
     connect(&pending_, &QTimer::timeout, this, &TraceWindow::syncNow);
@@ -80,10 +85,8 @@ void TraceWindow::build()
     view_ = new QTableView(this);
     view_->setObjectName(QStringLiteral("TraceTable"));
     view_->setModel(model_);
-    view_->setAccessibleName(QStringLiteral("トレース表"));
-    view_->setAccessibleDescription(
-        QStringLiteral("1行が1ステップです。列は手順、行、実行した文、次の行、条件、変数の値、"
-                       "メッセージ、入力した値です。"));
+    view_->setAccessibleName(qt_convert::text(trace_texts::tableName));
+    view_->setAccessibleDescription(qt_convert::text(trace_texts::tableDescription));
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -103,34 +106,37 @@ void TraceWindow::build()
     dropped_ = new QLabel(this);
     dropped_->setObjectName(QStringLiteral("DroppedNote"));
     dropped_->setWordWrap(true);
-    dropped_->setStyleSheet(QStringLiteral("color: #8a2a00;"));
+    dropped_->setStyleSheet(
+        QStringLiteral("color: %1;").arg(colourName(trace_texts::droppedColour)));
     dropped_->hide();
 
     auto* legend = new QLabel(this);
     legend->setObjectName(QStringLiteral("Legend"));
     legend->setTextFormat(Qt::RichText);
-    legend->setText(swatch(TraceItemModel::changedColour(), QStringLiteral("<b>変わった値</b>")) +
-                    QStringLiteral("&nbsp;&nbsp;") +
-                    swatch(TraceItemModel::typedColour(), QStringLiteral("<i>入力した値</i>")) +
-                    QStringLiteral("&nbsp;&nbsp;") +
-                    swatch(TraceItemModel::sectionColour(), QStringLiteral("区切り")));
-    legend->setAccessibleName(
-        QStringLiteral("凡例: 黄色の太字は変わった値、青の斜体は入力した値、灰色は区切り"));
+    legend->setText(
+        swatch(TraceItemModel::changedColour(),
+               QStringLiteral("<b>%1</b>").arg(qt_convert::text(trace_texts::legendChanged))) +
+        QStringLiteral("&nbsp;&nbsp;") +
+        swatch(TraceItemModel::typedColour(),
+               QStringLiteral("<i>%1</i>").arg(qt_convert::text(trace_texts::legendTyped))) +
+        QStringLiteral("&nbsp;&nbsp;") +
+        swatch(TraceItemModel::sectionColour(), qt_convert::text(trace_texts::legendSection)));
+    legend->setAccessibleName(qt_convert::text(trace_texts::legendName));
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("RowCount"));
 
-    auto* save = new QPushButton(QStringLiteral("CSV形式で保存..."), this);
+    auto* save = new QPushButton(qt_convert::text(trace_texts::saveCaption), this);
     save->setObjectName(QStringLiteral("SaveCsv"));
-    save->setToolTip(QStringLiteral("表をCSVファイルに保存します (Ctrl+S)"));
+    save->setToolTip(qt_convert::text(trace_texts::saveHint));
     connect(save, &QPushButton::clicked, this, &TraceWindow::Save_Click);
-    copy_ = new QPushButton(QStringLiteral("選択した行をコピー"), this);
+    copy_ = new QPushButton(qt_convert::text(trace_texts::copyCaption), this);
     copy_->setObjectName(QStringLiteral("CopyRows"));
-    copy_->setToolTip(QStringLiteral("選択した行をタブ区切りでコピーします (Ctrl+C)"));
+    copy_->setToolTip(qt_convert::text(trace_texts::copyHint));
     copy_->setEnabled(false);
     connect(copy_, &QPushButton::clicked, this, &TraceWindow::Copy_Click);
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { copy_->setEnabled(view_->selectionModel()->hasSelection()); });
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* close = new QPushButton(qt_convert::text(trace_texts::closeCaption), this);
     close->setObjectName(QStringLiteral("CloseTrace"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
@@ -281,7 +287,7 @@ void TraceWindow::fitAll()
 void TraceWindow::showCounts()
 {
     const TraceTable& table = model_->table();
-    count_->setText(QStringLiteral("%1 行").arg(static_cast<qulonglong>(table.rowCount())));
+    count_->setText(qt_convert::text(trace_texts::rowCount(table.rowCount())));
     const std::string note = table.droppedNote();
     dropped_->setText(qt_convert::text(note));
     dropped_->setVisible(!note.empty());
@@ -305,11 +311,11 @@ void TraceWindow::Save_Click()
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     const QString proposed = QDir(folder).filePath(proposedFileName());
-    const QString path = chooser()
-                             ? chooser()(this, proposed)
-                             : QFileDialog::getSaveFileName(
-                                   this, QStringLiteral("トレース表をCSV形式で保存"), proposed,
-                                   QStringLiteral("CSV ファイル (*.csv);;すべてのファイル (*)"));
+    const QString path =
+        chooser()
+            ? chooser()(this, proposed)
+            : QFileDialog::getSaveFileName(this, qt_convert::text(trace_texts::saveDialogTitle),
+                                           proposed, qt_convert::text(trace_texts::saveFilter));
     if (!path.isEmpty())
         saveCsv(path);
 }
@@ -324,9 +330,9 @@ bool TraceWindow::saveCsv(const QString& path)
                              static_cast<qint64>(bytes.size()) &&
                          file.commit();
     if (!written) {
-        LessonForm::showMessage(this,
-                                QStringLiteral("トレース表を保存できませんでした。\n%1\n（%2）")
-                                    .arg(QDir::toNativeSeparators(path), file.errorString()));
+        LessonForm::showMessage(this, QStringLiteral("%1\n%2\n（%3）")
+                                          .arg(qt_convert::text(trace_texts::saveFailed),
+                                               QDir::toNativeSeparators(path), file.errorString()));
     }
     return written;
 }

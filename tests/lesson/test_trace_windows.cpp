@@ -1,6 +1,8 @@
 // The trace window of a lesson, offscreen: its button and key in every lesson window, its
 // rows, headers and marks, keeping up with steps and steps back, saving and copying.
+#include "lesson/free_place.h"
 #include "lesson/trace_item_model.h"
+#include "lesson/trace_texts.h"
 #include "lesson/trace_window.h"
 #include "support/window_checks.h"
 
@@ -65,6 +67,49 @@ private slots:
             window->close();
             QVERIFY(!trace->isVisible()); // closed with its lesson window
         }
+    }
+
+    // The browser page puts the buttons where the description says: that must be exactly
+    // where the desktop window put them, in every lesson.
+    void theDescriptionPlacesTheAddedButtonsWhereTheWindowDoes()
+    {
+        for (const std::string& form : lesson_registry::forms()) {
+            auto window = window_checks::open(form.c_str());
+            const added_buttons::Places places =
+                added_buttons::place(window->model().description());
+            for (const auto& [name, placed] :
+                 {std::pair{"StepBack", places.stepBack}, std::pair{"TraceButton", places.trace}}) {
+                auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
+                QVERIFY2(button && placed, (form + " " + name).c_str());
+                QCOMPARE(button->geometry(), free_place::rect(placed->rect));
+                QCOMPARE(button->text(), QString::fromStdString(placed->caption));
+            }
+        }
+    }
+
+    // The window's texts are the ones the browser page receives: one source for both.
+    void theWindowShowsTheSharedTexts()
+    {
+        auto window = window_checks::open("frmTotal");
+        auto* button = window->findChild<QPushButton*>(QStringLiteral("TraceButton"));
+        QCOMPARE(button->toolTip(), QString::fromUtf8(trace_texts::buttonHint));
+        window->Trace_Click();
+        TraceWindow* trace = window->traceWindow();
+        QVERIFY(trace);
+        const auto text = [](std::string_view t) { return QString::fromUtf8(t); };
+        QCOMPARE(trace->windowTitle(), text(trace_texts::title("配列の値の合計")));
+        const auto find = [&](const char* name) {
+            return trace->findChild<QPushButton*>(QString::fromLatin1(name));
+        };
+        QCOMPARE(find("SaveCsv")->text(), text(trace_texts::saveCaption));
+        QCOMPARE(find("SaveCsv")->toolTip(), text(trace_texts::saveHint));
+        QCOMPARE(find("CopyRows")->text(), text(trace_texts::copyCaption));
+        QCOMPARE(find("CopyRows")->toolTip(), text(trace_texts::copyHint));
+        QCOMPARE(find("CloseTrace")->text(), text(trace_texts::closeCaption));
+        QCOMPARE(trace->findChild<QLabel*>(QStringLiteral("RowCount"))->text(), text("1 行"));
+        QCOMPARE(trace->findChild<QLabel*>(QStringLiteral("Legend"))->accessibleName(),
+                 text(trace_texts::legendName));
+        QCOMPARE(trace->view()->accessibleName(), text(trace_texts::tableName));
     }
 
     void rowsHeadersAndMarksOfTheArrayTotal()

@@ -2,12 +2,14 @@
 // it can be looked at or grabbed into a PNG without clicking through the menus. The
 // options act in order: type with --set, then press "進む" with --steps.
 //
-//   show-lesson FORM [--steps N] [--set K TEXT]... [--grab OUT.png]
+//   show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--grab OUT.png]
 //
 // With --grab the window is rendered offscreen and saved; otherwise it stays on screen
-// until it is closed.
+// until it is closed. --trace opens the lesson's trace window too (and --grab saves that
+// one instead).
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
+#include "lesson/trace_window.h"
 #include "shell/fonts.h"
 
 #include <QApplication>
@@ -43,6 +45,7 @@ int main(int argc, char* argv[])
     });
     LessonForm form(std::move(model));
     QString out;
+    bool trace = false;
     for (int k = 2; k < argc; ++k) {
         const std::string option = argv[k];
         if (option == "--steps" && k + 1 < argc) {
@@ -51,14 +54,19 @@ int main(int argc, char* argv[])
         } else if (option == "--set" && k + 2 < argc) {
             const int box = std::atoi(argv[++k]);
             form.model().setText(BoxGroup::Text1, box, argv[++k]);
+        } else if (option == "--trace") {
+            trace = true;
         } else if (option == "--grab" && k + 1 < argc) {
             out = QString::fromLocal8Bit(argv[++k]);
         }
     }
     form.show();
+    if (trace)
+        form.Trace_Click();
     if (!out.isEmpty()) {
         QCoreApplication::processEvents();
-        return form.grab().save(out) ? 0 : 1;
+        QWidget* shown = trace ? static_cast<QWidget*>(form.traceWindow()) : &form;
+        return shown && shown->grab().save(out) ? 0 : 1;
     }
     return QApplication::exec();
 }
