@@ -1,11 +1,15 @@
 #include "lesson_json.h"
 
+#include <cstdio>
+
 #include "catalog/listings.h"
 #include "catalog/menus.h"
+#include "lesson/added_buttons.h"
 #include "lesson/lesson_model.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/narration.h"
 #include "lesson/trace_table.h"
+#include "lesson/trace_texts.h"
 
 namespace lesson_json
 {
@@ -230,6 +234,49 @@ Json boxesLayout(const LessonModel& model)
     return Json{{"names", std::move(names)}, {"multiline", std::move(multiline)}};
 }
 
+Json addedLayout(const LessonDescription& d)
+{
+    namespace t = trace_texts;
+    const added_buttons::Places places = added_buttons::place(d);
+    Json added = Json::object();
+    const auto button = [](const added_buttons::Placed& placed) {
+        Json object;
+        place(object, placed.rect);
+        object["caption"] = placed.caption;
+        return object;
+    };
+    if (places.stepBack)
+        added["stepBack"] = button(*places.stepBack);
+    if (places.trace) {
+        added["trace"] = button(*places.trace);
+        added["trace"]["name"] = t::buttonName;
+        added["trace"]["hint"] = t::buttonHint;
+    }
+    const auto css = [](t::Rgb rgb) {
+        char name[8];
+        std::snprintf(name, sizeof name, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
+        return std::string(name);
+    };
+    Json window{
+        {"title", t::title(d.caption)},
+        {"tableName", t::tableName},
+        {"tableDescription", t::tableDescription},
+        {"legend", Json{{"changed", t::legendChanged},
+                        {"typed", t::legendTyped},
+                        {"section", t::legendSection},
+                        {"name", t::legendName}}},
+        {"save", Json{{"caption", t::saveCaption}, {"hint", t::saveHint}}},
+        {"copy", Json{{"caption", t::copyCaption}, {"hint", t::copyHint}}},
+        {"close", Json{{"caption", t::closeCaption}}},
+        {"copyFailed", t::copyFailed},
+        {"colours", Json{{"changed", css(t::changedColour)},
+                         {"typed", css(t::typedColour)},
+                         {"section", css(t::sectionColour)},
+                         {"dropped", css(t::droppedColour)}}},
+    };
+    return Json{{"added", std::move(added)}, {"traceWindow", std::move(window)}};
+}
+
 Json picture(const Picture& picture)
 {
     Json ops = Json::array();
@@ -299,24 +346,32 @@ Json traceCells(const TraceTable& table, size_t first, size_t count)
         table.seek(row);
         Json cells = Json::array();
         Json marks = Json::array();
+        Json tips = Json::array();
         Json changed = Json::array();
         Json typed = Json::array();
+        Json right = Json::array();
         for (size_t c = 0; c < columns; ++c) {
-            cells.push_back(table.cell(c));
+            cells.push_back(table.shown(c));
             marks.push_back(table.marks(c));
+            tips.push_back(table.hint(c));
             if (table.changed(c))
                 changed.push_back(c);
             if (table.typed(c))
                 typed.push_back(c);
+            if (table.rightAligned(c))
+                right.push_back(c);
         }
         rows.push_back(Json{{"number", table.trace().dropped() + row + 1},
                             {"section", table.section()},
                             {"cells", std::move(cells)},
                             {"marks", std::move(marks)},
+                            {"hints", std::move(tips)},
                             {"changed", std::move(changed)},
-                            {"typed", std::move(typed)}});
+                            {"typed", std::move(typed)},
+                            {"right", std::move(right)}});
     }
     return Json{{"headers", std::move(headers)},
+                {"rowCount", trace_texts::rowCount(table.rowCount())},
                 {"hints", std::move(hints)},
                 {"size", table.rowCount()},
                 {"dropped", table.trace().dropped()},

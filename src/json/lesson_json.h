@@ -33,6 +33,12 @@ Json listingLayout(const LessonDescription& d);
 // caption's), and the controls that show several lines ("Text1(4)", "Label3").
 Json boxesLayout(const LessonModel& model);
 
+// The buttons the program adds to the window and the trace window's texts: {"added":
+// {"stepBack", "trace"}, "traceWindow"}. Each added button {"left", "top", "width",
+// "height", "caption"} in the window's pixels (twips ÷ 15, as the desktop window places
+// it), the trace button with its "name" and "hint"; none when the window has no "進む".
+Json addedLayout(const LessonDescription& d);
+
 // The drawing of a picture area: its revision and its primitives in order.
 Json picture(const Picture& picture);
 

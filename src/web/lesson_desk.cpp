@@ -136,6 +136,7 @@ Json LessonDesk::open(std::string_view form)
     Json description = lesson_json::description(model.description());
     description.update(lesson_json::listingLayout(model.description()));
     description.update(lesson_json::boxesLayout(model));
+    description.update(lesson_json::addedLayout(model.description()));
     Json object;
     object["form"] = std::string(form);
     object["loaded"] = loaded;

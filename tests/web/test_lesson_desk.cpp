@@ -1,3 +1,6 @@
+#include "lesson/added_buttons.h"
+#include "lesson/lesson_registry.h"
+#include "lesson/trace_texts.h"
 #include "web/lesson_desk.h"
 
 #include "catalog/menus.h"
@@ -259,6 +262,52 @@ TEST(LessonDesk, TheTraceWindowReadsItsRowsCsvAndCopyFromTheModel)
     const std::string tsv = desk.act("frmTotal", "tsv", 3, 2, "")["tsv"];
     EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\n'), 3); // header and two rows
     EXPECT_EQ(tsv.rfind("手順\t", 0), 0u);
+}
+
+// What the page shows of a cell and its hint is the desktop table's: one line, the typed
+// text or the whole text as the hint, numbers to the right; the row count as a text.
+TEST(LessonDesk, TraceCellsAreShownAsTheDesktopTableShowsThem)
+{
+    LessonDesk desk;
+    desk.open("frmTotal");
+    desk.act("frmTotal", "set", 1, 0, "7");
+    desk.act("frmTotal", "steps", 0, 2, "");
+    const Json trace = desk.act("frmTotal", "trace", 0, 3, "")["trace"];
+    EXPECT_EQ(trace["rowCount"], "3 行");
+    const Json& load = trace["rows"][0];
+    EXPECT_EQ(load["cells"][0], "初期状態");
+    EXPECT_EQ(load["right"].size(),
+              trace["headers"].size() - 5); // not 手順, 実行した文, 条件, メッセージ, 入力した値
+    const Json& first = trace["rows"][1];
+    const size_t a1 = 6; // 手順 行 実行した文 次の行 条件 a[0] a[1]
+    ASSERT_EQ(trace["headers"][a1], "a[1]");
+    EXPECT_EQ(first["hints"][a1], trace_texts::typedHint("7"));
+    EXPECT_EQ(first["right"][0], 0); // a step's number
+    EXPECT_EQ(first["hints"][0], "");
+}
+
+// The page's added buttons and the trace window's texts come from the same places as the
+// desktop window's.
+TEST(LessonDesk, TheDescriptionCarriesTheAddedButtonsAndTheTraceWindowsTexts)
+{
+    LessonDesk desk;
+    const Json d = desk.open("frmTotal")["description"];
+    const added_buttons::Places places =
+        added_buttons::place(lesson_registry::create("frmTotal")->description());
+    const Json& trace = d["added"]["trace"];
+    EXPECT_EQ(trace["left"], places.trace->rect.left);
+    EXPECT_EQ(trace["top"], places.trace->rect.top);
+    EXPECT_EQ(trace["width"], added_buttons::traceWidth);
+    EXPECT_EQ(trace["caption"], "トレース表");
+    EXPECT_EQ(trace["hint"], trace_texts::buttonHint);
+    EXPECT_EQ(d["added"]["stepBack"]["caption"], "◀");
+    EXPECT_EQ(d["added"]["stepBack"]["width"], places.stepBack->rect.width);
+    const Json& w = d["traceWindow"];
+    EXPECT_EQ(w["title"], "トレース表 - 配列の値の合計");
+    EXPECT_EQ(w["save"]["caption"], trace_texts::saveCaption);
+    EXPECT_EQ(w["copy"]["hint"], trace_texts::copyHint);
+    EXPECT_EQ(w["legend"]["name"], trace_texts::legendName);
+    EXPECT_EQ(w["colours"]["changed"], "#fff3a0");
 }
 
 } // namespace
