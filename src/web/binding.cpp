@@ -1,5 +1,6 @@
 // The C functions the browser page calls (through emscripten's ccall): each takes UTF-8
-// strings and numbers and answers one JSON text, valid until the next call.
+// strings and numbers and answers one JSON text, valid until the next call; a file's bytes
+// are read straight from the engine's memory.
 #include "lesson_desk.h"
 
 #include <emscripten/emscripten.h>
@@ -20,6 +21,12 @@ std::string& answer()
 {
     static std::string text;
     return text;
+}
+
+std::string& file()
+{
+    static std::string bytes;
+    return bytes;
 }
 
 template <class Call> const char* respond(Call call)
@@ -50,6 +57,18 @@ EMSCRIPTEN_KEEPALIVE const char* trevisk_act(const char* form, const char* actio
                                              int value, const char* text)
 {
     return respond([&] { return desk().act(form, action, index, value, text); });
+}
+
+// The CSV file of a lesson's trace: {"fileName", "size"}, its bytes at trevisk_file()
+// until the next call.
+EMSCRIPTEN_KEEPALIVE const char* trevisk_export_csv(const char* form, const char* date)
+{
+    return respond([&] { return desk().exportCsv(form, date, file()); });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* trevisk_file()
+{
+    return file().data();
 }
 
 EMSCRIPTEN_KEEPALIVE const char* trevisk_close(const char* form)

@@ -211,13 +211,11 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
                  lesson_json::traceCells(TraceTable(model), static_cast<size_t>(std::max(index, 0)),
                                          static_cast<size_t>(std::max(value, 0)))};
     } else if (action == "csv") {
-        const TraceTable table(model);
-        int year = 0, month = 0, day = 0;
-        if (std::sscanf(std::string(text).c_str(), "%d-%d-%d", &year, &month, &day) != 3)
-            return error("malformed date: " + std::string(text));
-        extra = {"csv", Json{{"text", trace_export::csv(table)},
-                             {"fileName", trace_export::fileName(model.description().caption, year,
-                                                                 month, day)}}};
+        std::string bytes;
+        Json file = exportCsv(form, text, bytes);
+        if (file.contains("error"))
+            return file;
+        extra = {"csv", Json{{"text", std::move(bytes)}, {"fileName", file["fileName"]}}};
     } else if (action == "tsv") {
         const TraceTable table(model);
         std::vector<size_t> rows;
@@ -245,6 +243,21 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
     if (extra.first)
         object[extra.first] = std::move(extra.second);
     return object;
+}
+
+Json LessonDesk::exportCsv(std::string_view form, std::string_view date, std::string& bytes)
+{
+    bytes.clear();
+    const auto found = open_.find(form);
+    if (found == open_.end())
+        return error("not open: " + std::string(form));
+    const LessonModel& model = *found->second.model;
+    int year = 0, month = 0, day = 0;
+    if (std::sscanf(std::string(date).c_str(), "%d-%d-%d", &year, &month, &day) != 3)
+        return error("malformed date: " + std::string(date));
+    bytes = trace_export::csv(TraceTable(model));
+    return Json{{"fileName", trace_export::fileName(model.description().caption, year, month, day)},
+                {"size", bytes.size()}};
 }
 
 Json LessonDesk::close(std::string_view form)

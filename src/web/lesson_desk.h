@@ -26,6 +26,10 @@ public:
     // One action of the open lesson `form` (see docs/WEB.md for the actions).
     json::Json act(std::string_view form, std::string_view action, int index, int value,
                    std::string_view text);
+    // The trace of the open lesson `form` as a CSV file, its bytes written to `bytes`:
+    // answers {"fileName", "size"} for the date `date` (YYYY-MM-DD), or {"error"}. The
+    // page downloads the bytes as they are, without a JSON text of 20 MB in between.
+    json::Json exportCsv(std::string_view form, std::string_view date, std::string& bytes);
     // Closes `form`; its next open loads it afresh.
     json::Json close(std::string_view form);
 

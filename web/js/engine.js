@@ -1,4 +1,4 @@
-// The lesson model compiled to WebAssembly and the four calls the page makes on it. Every
+// The lesson model compiled to WebAssembly and the calls the page makes on it. Every
 // answer is the model's JSON (views, descriptions, outcomes, the catalog of menus and
 // listings); the page shows what it is given and computes nothing of a lesson itself.
 
@@ -26,6 +26,9 @@ export class Engine {
     this.openCall = module.cwrap('trevisk_open', 'string', ['string']);
     this.actCall = module.cwrap('trevisk_act', 'string', ['string', 'string', 'number', 'number', 'string']);
     this.closeCall = module.cwrap('trevisk_close', 'string', ['string']);
+    this.exportCall = module.cwrap('trevisk_export_csv', 'string', ['string', 'string']);
+    this.fileCall = module.cwrap('trevisk_file', 'number', []);
+    this.module = module;
   }
 
   catalog() {
@@ -40,6 +43,15 @@ export class Engine {
   // {outcome: {messages, refused}, view} or {error}.
   act(form, action, { index = 0, value = 0, text = '' } = {}) {
     return JSON.parse(this.actCall(form, action, index, value, text));
+  }
+
+  // The trace of `form` as a CSV file for the date `date` (YYYY-MM-DD): {fileName, bytes}
+  // (a copy of the engine's bytes) or {error}.
+  exportCsv(form, date) {
+    const file = JSON.parse(this.exportCall(form, date));
+    if (file.error) return file;
+    const at = this.fileCall();
+    return { fileName: file.fileName, bytes: this.module.HEAPU8.slice(at, at + file.size) };
   }
 
   close(form) {
