@@ -70,6 +70,15 @@ for (const scale of [1, 2]) {
         const shown = await shownRects(page, form);
         assertNear(shown.client, [d.width / 15, d.height / 15], `${form} client area`);
         for (const [control, rect] of Object.entries(expectedRects(d))) assertNear(shown[control], rect, `${form} ${control}`);
+        // The buttons the program adds: where and as the engine places them, which the
+        // desktop's window tests hold to the desktop window's places.
+        for (const [control, placed] of [
+          ['StepBack', d.added.stepBack],
+          ['TraceButton', d.added.trace],
+        ]) {
+          assertNear(shown[control], [placed.left, placed.top, placed.width, placed.height], `${form} ${control}`);
+          assert.equal(await page.$eval(`[data-form=${form}] [data-control=${control}]`, (e) => e.textContent), placed.caption);
+        }
         await page.click(`[data-form=${form}] .titlebar .close`);
         assert.equal(await page.$(`[data-form=${form}]`), null);
       });

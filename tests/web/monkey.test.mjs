@@ -9,7 +9,7 @@ const cat = await catalog();
 
 const SECONDS = Number(process.env.TREVISK_MONKEY_SECONDS ?? 4);
 const TEXTS = ['', '0', '7', '-3', '2.5', '1e2', '40000', '-99999', 'abc', '１２', '　５', '🙂', 'x'.repeat(40), '1\n2'];
-const KEYS = ['ArrowRight', 'ArrowLeft', 'Home', 'F5', 'F10', 'F6', 'Escape', 'Enter', 'Tab', ' ', 'ArrowDown'];
+const KEYS = ['ArrowRight', 'ArrowLeft', 'Home', 'F5', 'F10', 'F6', 'F7', 'Escape', 'Enter', 'Tab', ' ', 'ArrowDown', 'ArrowUp', 'End', 'PageUp'];
 
 // A small fixed-seed generator, so a failing run can be repeated.
 function random(seed) {
@@ -26,6 +26,8 @@ describe('monkey', () => {
   for (const seed of [1, 2]) {
     it(`random clicks and typing, seed ${seed}`, async () => {
       const page = await openSite(suite.browser, suite.site.url);
+      // The trace window's CSV downloads go nowhere.
+      await (await page.createCDPSession()).send('Browser.setDownloadBehavior', { behavior: 'deny' });
       const next = random(seed);
       const pick = (list) => list[Math.floor(next() * list.length)];
       await start(page);
@@ -36,7 +38,7 @@ describe('monkey', () => {
         ++actions;
         const choice = next();
         if (choice < 0.6) {
-          const targets = await page.$$('.window button:not(:disabled), .window .line, .window input, .window textarea, .shield, .ended button');
+          const targets = await page.$$('.window button:not(:disabled), .window .line, .window input, .window textarea, .trace [role=row], .shield, .ended button');
           const target = pick(targets);
           const box = target && (await target.boundingBox());
           if (box) await page.mouse.click(box.x + box.width * next(), box.y + box.height * next());

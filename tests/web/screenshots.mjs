@@ -4,7 +4,9 @@
 //
 // writes OUT_DIR/<form>-100.png and <form>-200.png (device scale 1 and 2, as the browser's
 // zoom at 100 % and 200 %): the opening screen, every menu, the listing window, and every
-// lesson after a few steps. Not a test: a developer's tool.
+// lesson after a few steps; "trace" (or trace-FORM) adds the trace window of frmTotal after a
+// few steps with a typed value (or of FORM), as trace-<form>-100.png and -200.png. Not a
+// test: a developer's tool.
 import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { catalog, launch, openSite, openThroughMenus, press, pressOk, server, start } from './support.mjs';
@@ -13,15 +15,16 @@ const [out = 'web-screenshots', ...only] = process.argv.slice(2);
 mkdirSync(out, { recursive: true });
 const [browser, site, cat] = await Promise.all([launch(), server(), catalog()]);
 const wanted = (form) => only.length === 0 || only.includes(form);
+const traces = only.flatMap((f) => (f === 'trace' ? ['frmTotal'] : f.startsWith('trace-') ? [f.slice(6)] : []));
 
-async function shoot(page, form, scale) {
-  const win = await page.$(`[data-form=${form}]`);
+async function shoot(page, form, scale, selector = `[data-form=${form}]`, name = form) {
+  const win = await page.$(selector);
   const before = await page.evaluate((w) => {
     const { left, top, zIndex } = w.style;
     Object.assign(w.style, { left: '8px', top: '8px', zIndex: '99999' });
     return { left, top, zIndex };
   }, win);
-  await win.screenshot({ path: join(out, `${form}-${scale * 100}.png`) });
+  await win.screenshot({ path: join(out, `${name}-${scale * 100}.png`) });
   await page.evaluate((w, style) => Object.assign(w.style, style), win, before);
 }
 
@@ -47,6 +50,24 @@ for (const scale of [1, 2]) {
       await pressOk(page);
     }
     await shoot(page, form, scale);
+    await page.click(`[data-form=${form}] .titlebar .close`);
+  }
+  for (const form of traces) {
+    await openThroughMenus(page, cat, form);
+    for (let k = 0; k < 3; ++k) await press(page, form, 'Command1');
+    await page.$eval(`[data-form=${form}] [data-control="Text1(2)"]`, (e) => {
+      e.value = '5';
+      e.dispatchEvent(new Event('input'));
+    });
+    for (let k = 0; k < 3; ++k) await press(page, form, 'Command1');
+    await pressOk(page);
+    await press(page, form, 'TraceButton');
+    await page.waitForSelector(`[data-trace=${form}] .rows [role=row]`);
+    await page.keyboard.press('ArrowUp');
+    await page.keyboard.down('Shift');
+    await page.keyboard.press('ArrowUp');
+    await page.keyboard.up('Shift');
+    await shoot(page, form, scale, `[data-trace=${form}]`, `trace-${form}`);
     await page.click(`[data-form=${form}] .titlebar .close`);
   }
   await page.close();

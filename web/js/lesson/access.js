@@ -3,7 +3,6 @@
 // the shortcuts, the names of the value boxes, the tab order (values top to bottom, then the
 // buttons) and a live region that tells which line runs next.
 
-import { desktopPixels } from './geometry.js';
 import { button } from '../ui/button.js';
 
 // The desktop's keys; a value box with the focus keeps the arrows and Home for editing, and
@@ -52,58 +51,37 @@ export function isOptionArrow(event) {
   );
 }
 
-// --- the step-back button ---
+// --- the buttons the program adds: "◀" and the trace table's ---
 
-// Rectangles with the desktop's inclusive edges, in whole pixels.
-const edges = (r) => ({ left: r.left, top: r.top, right: r.left + r.width - 1, bottom: r.top + r.height - 1 });
-const intersects = (a, b) => a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
-
-// The first free place of the button's size: left of "進む", right of the last button on its
-// row, then at the lower right corner. Works on the controls placed directly in the window.
-export function stepBackPlace(description) {
-  const px = (c) => ({
-    left: desktopPixels(c.left),
-    top: desktopPixels(c.top),
-    width: desktopPixels(c.width),
-    height: desktopPixels(c.height),
-  });
-  const step = description.controls.find((c) => c.name === 'Command1');
-  if (!step) return null;
-  const button = px(step);
-  const window = { left: 0, top: 0, width: desktopPixels(description.width), height: desktopPixels(description.height) };
-  const width = Math.max(28, button.height + 6);
-  const gap = 6;
-  const taken = description.controls.filter((c) => !c.container && c.kind !== 'timer').map(px);
-  let rowEnd = edges(button).right;
-  for (const r of taken)
-    if (r.top === button.top && r.height === button.height) rowEnd = Math.max(rowEnd, edges(r).right);
-  const w = edges(window);
-  const candidates = [
-    { left: button.left - gap - width, top: button.top, width, height: button.height },
-    { left: rowEnd + gap, top: button.top, width, height: button.height },
-    { left: w.right - gap - width, top: w.bottom - gap - button.height, width, height: button.height },
-  ];
-  for (const place of candidates) {
-    const p = edges(place);
-    const inside = p.left >= w.left && p.top >= w.top && p.right <= w.right && p.bottom <= w.bottom;
-    if (inside && !taken.some((r) => intersects(edges(r), p))) return place;
-  }
-  return candidates[candidates.length - 1];
-}
-
-export function addStepBackButton(controls, description, client) {
-  const place = stepBackPlace(description);
-  if (!place) return;
-  const e = button('◀', null, { control: 'StepBack' });
-  e.dataset.name = 'StepBack';
-  e.disabled = true;
-  e.style.left = `${place.left}px`;
-  e.style.top = `${place.top}px`;
-  e.style.width = `${place.width}px`;
-  e.style.height = `${place.height}px`;
-  controls.buttons.StepBack = e;
+// Each where the engine places it (as the desktop window does, where the lesson has no
+// control), with its caption.
+function addButton(controls, client, placed, name) {
+  if (!placed) return null;
+  const e = button(placed.caption, null, { control: name });
+  e.dataset.name = name;
+  e.style.left = `${placed.left}px`;
+  e.style.top = `${placed.top}px`;
+  e.style.width = `${placed.width}px`;
+  e.style.height = `${placed.height}px`;
+  controls.buttons[name] = e;
   client.append(e);
+  return e;
 }
+
+export function addButtons(controls, description, client) {
+  const added = description.added ?? {};
+  const back = addButton(controls, client, added.stepBack, 'StepBack');
+  if (back) back.disabled = true;
+  const trace = addButton(controls, client, added.trace, 'TraceButton');
+  if (trace) {
+    trace.title = added.trace.hint;
+    trace.setAttribute('aria-label', added.trace.name);
+    trace.setAttribute('aria-keyshortcuts', 'F7');
+  }
+}
+
+// F7 opens the trace table, wherever the focus is in the lesson window.
+export const isTraceKey = (e) => plain(e, 'F7');
 
 // --- names, hints and order ---
 

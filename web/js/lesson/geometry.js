@@ -3,9 +3,6 @@
 // 15 twips a CSS pixel (1/1440 inch at 96 pixels an inch); the browser's zoom does the rest.
 export const twips = (value) => value / 15;
 
-// The whole pixels a desktop window puts a control at (the same rounding as the desktop).
-export const desktopPixels = (value) => Math.trunc((value + (value >= 0 ? 7 : -7)) / 15);
-
 // "Text1(3)" for an element of a control array, "Frame3" otherwise.
 export const key = (control) => (control.index >= 0 ? `${control.name}(${control.index})` : control.name);
 

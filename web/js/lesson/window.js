@@ -3,12 +3,13 @@
 // model answers with. Message boxes of a lesson are modal over its window; while one is
 // open, the lesson takes no action and its timer's ticks wait.
 
-import { addStepBackButton, isOptionArrow, labelName, lineDescription, nameControls, orderControls, shortcutFor } from './access.js';
+import { addButtons, isOptionArrow, isTraceKey, labelName, lineDescription, nameControls, orderControls, shortcutFor } from './access.js';
 import { Announcer } from './announcer.js';
 import { AutoRun } from './autorun.js';
 import { buildControls } from './build.js';
 import { twips } from './geometry.js';
 import { Painter } from './paint.js';
+import { TraceWindow } from './trace.js';
 import { showMessage } from '../ui/message.js';
 
 const stored = (value) => value.replace(/\r?\n/g, '\r\n');
@@ -46,7 +47,7 @@ export class LessonWindow {
     const c = buildControls(d);
     this.controls = c;
     for (const e of c.byKey.values()) client.append(e);
-    addStepBackButton(c, d, client);
+    addButtons(c, d, client);
     nameControls(c, d.names);
     orderControls(c, client);
     const live = document.createElement('div');
@@ -57,6 +58,7 @@ export class LessonWindow {
     live.append(this.live);
     client.append(live);
     this.painter = new Painter(c);
+    this.trace = new TraceWindow(this);
     this.announcer = new Announcer((event) => this.narrate(event));
     c.buttons.Command1?.setAttribute('data-autofocus', '');
     this.wire();
@@ -71,6 +73,7 @@ export class LessonWindow {
     click('Command4', () => this.act('stop'));
     click('Command5', () => this.act('fill'));
     click('StepBack', () => this.act('stepback'));
+    click('TraceButton', () => this.openTrace());
     c.options.Option1?.addEventListener('click', () => this.act('option', { index: 1 }));
     c.options.Option2?.addEventListener('click', () => this.act('option', { index: 2 }));
     for (const [name, inputs] of Object.entries(c.checks)) {
@@ -174,6 +177,7 @@ export class LessonWindow {
   }
 
   paint(view) {
+    this.trace.refresh();
     const line = this.painter.line;
     const note = this.painter.note;
     const condition = this.painter.condition;
@@ -211,6 +215,11 @@ export class LessonWindow {
   // --- keyboard ---
 
   key(event) {
+    if (isTraceKey(event)) {
+      event.preventDefault();
+      this.openTrace();
+      return;
+    }
     if (isOptionArrow(event)) {
       // Two options: any arrow goes to the other one and chooses it.
       event.preventDefault();
@@ -252,6 +261,11 @@ export class LessonWindow {
 
   // --- the window ---
 
+  openTrace() {
+    if (this.closed || !this.controls.buttons.TraceButton) return;
+    this.trace.open();
+  }
+
   raise() {
     this.win.raise();
   }
@@ -260,6 +274,7 @@ export class LessonWindow {
     this.closed = true;
     this.autorun.stop();
     this.announcer.stop();
+    this.trace.close(); // closed with its lesson window
     this.app.lessonClosed(this);
   }
 }
