@@ -46,12 +46,13 @@ export class Engine {
   }
 
   // The trace of `form` as a CSV file for the date `date` (YYYY-MM-DD): {fileName, bytes}
-  // (a copy of the engine's bytes) or {error}.
+  // or {error}. `bytes` is a view of the engine's memory, valid until the next call: a Blob
+  // made of it at once copies the bytes once, no more.
   exportCsv(form, date) {
     const file = JSON.parse(this.exportCall(form, date));
     if (file.error) return file;
     const at = this.fileCall();
-    return { fileName: file.fileName, bytes: this.module.HEAPU8.slice(at, at + file.size) };
+    return { fileName: file.fileName, bytes: this.module.HEAPU8.subarray(at, at + file.size) };
   }
 
   close(form) {

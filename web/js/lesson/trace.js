@@ -63,7 +63,7 @@ export class TraceWindow {
     this.cursor = -1; // the row with the keyboard focus; -1: none yet
     this.anchor = -1; // where a selection by Shift began
     this.selection = null; // {first, last} or null
-    this.shown = null; // the rows in the page: {first, count, revision, size}
+    this.shown = null; // the rows in the page: {first, end, revision, dropped}
     this.lastSync = 0;
     this.syncCost = 0;
 
@@ -261,7 +261,6 @@ export class TraceWindow {
       this.rows.style.height = `${now.size * ROW_HEIGHT}px`;
       if (rebuilt) this.fitRows(Math.max(1, now.size - 20), now.size);
       else this.fitRows(Math.max(before, now.size - 5), now.size);
-      this.shown = null;
       if (follow || rebuilt) g.scrollTop = g.scrollHeight;
       this.render();
     }
@@ -340,7 +339,9 @@ export class TraceWindow {
   applyWidths() {
     let left = 0;
     const last = this.widths.length - 1;
+    this.lefts = [];
     const rules = this.widths.map((w, c) => {
+      this.lefts.push(left);
       const rule = `#${this.id} .c${c}{left:${left}px;${c === last ? `right:0;min-width:${w}px` : `width:${w}px`}}`;
       left += w;
       return rule;
@@ -361,27 +362,68 @@ export class TraceWindow {
     });
   }
 
+  // The rows in view and a few more: those already in the page stay (a row never changes
+  // once recorded), the others are fetched and made, in row order.
   render() {
     if (!this.win) return;
     const g = this.grid;
     const top = Math.max(0, g.scrollTop - this.head.offsetHeight);
     const first = Math.max(0, Math.floor(top / ROW_HEIGHT) - OVERSCAN);
-    const count = Math.min(this.size - first, Math.ceil(g.clientHeight / ROW_HEIGHT) + 2 * OVERSCAN);
-    const s = this.shown;
-    if (s && s.first === first && s.count === count && s.revision === this.revision && s.size === this.size) {
+    const end = Math.max(first, Math.min(this.size, first + Math.ceil(g.clientHeight / ROW_HEIGHT) + 2 * OVERSCAN));
+    const [from, to] = this.columnsInView();
+    let s = this.shown;
+    if (!s || s.revision !== this.revision || s.dropped !== this.dropped || s.from !== from || s.to !== to) {
+      this.rows.replaceChildren();
+      s = this.shown = { first: 0, end: 0, revision: this.revision, dropped: this.dropped, from, to };
+    } else if (s.first === first && s.end === end) {
       this.paintSelection();
       return;
     }
-    const now = count > 0 ? this.fetch(first, count) : { rows: [] };
-    if (!now) return;
-    this.shown = { first, count, revision: this.revision, size: this.size };
-    const fragment = document.createDocumentFragment();
-    now.rows.forEach((row, k) => fragment.append(this.rowElement(row, first + k)));
-    this.rows.replaceChildren(fragment);
+    const kept = new Map();
+    for (const e of [...this.rows.children]) {
+      const index = Number(e.dataset.row);
+      if (index >= first && index < end) kept.set(index, e);
+      else e.remove();
+    }
+    let before = null; // the element the next new row goes after
+    for (let index = first; index < end; ) {
+      if (kept.has(index)) {
+        before = kept.get(index);
+        ++index;
+        continue;
+      }
+      let stretch = index;
+      while (stretch < end && !kept.has(stretch)) ++stretch;
+      const now = this.fetch(index, stretch - index);
+      if (!now) return;
+      const fragment = document.createDocumentFragment();
+      now.rows.forEach((row, k) => fragment.append(this.rowElement(row, index + k, from, to)));
+      const last = fragment.lastChild;
+      if (before) before.after(fragment);
+      else this.rows.prepend(fragment);
+      before = last ?? before;
+      index = stretch;
+    }
+    s.first = first;
+    s.end = end;
     this.paintSelection();
   }
 
-  rowElement(row, index) {
+  // The columns in view and one more on each side: a wide table (the eight queens have 57
+  // columns) puts only those cells in the page.
+  columnsInView() {
+    const lefts = this.lefts ?? [];
+    if (lefts.length === 0) return [0, 0];
+    const x0 = this.grid.scrollLeft;
+    const x1 = x0 + this.grid.clientWidth;
+    let from = 0;
+    while (from + 1 < lefts.length && lefts[from + 1] <= x0) ++from;
+    let to = from;
+    while (to < lefts.length && lefts[to] < x1) ++to;
+    return [Math.max(0, from - 1), Math.min(lefts.length, to + 1)];
+  }
+
+  rowElement(row, index, from, to) {
     const e = document.createElement('div');
     e.className = row.section ? 'row section' : 'row';
     e.id = `${this.id}-${index}`;
@@ -392,7 +434,8 @@ export class TraceWindow {
     const changed = new Set(row.changed);
     const typed = new Set(row.typed);
     const right = new Set(row.right);
-    row.cells.forEach((text, c) => {
+    for (let c = from; c < to; ++c) {
+      const text = row.cells[c];
       const cell = document.createElement('div');
       let className = `td c${c}`;
       if (typed.has(c)) className += ' typed';
@@ -406,7 +449,7 @@ export class TraceWindow {
       if (row.marks[c]) cell.setAttribute('aria-description', row.marks[c]);
       if (row.hints[c]) cell.title = row.hints[c];
       e.append(cell);
-    });
+    }
     return e;
   }
 
