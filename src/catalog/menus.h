@@ -2,6 +2,7 @@
 
 #include "lesson/description.h"
 
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -46,6 +47,16 @@ struct IntroScreen {
     const char* subtitle = "アルゴリズム学習";
     const char* start = "開始";
     const char* end = "終了";
+    // The small listing the screen shows, with its current line in yellow, as every lesson
+    // shows one.
+    std::array<const char*, 7> sketch{"private int 合計(int[] a)",
+                                      "{",
+                                      "     int total=0;",
+                                      "     for(int i=0;i<a.Length;i++)",
+                                      "         total += a[i];",
+                                      "     return total;",
+                                      "}"};
+    int sketchCurrent = 3;
 };
 inline IntroScreen introScreen()
 {

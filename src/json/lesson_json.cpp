@@ -434,7 +434,9 @@ Json catalog()
                                {"title", intro.title},
                                {"subtitle", intro.subtitle},
                                {"start", intro.start},
-                               {"end", intro.end}}}};
+                               {"end", intro.end},
+                               {"sketch", intro.sketch},
+                               {"sketchCurrent", intro.sketchCurrent}}}};
 }
 
 } // namespace lesson_json

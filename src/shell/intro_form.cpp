@@ -69,25 +69,19 @@ void drawListing(QPainter& painter, const QRect& area)
     painter.setPen(QPen(QColor(120, 120, 120), 1));
     painter.setBrush(qt_convert::colour(Colour::buttonFace()));
     painter.drawRect(area);
-    const char* lines[] = {"private int 合計(int[] a)",
-                           "{",
-                           "     int total=0;",
-                           "     for(int i=0;i<a.Length;i++)",
-                           "         total += a[i];",
-                           "     return total;",
-                           "}"};
+    const IntroScreen intro = introScreen();
     QFont font(QStringLiteral("ＭＳ ゴシック"));
     font.setPixelSize(15);
     font.setBold(true);
     painter.setFont(font);
     const int step = 24;
-    for (int k = 0; k < 7; ++k) {
+    for (int k = 0; k < static_cast<int>(intro.sketch.size()); ++k) {
         const QRect line(area.left() + 10, area.top() + 10 + step * k, area.width() - 20, 20);
-        if (k == 3)
+        if (k == intro.sketchCurrent)
             painter.fillRect(line, qt_convert::colour(colours::yellow));
         painter.setPen(Qt::black);
         painter.drawText(line.adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                         QString::fromUtf8(lines[k]));
+                         QString::fromUtf8(intro.sketch[k]));
     }
     painter.restore();
 }

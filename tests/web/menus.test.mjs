@@ -25,6 +25,18 @@ describe('menus and windows', () => {
   it('the opening screen shows the catalog texts; 開始 leaves the main menu alone', async () => {
     const texts = await page.$eval('[data-form=frmIntro]', (w) => w.textContent);
     for (const text of [cat.intro.title, cat.intro.subtitle, cat.intro.start, cat.intro.end]) assert.ok(texts.includes(text), text);
+    // the sketch of a listing, its current line in yellow, as the desktop draws it
+    const sketch = await page.$$eval('[data-form=frmIntro] .sketch .line', (lines) =>
+      lines.map((l) => [l.textContent, getComputedStyle(l).backgroundColor]),
+    );
+    assert.deepEqual(
+      sketch.map(([text]) => text),
+      cat.intro.sketch,
+    );
+    assert.deepEqual(
+      sketch.map(([, colour]) => colour === 'rgb(255, 255, 0)'),
+      cat.intro.sketch.map((_, k) => k === cat.intro.sketchCurrent),
+    );
     await start(page);
     assert.deepEqual(await windows(page), ['frmMain']);
     assert.equal(await title(page, 'frmMain'), 'Trevisk');

@@ -76,10 +76,17 @@ export class IntroWindow {
     const subtitle = document.createElement('span');
     subtitle.textContent = intro.subtitle;
     title.append(name, subtitle);
-    const sketch = document.createElement('img');
+    // The small listing with its current line in yellow, as the desktop draws it.
+    const sketch = document.createElement('div');
     sketch.className = 'sketch';
-    sketch.src = 'icons/listing.svg';
-    sketch.alt = '';
+    sketch.setAttribute('aria-hidden', 'true');
+    intro.sketch.forEach((text, k) => {
+      const line = document.createElement('div');
+      line.className = k === intro.sketchCurrent ? 'line current' : 'line';
+      line.style.top = `${10 + 24 * k}px`;
+      line.textContent = text;
+      sketch.append(line);
+    });
     client.append(title, sketch);
 
     const buttonTop = height - ICON - 20 - 36;
