@@ -65,7 +65,8 @@ std::optional<Narration::Action> toldAction(std::string_view action)
         {"step", A::Step},     {"steps", A::Step},       {"tick", A::Tick},
         {"ticks", A::Tick},    {"back", A::BackToStart}, {"stepback", A::StepBack},
         {"option", A::Option}, {"fill", A::Fill},        {"autorun", A::AutoRun},
-        {"stop", A::Stop},
+        {"stop", A::Stop},     {"advance", A::Step},     {"answer", A::Step},
+        {"dontknow", A::Step},
     };
     for (const auto& [name, told] : actions) {
         if (name == action)
@@ -114,6 +115,7 @@ Json LessonDesk::view(const LessonModel& model) const
     object["txtTime"] = model.panel().txtTime;
     if (model.description().has("Picture1"))
         object["picture"] = lesson_json::picture(model.panel().picture);
+    object["asking"] = lesson_json::questionView(model);
     return object;
 }
 
@@ -137,6 +139,7 @@ Json LessonDesk::open(std::string_view form)
     description.update(lesson_json::listingLayout(model.description()));
     description.update(lesson_json::boxesLayout(model));
     description.update(lesson_json::addedLayout(model.description()));
+    description["questionWindow"] = lesson_json::questionWindow(model.description());
     Json object;
     object["form"] = std::string(form);
     object["loaded"] = loaded;
@@ -190,6 +193,19 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
         outcome = model.startAutoRun();
     } else if (action == "stop") {
         model.stopAutoRun();
+    } else if (action == "predict") {
+        const std::optional<prediction::Mode> mode = prediction::modeNamed(text);
+        if (!mode)
+            return error("no such prediction mode: " + std::string(text));
+        model.setPredictionMode(*mode);
+    } else if (action == "draft") {
+        model.setDraft(std::string(text));
+    } else if (action == "advance") {
+        outcome = model.advance();
+    } else if (action == "answer") {
+        outcome = model.answer();
+    } else if (action == "dontknow") {
+        outcome = model.dontKnow();
     } else if (action == "set" || action == "set2") {
         const BoxGroup group = action == "set" ? BoxGroup::Text1 : BoxGroup::Text2;
         if (!model.setText(group, index, std::string(text)))
