@@ -12,6 +12,8 @@
 #include "lesson/question_panel.h"
 #include "lesson/trace_table.h"
 #include "lesson/trace_texts.h"
+#include "lesson/window_words.h"
+#include "window_json.h"
 
 namespace lesson_json
 {
@@ -323,12 +325,13 @@ Json addedLayout(const LessonDescription& d)
     if (places.trace) {
         added["trace"] = button(*places.trace);
         added["trace"]["name"] = t::buttonName;
-        added["trace"]["hint"] = t::buttonHint;
+        if (const window_words::Shortcut* key = window_words::shortcutOf("TraceButton"))
+            added["trace"]["hint"] = window_words::hint(*key);
     }
     if (places.predict) {
         added["predict"] = button(*places.predict);
         added["predict"]["name"] = prediction_texts::buttonName;
-        added["predict"]["hint"] = prediction_texts::buttonHint;
+        added["predict"]["hint"] = window_words::hint(*window_words::shortcutOf("PredictButton"));
     }
     const auto css = [](t::Rgb rgb) {
         char name[8];
@@ -521,7 +524,8 @@ Json catalog()
                                {"start", intro.start},
                                {"end", intro.end},
                                {"sketch", intro.sketch},
-                               {"sketchCurrent", intro.sketchCurrent}}}};
+                               {"sketchCurrent", intro.sketchCurrent}}},
+                {"lessonWindow", window_json::lessonWindow()}};
 }
 
 } // namespace lesson_json

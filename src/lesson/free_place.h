@@ -1,6 +1,7 @@
 #pragma once
 
 #include "added_buttons.h"
+#include "added_window.h"
 
 #include <QRect>
 
@@ -9,7 +10,8 @@
 class QWidget;
 
 // The buttons the program adds to a lesson window, placed among the window's widgets as
-// added_buttons places them among a lesson's controls.
+// added_buttons places them among a lesson's controls, and the windows it adds beside a
+// lesson window, placed on its screen as added_window places them.
 namespace free_place
 {
 
@@ -18,10 +20,18 @@ namespace free_place
 added_buttons::Places places(const QWidget* window, const QWidget* step,
                              std::initializer_list<const QWidget*> placing);
 
-// A rectangle of whole pixels as Qt's.
+// A rectangle of whole pixels as Qt's, and back.
 inline QRect rect(const Rect& pixels)
 {
     return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
 }
+inline Rect plain(const QRect& r)
+{
+    return Rect{r.left(), r.top(), r.width(), r.height()};
+}
+
+// Places `window` beside the top-level window `lesson`, on its screen, as added_window
+// places it (the lesson window's frame taken for the added window's too).
+void placeBesideLesson(QWidget* window, const QWidget* lesson, added_window::Request request);
 
 } // namespace free_place

@@ -5,7 +5,9 @@
 #include "narration.h"
 #include "picture_box.h"
 #include "qt_convert.h"
+#include "question_window.h"
 #include "trace_window.h"
+#include "window_words.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,15 +31,14 @@ LessonForm::MessagePresenter& presenter()
     return p;
 }
 
-// A box's background; on a dark mark (blue) the text turns white so that it stays legible.
-void setBase(QWidget* widget, const QColor& colour)
+// A box's background, and its text white on a dark mark (the rule both front ends follow).
+void setBase(QWidget* widget, Colour colour)
 {
     QPalette p = widget->palette();
-    p.setColor(QPalette::Base, colour);
-    const bool dark = colour.lightnessF() < 0.35 ||
-                      (colour.blue() > 200 && colour.red() < 80 && colour.green() < 80);
-    p.setColor(QPalette::Text,
-               dark ? QColor(Qt::white) : QApplication::palette().color(QPalette::Text));
+    p.setColor(QPalette::Base, qt_convert::colour(colour));
+    p.setColor(QPalette::Text, colours::lightTextOn(colour)
+                                   ? qt_convert::colour(colours::white)
+                                   : QApplication::palette().color(QPalette::Text));
     widget->setPalette(p);
 }
 
@@ -59,7 +60,8 @@ void LessonForm::showMessage(QWidget* parent, const QString& text)
         presenter()(parent, text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Project1"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, qt_convert::text(window_words::messageCaption), text,
+                    QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::WindowModal);
     accessibility::labelMessageBox(box);
@@ -79,6 +81,8 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
     build();
     buildAccess();
     buildTraceButton();
+    buildPredictButton();
+    orderTabs();
     timer_.setTimerType(Qt::PreciseTimer); // intervals down to 1 ms mean what they say
     connect(&timer_, &QTimer::timeout, this, &LessonForm::Timer1_Timer);
     Form_Load();
@@ -194,6 +198,7 @@ void LessonForm::build()
                 const int index = control.index;
                 connect(check, &QCheckBox::clicked, this, [this, boxGroup, index](bool on) {
                     model_->setCheck(boxGroup, index, on ? 1 : 0);
+                    showPrediction();
                 });
             }
             widget = check;
@@ -249,6 +254,7 @@ void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const C
                 return;
             box.shownText = qt_convert::stored(box.multi->toPlainText());
             model_->setText(group, index, box.shownText);
+            showPrediction();
         });
         widget = box.multi;
     } else {
@@ -258,6 +264,7 @@ void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const C
                 [this, &box, group, index](const QString& t) {
                     box.shownText = qt_convert::utf8(t);
                     model_->setText(group, index, box.shownText);
+                    showPrediction();
                 });
         widget = box.line;
     }
@@ -266,7 +273,7 @@ void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const C
     widget->setGeometry(qt_convert::rect(control.rect));
     if (control.font)
         widget->setFont(qt_convert::font(*control.font));
-    setBase(widget, qt_convert::colour(Colour::window()));
+    setBase(widget, Colour::window());
 }
 
 // --- events ---
@@ -278,8 +285,9 @@ void LessonForm::Form_Load()
 
 void LessonForm::Command1_Click()
 {
+    // With a question waiting, 進む answers it first (lesson_form_predict.cpp).
     if (!busy_)
-        perform(model_->step(), Heard::Step);
+        perform(model_->advance(), Heard::Step);
 }
 
 void LessonForm::Timer1_Timer()
@@ -325,6 +333,7 @@ void LessonForm::Command4_Click()
     const bool wasRunning = timer_.isActive();
     model_->stopAutoRun();
     syncTimer();
+    showPrediction(); // a question for the step from where it stopped
     announce(Heard::Stop, {}, wasRunning);
 }
 
@@ -354,7 +363,7 @@ void LessonForm::StepBack_Click()
 
 void LessonForm::Label1_Click(int index)
 {
-    if (!busy_)
+    if (!busy_ && !chooseLine(index))
         showMessages({model_->noteOf(index)});
 }
 
@@ -372,6 +381,7 @@ void LessonForm::perform(const Outcome& outcome, Heard heard)
     }
     updateDisplay();
     syncTimer();
+    showPrediction();
     announce(heard, outcome, wasRunning);
 }
 
@@ -430,7 +440,7 @@ void LessonForm::updateBoxes(std::vector<BoxWidget>& widgets, const std::vector<
         }
         if (widget.shownColour != box.colour) {
             widget.shownColour = box.colour;
-            setBase(w, qt_convert::colour(box.colour));
+            setBase(w, box.colour);
         }
     }
 }
@@ -446,17 +456,14 @@ void LessonForm::updateDisplay()
                 listing_[static_cast<size_t>(line)]->setBackground(qt_convert::colour(colour));
         };
         paintLine(shownHighlight_, Colour::buttonFace());
-        paintLine(panel.highlight, colours::yellow);
+        paintLine(panel.highlight, colours::currentLine);
         shownHighlight_ = panel.highlight;
     }
     if (note_ && shownNote_ != panel.note) {
         shownNote_ = panel.note;
         note_->setCaption(qt_convert::shown(panel.note));
     }
-    if (condition_ && shownCondition_ != panel.condition) {
-        shownCondition_ = panel.condition;
-        condition_->setCaption(qt_convert::shown(panel.condition));
-    }
+    updateCondition();
     updateBoxes(text1_, panel.text1);
     updateBoxes(text2_, panel.text2);
     for (size_t g = 0; g < 3; ++g) {
@@ -489,7 +496,16 @@ void LessonForm::updateDisplay()
         stepBack_->setEnabled(model_->canStepBack());
     updating_ = false;
     if (previousHighlight != panel.highlight)
-        markCurrentLine(previousHighlight);
+        markCurrentLine();
+}
+
+void LessonForm::updateCondition()
+{
+    const std::string_view condition = model_->shownCondition();
+    if (condition_ && shownCondition_ != condition) {
+        shownCondition_ = condition;
+        condition_->setCaption(qt_convert::shown(condition));
+    }
 }
 
 void LessonForm::syncTimer()

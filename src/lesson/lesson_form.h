@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lesson_model.h"
+#include "prediction.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -15,6 +16,7 @@ class Announcer;
 class LineLabel;
 class Narration;
 class PictureBox;
+class QuestionWindow;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -59,6 +61,21 @@ public:
     // Opens the trace table of the lesson (the button "トレース表", F7).
     void Trace_Click();
     TraceWindow* traceWindow() const { return trace_.get(); }
+    // The trace window while it is shown, for the windows placed beside this one.
+    const QWidget* traceWindowShown() const;
+
+    // Predicting each step (lesson_form_predict.cpp): the question window opens with the
+    // button "予想" or F8; in it the student chooses the mode, types an answer or chooses
+    // True or False (also T and F here), answers as 進む does, or presses "わからない". While a
+    // line is asked, a click on a listing line (or Enter on it) chooses it, and a second one
+    // answers.
+    void Predict_Click();
+    QuestionWindow* questionWindow() const { return question_.get(); }
+    void PredictMode_Click(prediction::Mode mode);
+    void Answer_Typed(const std::string& text);
+    void Truth_Click(bool truth);
+    void Judge_Click() { Command1_Click(); }
+    void DontKnow_Click();
 
 private:
     // What a screen reader is told after an action (lesson_form_access.cpp).
@@ -97,16 +114,25 @@ private:
     void wireOptions();
     void optionChosen(int k, bool byToggle);
     void moveInListing(int from, int delta);
-    // The listing after the current line moved from `previous`: which line says it runs
-    // next, and which one Tab reaches.
-    void markCurrentLine(int previous);
+    // The listing after the current line moved: which line says it runs next (exactly one),
+    // and which one Tab reaches.
+    void markCurrentLine();
     void announce(Heard heard, const Outcome& outcome, bool wasRunning);
     // The trace table's button and key (lesson_form_trace.cpp).
     void buildTraceButton();
+    // The prediction's button and keys (lesson_form_predict.cpp).
+    void buildPredictButton();
+    // After anything that can change the question: the condition (shown without its truth
+    // while that is asked) and the question window.
+    void showPrediction();
+    void updateCondition();
+    // A listing line chosen as the answer to a line question; false when no line is asked.
+    bool chooseLine(int line);
 
     std::unique_ptr<LessonModel> model_;
     std::vector<LineLabel*> listing_;
     int shownHighlight_ = -1;
+    int describedCurrent_ = -1; // the listing line described as the next to run
     LineLabel* note_ = nullptr;
     LineLabel* condition_ = nullptr;
     std::string shownNote_;
@@ -134,6 +160,8 @@ private:
     int optionToggled_ = 0; // the option whose toggle ran the selection its click would run
     QPushButton* traceButton_ = nullptr;
     std::unique_ptr<TraceWindow> trace_; // made when first opened; closes with this window
+    QPushButton* predictButton_ = nullptr;
+    std::unique_ptr<QuestionWindow> question_; // the same
     QTimer timer_;
     QElapsedTimer pace_; // since auto-run started, and the ticks it has had
     qint64 paced_ = 0;

@@ -1,28 +1,16 @@
 #include "prediction_texts.h"
 
+#include "typed_text.h"
+
 namespace prediction_texts
 {
 namespace
 {
 
-// A typed text as a message quotes it: whole when short, else its start, "…" and its
-// length, so that a message never grows with what was typed.
+// A typed text as a message quotes it: shortened when it is long.
 std::string quoted(std::string_view typed)
 {
-    constexpr size_t shownCharacters = 20;
-    size_t characters = 0;
-    size_t cut = typed.size();
-    for (size_t k = 0; k < typed.size(); ++k) {
-        if ((static_cast<unsigned char>(typed[k]) & 0xC0) == 0x80)
-            continue; // continues a UTF-8 sequence
-        if (characters == shownCharacters)
-            cut = k;
-        ++characters;
-    }
-    if (characters <= shownCharacters)
-        return "「" + std::string(typed) + "」";
-    return "「" + std::string(typed.substr(0, cut)) + "…」（" + std::to_string(characters) +
-           " 文字）";
+    return "「" + typed_text::shortened(typed) + "」";
 }
 
 std::string lastLine(int lines)
@@ -42,6 +30,11 @@ std::string_view modeCaption(Mode mode)
     case Mode::Auto: return "おまかせ";
     }
     return {};
+}
+
+std::string modeChosen(Mode mode)
+{
+    return std::string(modesCaption) + " " + std::string(modeCaption(mode));
 }
 
 std::string lineQuestion(int line)

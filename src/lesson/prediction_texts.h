@@ -18,10 +18,8 @@ using prediction::Kind;
 using prediction::Mode;
 
 // The button in the lesson window that opens the question window (its captions are
-// added_buttons'), and its key.
+// added_buttons', its key and hint window_words').
 inline constexpr std::string_view buttonName = "予想してから進む";
-inline constexpr std::string_view buttonHint =
-    "予想してから進む: 次のステップを予想する窓を開きます (F8)";
 
 inline constexpr std::string_view titlePrefix = "予想 - ";
 inline std::string title(std::string_view caption)
@@ -30,6 +28,8 @@ inline std::string title(std::string_view caption)
 }
 
 std::string_view modeCaption(Mode mode);
+// What a screen reader is told when the mode is chosen: "予想のしかた 次の行".
+std::string modeChosen(Mode mode);
 inline constexpr std::string_view modesCaption = "予想のしかた";
 inline constexpr std::string_view questionCaption = "質問";
 inline constexpr std::string_view answerCaption = "答え";

@@ -2,6 +2,7 @@
 #include "lesson/lesson_registry.h"
 #include "lesson/prediction_texts.h"
 #include "lesson/trace_texts.h"
+#include "lesson/window_words.h"
 #include "web/lesson_desk.h"
 
 #include "catalog/menus.h"
@@ -300,7 +301,7 @@ TEST(LessonDesk, TheDescriptionCarriesTheAddedButtonsAndTheTraceWindowsTexts)
     EXPECT_EQ(trace["top"], places.trace->rect.top);
     EXPECT_EQ(trace["width"], added_buttons::traceWidth);
     EXPECT_EQ(trace["caption"], "トレース表");
-    EXPECT_EQ(trace["hint"], trace_texts::buttonHint);
+    EXPECT_EQ(trace["hint"], window_words::hint(*window_words::shortcutOf("TraceButton")));
     EXPECT_EQ(d["added"]["stepBack"]["caption"], "◀");
     EXPECT_EQ(d["added"]["stepBack"]["width"], places.stepBack->rect.width);
     const Json& w = d["traceWindow"];
@@ -319,7 +320,7 @@ TEST(LessonDesk, PredictingAStepThroughThePage)
     const Json d = desk.open("frmTotal")["description"];
     const Json& added = d["added"]["predict"];
     EXPECT_EQ(added["caption"], "予想");
-    EXPECT_EQ(added["hint"], prediction_texts::buttonHint);
+    EXPECT_EQ(added["hint"], "予想してから進む: 次のステップを予想する窓を開きます (F8)");
     const Json& window = d["questionWindow"];
     EXPECT_EQ(window["caption"], "予想 - 配列の値の合計");
     EXPECT_EQ(window["controls"][1]["caption"], "しない"); // Mode(0), in the frame Modes

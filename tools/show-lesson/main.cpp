@@ -2,13 +2,17 @@
 // it can be looked at or grabbed into a PNG without clicking through the menus. The
 // options act in order: type with --set, then press "進む" with --steps.
 //
-//   show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--grab OUT.png]
+//   show-lesson FORM [--steps N] [--set K TEXT]... [--trace]
+//               [--predict MODE] [--answer TEXT] [--judge] [--grab OUT.png]
 //
 // With --grab the window is rendered offscreen and saved; otherwise it stays on screen
 // until it is closed. --trace opens the lesson's trace window too (and --grab saves that
-// one instead).
+// one instead). --predict opens the question window in MODE (off, line, condition, value,
+// auto), --answer types an answer and --judge presses "答えて進む"; --grab then saves the
+// question window too, as OUT.question.png.
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
+#include "lesson/question_window.h"
 #include "lesson/trace_window.h"
 #include "shell/fonts.h"
 
@@ -56,6 +60,17 @@ int main(int argc, char* argv[])
             form.model().setText(BoxGroup::Text1, box, argv[++k]);
         } else if (option == "--trace") {
             trace = true;
+        } else if (option == "--predict" && k + 1 < argc) {
+            const std::optional<prediction::Mode> mode = prediction::modeNamed(argv[++k]);
+            form.show();
+            form.Predict_Click();
+            form.PredictMode_Click(mode.value_or(prediction::Mode::Auto));
+        } else if (option == "--answer" && k + 1 < argc) {
+            form.Answer_Typed(argv[++k]);
+            if (form.questionWindow())
+                form.questionWindow()->refresh();
+        } else if (option == "--judge") {
+            form.Judge_Click();
         } else if (option == "--grab" && k + 1 < argc) {
             out = QString::fromLocal8Bit(argv[++k]);
         }
@@ -66,6 +81,12 @@ int main(int argc, char* argv[])
     if (!out.isEmpty()) {
         QCoreApplication::processEvents();
         QWidget* shown = trace ? static_cast<QWidget*>(form.traceWindow()) : &form;
+        if (QWidget* question = form.questionWindow()) {
+            QString path = out;
+            path.replace(QStringLiteral(".png"), QStringLiteral(".question.png"));
+            if (!question->grab().save(path))
+                return 1;
+        }
         return shown && shown->grab().save(out) ? 0 : 1;
     }
     return QApplication::exec();
