@@ -37,6 +37,7 @@ QKeySequence qtKey(const window_words::Key& key)
         {"F5", Qt::Key_F5},
         {"F6", Qt::Key_F6},
         {"F7", Qt::Key_F7},
+        {"F8", Qt::Key_F8},
         {"F10", Qt::Key_F10},
         {"Escape", Qt::Key_Escape},
         {"z", Qt::Key_Z},

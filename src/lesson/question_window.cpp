@@ -144,12 +144,17 @@ void QuestionWindow::wire()
 
 void QuestionWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Enter presses the button that has the focus (as Space does), and answers elsewhere.
+    // Enter answers: on True or False with that answer; on "わからない" or an option it
+    // presses the button, as Space does.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget()))
+        auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+        if (button && button != true_ && button != false_) {
             button->click();
-        else
-            lesson_.Judge_Click();
+            return;
+        }
+        if (button)
+            button->click();
+        lesson_.Judge_Click();
         return;
     }
     QWidget::keyPressEvent(event);
