@@ -419,6 +419,8 @@ void LessonForm::updateDirectDisplays()
     }
     if (picture_ && shownPicture_ != panel.picture.revision) {
         picture_->show(panel.picture.ops);
+        picture_->setAccessibleDescription(
+            qt_convert::text(Narration::boardText(panel.picture.pegs)));
         shownPicture_ = panel.picture.revision;
     }
 }
