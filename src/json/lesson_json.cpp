@@ -226,16 +226,20 @@ Json questionWindow(const LessonDescription& lesson)
     namespace p = prediction_texts;
     const LessonDescription panel = question_panel::description(lesson);
     Json window = description(panel);
-    window["names"] = Json{{"Answer", p::answerName},
-                           {"Question", p::questionCaption},
-                           {"Verdict", p::judgementName},
-                           {"Score", p::scoreName}};
+    window["names"] = Json{{"Answer", p::answerName}};
+    // The labels are read as what they show, and told what they are.
+    window["descriptions"] = Json{
+        {"Question", p::questionCaption}, {"Verdict", p::judgementName}, {"Score", p::scoreName}};
     window["hints"] = Json{{"Answer", p::answerHint},
                            {"True", p::trueHint},
                            {"False", p::falseHint},
                            {"Judge", p::judgeHint},
                            {"DontKnow", p::dontKnowHint}};
     window["multiline"] = multiline(panel);
+    Json modes = Json::array();
+    for (const prediction::Mode mode : prediction::modes)
+        modes.push_back(prediction::modeName(mode));
+    window["modes"] = std::move(modes); // the options' modes, as the action "predict" names them
     return window;
 }
 

@@ -66,7 +66,8 @@ Json question(const LessonModel& model);
 // An answer judged: {"kind", "correct", "expected", "given"} (given: null for わからない).
 Json judgement(const prediction::Attempt& attempt);
 // The question window of a lesson window: its description (caption, size, controls in
-// twips) with the names and hints of its controls for screen readers.
+// twips) with the names, descriptions and hints of its controls for screen readers, and
+// the modes of its options.
 Json questionWindow(const LessonDescription& lesson);
 // What the question window shows now: {"mode", "question", "asking", "form", "typed",
 // "answer", "truth", "chosen", "verdict", "score"}.

@@ -7,6 +7,8 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,6 +39,40 @@ bool QuestionWindow::eventFilter(QObject* watched, QEvent* event)
     // The lesson window closed or was hidden by the program (not minimised): so is this.
     if (watched == &lesson_ && event->type() == QEvent::Hide && !event->spontaneous())
         hide();
+    // Tab into the empty answer box: Qt selects its (empty) text first, and the caret event
+    // that makes reaches a screen reader before the focus does, which then says nothing
+    // (Orca 43). The box takes the focus as a click gives it, without selecting.
+    if (watched == answer_ && event->type() == QEvent::FocusIn && answer_->text().isEmpty()) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(answer_, &plain);
+            return true;
+        }
+    }
+    // On an option, the arrows go to the next or previous one and choose it (the options
+    // stand in a row, and → would otherwise be 進む).
+    const auto* option = qobject_cast<QAbstractButton*>(watched);
+    if (option && modes_->id(const_cast<QAbstractButton*>(option)) >= 0 &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const int delta = key->key() == Qt::Key_Right || key->key() == Qt::Key_Down ? 1
+                          : key->key() == Qt::Key_Left || key->key() == Qt::Key_Up  ? -1
+                                                                                    : 0;
+        if (delta == 0 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return QWidget::eventFilter(watched, event);
+        key->accept();
+        if (event->type() == QEvent::KeyPress) {
+            const int count = static_cast<int>(modes_->buttons().size());
+            const int to =
+                (modes_->id(const_cast<QAbstractButton*>(option)) + delta + count) % count;
+            if (QAbstractButton* next = modes_->button(to)) {
+                next->setFocus(Qt::OtherFocusReason);
+                next->setChecked(true);
+            }
+        }
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -62,6 +98,7 @@ void QuestionWindow::build()
         case ControlKind::Option: {
             auto* option = new QRadioButton(qt_convert::text(control.caption), parent);
             modes_->addButton(option, control.index);
+            option->installEventFilter(this);
             widget = option;
             break;
         }
@@ -97,7 +134,7 @@ void QuestionWindow::build()
     dontKnow_ = static_cast<QPushButton*>(find("DontKnow"));
     score_ = static_cast<QLabel*>(find("Score"));
     verdict_ = static_cast<QLabel*>(find("Verdict"));
-    static_cast<QLabel*>(find("AnswerCaption"))->setBuddy(answer_);
+    answer_->installEventFilter(this);
     true_->setCheckable(true);
     false_->setCheckable(true);
 
@@ -107,22 +144,25 @@ void QuestionWindow::build()
     false_->setToolTip(qt_convert::text(texts::falseHint));
     judge_->setToolTip(qt_convert::text(texts::judgeHint));
     dontKnow_->setToolTip(qt_convert::text(texts::dontKnowHint));
-    question_->setAccessibleName(qt_convert::text(texts::questionCaption));
-    verdict_->setAccessibleName(qt_convert::text(texts::judgementName));
-    score_->setAccessibleName(qt_convert::text(texts::scoreName));
+    // Read by Tab as what they show (as the lesson's note is), told what they are.
+    question_->setAccessibleDescription(qt_convert::text(texts::questionCaption));
+    verdict_->setAccessibleDescription(qt_convert::text(texts::judgementName));
+    score_->setAccessibleDescription(qt_convert::text(texts::scoreName));
     for (QLabel* label : {question_, verdict_, score_})
-        label->setFocusPolicy(Qt::TabFocus); // read by Tab, as the lesson's note is
+        label->setFocusPolicy(Qt::TabFocus);
 }
 
 void QuestionWindow::wire()
 {
-    connect(modes_, &QButtonGroup::idClicked, this, [this](int k) {
-        if (!updating_ && k >= 0 && static_cast<size_t>(k) < std::size(prediction::modes))
+    // Chosen by a click, by the arrows (which move the choice in the group) or a screen
+    // reader's action: whatever checks the option, but not the repaint showing the model's.
+    connect(modes_, &QButtonGroup::idToggled, this, [this](int k, bool on) {
+        if (on && !updating_ && k >= 0 && static_cast<size_t>(k) < std::size(prediction::modes))
             lesson_.PredictMode_Click(prediction::modes[k]);
     });
     connect(answer_, &QLineEdit::textEdited, this,
             [this](const QString& text) { lesson_.Answer_Typed(qt_convert::utf8(text)); });
-    connect(answer_, &QLineEdit::returnPressed, &lesson_, &LessonForm::Judge_Click);
+    // (Enter in the answer box reaches keyPressEvent: the box passes it on.)
     connect(true_, &QPushButton::clicked, this, [this] { lesson_.Truth_Click(true); });
     connect(false_, &QPushButton::clicked, this, [this] { lesson_.Truth_Click(false); });
     connect(judge_, &QPushButton::clicked, &lesson_, &LessonForm::Judge_Click);

@@ -10,6 +10,7 @@
 #include "lesson/window_words.h"
 #include "support/window_checks.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -76,21 +77,38 @@ private slots:
 
     void answeringByKeyboardAlone()
     {
-        auto window = window_checks::open("frmTotal");
+        QStringList messages;
+        auto window = window_checks::open("frmTotal", &messages);
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(window.get(), Qt::Key_F8);
         QuestionWindow* question = window->questionWindow();
         QVERIFY(question && question->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(question));
-        // The mode by its option; the answer box takes the focus with the first question.
+        // The mode by the arrows among the options, or a click; the answer box takes the
+        // focus with the first question.
+        QCOMPARE(question->focusWidget(), in(question, "Mode(0)"));
+        QTest::keyClick(question->focusWidget(), Qt::Key_Down);
+        QCOMPARE(window->model().predictionMode(), prediction::Mode::Line);
+        QTest::keyClick(question->focusWidget(), Qt::Key_Down);
+        QCOMPARE(window->model().predictionMode(), prediction::Mode::Condition);
         QTest::mouseClick(in<QRadioButton>(question, "Mode(1)"), Qt::LeftButton);
         QCOMPARE(window->model().predictionMode(), prediction::Mode::Line);
+        // Tab: the question (read as what it says), then the answer box.
+        QTest::keyClick(question->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(question->focusWidget(), in(question, "Question"));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(question->focusWidget())->text(QAccessible::Name),
+            QStringLiteral("0行目を実行したあと、次に実行するのは何行目ですか。"));
+        QTest::keyClick(question->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(question->focusWidget(), in(question, "Answer"));
         question->open();
         QCOMPARE(question->focusWidget(), in(question, "Answer"));
         QTest::keyClicks(in(question, "Answer"), QStringLiteral("9"));
         QTest::keyClick(in(question, "Answer"), Qt::Key_Return);
         QCOMPARE(window->model().line(), 0); // not a line of the listing: not judged
+        QCOMPARE(messages,
+                 QStringList{QStringLiteral("9行目はありません。0～8 の行番号で答えてください。")});
         in<QLineEdit>(question, "Answer")->clear();
         in<QLineEdit>(question, "Answer")->insert(QStringLiteral("２")); // as an input method types
         QTest::keyClick(in(question, "Answer"), Qt::Key_Return);
@@ -98,6 +116,7 @@ private slots:
         QCOMPARE(in<QLabel>(question, "Verdict")->text(), QStringLiteral("○ 正解です（2行目）"));
         QCOMPARE(in<QLabel>(question, "Score")->text(), QStringLiteral("予想 1問中 1問正解"));
         QCOMPARE(in<QLineEdit>(question, "Answer")->text(), QString()); // a new question
+        QCOMPARE(messages.size(), 1);                                   // Enter answered once
 
         // A condition: T chooses True, Enter answers; the lesson shows no truth meanwhile.
         window->Command1_Click(); // 進む with a line question waiting and no answer: a message
