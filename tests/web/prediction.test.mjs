@@ -55,13 +55,13 @@ function session(form, mode) {
   const plan = [];
   while (plan.filter(Boolean).length < ANSWERS && plan.length < 40) {
     const out = lessonConsole([...commands, 'question', 'dontknow']);
-    const asked = out.find((o) => 'question' in o).question;
+    const asked = out.findLast((o) => 'question' in o).question;
     if (!asked) {
       plan.push(null);
       commands.push('step');
       continue;
     }
-    const { expected } = out.find((o) => o.judgement).judgement;
+    const { expected } = out.findLast((o) => o.judgement).judgement;
     const truth = expected === 'True' || expected === 'False';
     const formOf = asked.kind === 'line' ? 'line' : truth ? 'truth' : /^-?\d+$/.test(expected) ? 'number' : 'text';
     const k = plan.filter(Boolean).length;
@@ -106,14 +106,12 @@ async function answer(page, form, step, k) {
 
 describe('predicting each step in the page', () => {
   const suite = browserSuite();
-  let page;
-  before(async () => {
-    page = await openSite(suite.browser, suite.site.url);
-    await start(page);
-  });
 
   for (const { form } of cat.lessons) {
     it(`${form}: the questions and judgements are lesson-console's`, async () => {
+      // A page of its own: the random draws start where lesson-console's start.
+      const page = await openSite(suite.browser, suite.site.url);
+      await start(page);
       const mode = ['auto', 'line', 'condition', 'value'][cat.lessons.findIndex((l) => l.form === form) % 4];
       const { plan, commands } = session(form, mode);
       const out = lessonConsole([...commands.slice(0, 2), ...commands.slice(2).flatMap((c) => ['question', c]), 'view']);
@@ -150,6 +148,7 @@ describe('predicting each step in the page', () => {
       await page.$eval(`[data-form=${form}] .titlebar .close`, (b) => b.click());
       assert.equal(await page.$(question(form)), null); // closed with its lesson window
       assert.deepEqual(page.errors, []);
+      await page.close();
     });
   }
 });

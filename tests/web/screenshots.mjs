@@ -6,7 +6,9 @@
 // zoom at 100 % and 200 %): the opening screen, every menu, the listing window, and every
 // lesson after a few steps; "trace" (or trace-FORM) adds the trace window of frmTotal after a
 // few steps with a typed value (or of FORM), as trace-<form>-100.png and -200.png. Not a
-// test: a developer's tool.
+// test: a developer's tool. "predict" (or predict-FORM) adds the question window of every
+// lesson (or of FORM) in おまかせ after two steps answered, as predict-<form>-100.png, and
+// the page with it beside the lesson, as predict-page-<form>-100.png.
 import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { catalog, launch, openSite, openThroughMenus, press, pressOk, server, start } from './support.mjs';
@@ -16,6 +18,7 @@ mkdirSync(out, { recursive: true });
 const [browser, site, cat] = await Promise.all([launch(), server(), catalog()]);
 const wanted = (form) => only.length === 0 || only.includes(form);
 const traces = only.flatMap((f) => (f === 'trace' ? ['frmTotal'] : f.startsWith('trace-') ? [f.slice(6)] : []));
+const predictions = only.flatMap((f) => (f === 'predict' ? cat.lessons.map((l) => l.form) : f.startsWith('predict-') ? [f.slice(8)] : []));
 
 async function shoot(page, form, scale, selector = `[data-form=${form}]`, name = form) {
   const win = await page.$(selector);
@@ -68,6 +71,18 @@ for (const scale of [1, 2]) {
     await page.keyboard.press('ArrowUp');
     await page.keyboard.up('Shift');
     await shoot(page, form, scale, `[data-trace=${form}]`, `trace-${form}`);
+    await page.click(`[data-form=${form}] .titlebar .close`);
+  }
+  for (const form of predictions) {
+    await openThroughMenus(page, cat, form);
+    await press(page, form, 'PredictButton');
+    await page.click(`[data-question=${form}] [data-control="Mode(4)"]`);
+    for (let k = 0; k < 2; ++k) {
+      await page.click(`[data-question=${form}] [data-control=DontKnow]`);
+      await pressOk(page);
+    }
+    await page.screenshot({ path: join(out, `predict-page-${form}-${scale * 100}.png`) });
+    await shoot(page, form, scale, `[data-question=${form}]`, `predict-${form}`);
     await page.click(`[data-form=${form}] .titlebar .close`);
   }
   await page.close();
