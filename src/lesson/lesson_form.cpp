@@ -1,6 +1,7 @@
 #include "lesson_form.h"
 
 #include "accessibility.h"
+#include "enter_key.h"
 #include "listing_label.h"
 #include "narration.h"
 #include "picture_box.h"
@@ -74,6 +75,7 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
       model_(std::move(model))
 {
     accessibility::install();
+    enter_key::install();
     const LessonDescription& d = model_->description();
     setObjectName(qt_convert::text(d.form));
     setWindowTitle(qt_convert::text(d.caption));

@@ -73,7 +73,9 @@ public:
     QuestionWindow* questionWindow() const { return question_.get(); }
     void PredictMode_Click(prediction::Mode mode);
     void Answer_Typed(const std::string& text);
-    void Truth_Click(bool truth);
+    // True or False chosen; with `again`, choosing the one chosen already answers (a second
+    // click or Enter on the button), as a second click on a listing line does.
+    void Truth_Click(bool truth, bool again = false);
     void Judge_Click() { Command1_Click(); }
     void DontKnow_Click();
 

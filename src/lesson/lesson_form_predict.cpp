@@ -71,16 +71,21 @@ void LessonForm::Answer_Typed(const std::string& text)
         question_->refresh();
 }
 
-void LessonForm::Truth_Click(bool truth)
+void LessonForm::Truth_Click(bool truth, bool again)
 {
     const std::optional<prediction::Question>& question = model_->question();
     if (busy_ || !question || question->form != prediction::Form::Truth)
         return;
-    model_->setDraft(truth ? "True" : "False");
+    const std::string chosen = truth ? "True" : "False";
+    if (again && prediction_reading::read(*question, model_->draft()).answer == chosen) {
+        Judge_Click();
+        return;
+    }
+    model_->setDraft(chosen);
     showPrediction();
     if (announcer_)
-        announcer_->sayAsIs(qt_convert::text(
-            prediction_texts::chosenText(prediction::Form::Truth, model_->draft())));
+        announcer_->sayAsIs(
+            qt_convert::text(prediction_texts::chosenText(prediction::Form::Truth, chosen)));
 }
 
 bool LessonForm::chooseLine(int line)

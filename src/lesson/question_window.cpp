@@ -163,8 +163,8 @@ void QuestionWindow::wire()
     connect(answer_, &QLineEdit::textEdited, this,
             [this](const QString& text) { lesson_.Answer_Typed(qt_convert::utf8(text)); });
     // (Enter in the answer box reaches keyPressEvent: the box passes it on.)
-    connect(true_, &QPushButton::clicked, this, [this] { lesson_.Truth_Click(true); });
-    connect(false_, &QPushButton::clicked, this, [this] { lesson_.Truth_Click(false); });
+    connect(true_, &QPushButton::clicked, this, [this] { lesson_.Truth_Click(true, true); });
+    connect(false_, &QPushButton::clicked, this, [this] { lesson_.Truth_Click(false, true); });
     connect(judge_, &QPushButton::clicked, &lesson_, &LessonForm::Judge_Click);
     connect(dontKnow_, &QPushButton::clicked, &lesson_, &LessonForm::DontKnow_Click);
     // The keys of the lesson window's 進む and of the truth, here too; F8 goes back to it.
@@ -184,17 +184,13 @@ void QuestionWindow::wire()
 
 void QuestionWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Enter answers: on True or False with that answer; on "わからない" or an option it
-    // presses the button, as Space does.
+    // Enter answers; on an option it chooses it, as Space does. (On a push button it presses
+    // it, for every window of the program: on True or False a second time, that answers.)
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto* button = qobject_cast<QAbstractButton*>(focusWidget());
-        if (button && button != true_ && button != false_) {
-            button->click();
-            return;
-        }
-        if (button)
-            button->click();
-        lesson_.Judge_Click();
+        if (auto* option = qobject_cast<QAbstractButton*>(focusWidget()))
+            option->click();
+        else
+            lesson_.Judge_Click();
         return;
     }
     QWidget::keyPressEvent(event);

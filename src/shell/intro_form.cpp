@@ -2,6 +2,7 @@
 
 #include "catalog/menus.h"
 #include "lesson/colour.h"
+#include "lesson/enter_key.h"
 #include "lesson/free_place.h"
 #include "lesson/qt_convert.h"
 #include "window_registry.h"
@@ -89,6 +90,7 @@ void drawListing(QPainter& painter, const IntroLayout& layout)
 
 IntroForm::IntroForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
+    enter_key::install();
     setObjectName(QStringLiteral("frmIntro"));
     setWindowTitle(QStringLiteral("Trevisk"));
     const IntroScreen screen = introScreen();

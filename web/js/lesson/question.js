@@ -76,8 +76,8 @@ export class QuestionWindow {
     const lesson = this.lesson;
     this.modes.forEach((input, k) => input.addEventListener('change', () => input.checked && lesson.predictMode(this.description.modes[k])));
     this.answer.addEventListener('input', () => lesson.draft(this.answer.value, false));
-    this.truths.True.addEventListener('click', () => lesson.chooseTruth(true));
-    this.truths.False.addEventListener('click', () => lesson.chooseTruth(false));
+    this.truths.True.addEventListener('click', () => lesson.chooseTruth(true, true));
+    this.truths.False.addEventListener('click', () => lesson.chooseTruth(false, true));
     this.judge.addEventListener('click', () => lesson.advance());
     this.dontKnow.addEventListener('click', () => lesson.dontKnow());
     this.win.element.addEventListener('keydown', (event) => this.key(event));
@@ -87,15 +87,11 @@ export class QuestionWindow {
     if (this.win?.modal || !plain(event)) return;
     const target = event.target;
     const typing = target === this.answer;
-    const truth = Object.entries(this.truths).find(([, e]) => e === target);
     const done = () => event.preventDefault();
     if (event.key === 'Enter') {
-      // On True or False: that answer, given. On another button or an option: as Space does.
-      if (truth) {
-        done();
-        this.lesson.chooseTruth(truth[0] === 'True');
-        this.lesson.advance();
-      } else if (typing || !target.matches?.('button, input[type=radio]')) {
+      // On a button or an option, the browser presses it (on True or False a second time,
+      // that answers); elsewhere Enter answers.
+      if (!target.matches?.('button, input[type=radio]')) {
         done();
         this.lesson.advance();
       }

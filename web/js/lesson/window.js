@@ -324,9 +324,13 @@ export class LessonWindow {
     if (told && result.view.asking.chosen) this.live.data = result.view.asking.chosen;
   }
 
-  chooseTruth(truth) {
+  // True or False chosen; with `again`, choosing the one chosen already answers (a second
+  // click, or Enter, on the button), as a second click on a listing line does.
+  chooseTruth(truth, again = false) {
     const a = this.view?.asking;
-    if (a?.asking && !a.typed) this.draft(truth ? 'True' : 'False', true);
+    if (!a?.asking || a.typed) return;
+    if (again && a.truth === truth) this.advance();
+    else this.draft(truth ? 'True' : 'False', true);
   }
 
   advance() {
