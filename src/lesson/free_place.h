@@ -4,10 +4,9 @@
 #include "added_window.h"
 
 #include <QRect>
+#include <QWidget>
 
 #include <initializer_list>
-
-class QWidget;
 
 // The buttons the program adds to a lesson window, placed among the window's widgets as
 // added_buttons places them among a lesson's controls, and the windows it adds beside a
@@ -33,5 +32,17 @@ inline Rect plain(const QRect& r)
 // Places `window` beside the top-level window `lesson`, on its screen, as added_window
 // places it (the lesson window's frame taken for the added window's too).
 void placeBesideLesson(QWidget* window, const QWidget* lesson, added_window::Request request);
+
+// Shows an added window in front, placed by `place` the first time it is shown.
+template <class Place> void showInFront(QWidget* window, bool& placed, Place place)
+{
+    if (!placed) {
+        place();
+        placed = true;
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 
 } // namespace free_place

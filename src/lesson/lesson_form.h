@@ -1,5 +1,6 @@
 #pragma once
 
+#include "added_buttons.h"
 #include "lesson_model.h"
 #include "prediction.h"
 
@@ -120,6 +121,10 @@ private:
     // and which one Tab reaches.
     void markCurrentLine();
     void announce(Heard heard, const Outcome& outcome, bool wasRunning);
+    // A button the program adds, where added_buttons placed it, named for screen readers,
+    // with its key's hint (window_words) and its action (lesson_form_access.cpp).
+    QPushButton* addButton(const added_buttons::Placed& placed, const char* name,
+                           std::string_view accessibleName, void (LessonForm::*action)());
     // The trace table's button and key (lesson_form_trace.cpp).
     void buildTraceButton();
     // The prediction's button and keys (lesson_form_predict.cpp).

@@ -112,6 +112,19 @@ void LessonForm::placeStepBackButton()
     stepBack_->setGeometry(free_place::rect(places.stepBack->rect));
 }
 
+QPushButton* LessonForm::addButton(const added_buttons::Placed& placed, const char* name,
+                                   std::string_view accessibleName, void (LessonForm::*action)())
+{
+    auto* button = new QPushButton(qt_convert::text(placed.caption), this);
+    button->setObjectName(QLatin1String(name));
+    if (const window_words::Shortcut* key = window_words::shortcutOf(name))
+        button->setToolTip(qt_convert::text(window_words::hint(*key)));
+    button->setAccessibleName(qt_convert::text(accessibleName));
+    button->setGeometry(free_place::rect(placed.rect));
+    connect(button, &QPushButton::clicked, this, action);
+    return button;
+}
+
 void LessonForm::addShortcuts()
 {
     // A value box with the focus takes the arrows and Home for its own editing first (Qt asks

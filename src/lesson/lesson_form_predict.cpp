@@ -12,7 +12,6 @@
 #include "qt_convert.h"
 #include "question_window.h"
 #include "trace_window.h"
-#include "window_words.h"
 
 #include <QPushButton>
 #include <QShortcut>
@@ -23,13 +22,8 @@ void LessonForm::buildPredictButton()
     if (!step)
         return;
     const added_buttons::Places places = free_place::places(this, step, {stepBack_, traceButton_});
-    predictButton_ = new QPushButton(qt_convert::text(places.predict->caption), this);
-    predictButton_->setObjectName(QStringLiteral("PredictButton"));
-    if (const window_words::Shortcut* key = window_words::shortcutOf("PredictButton"))
-        predictButton_->setToolTip(qt_convert::text(window_words::hint(*key)));
-    predictButton_->setAccessibleName(qt_convert::text(prediction_texts::buttonName));
-    predictButton_->setGeometry(free_place::rect(places.predict->rect));
-    connect(predictButton_, &QPushButton::clicked, this, &LessonForm::Predict_Click);
+    predictButton_ = addButton(*places.predict, "PredictButton", prediction_texts::buttonName,
+                               &LessonForm::Predict_Click);
     // True and False chosen by their first letters, where no box takes the letter as typing.
     connect(new QShortcut(Qt::Key_T, this), &QShortcut::activated, this,
             [this] { Truth_Click(true); });

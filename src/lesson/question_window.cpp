@@ -207,13 +207,7 @@ void QuestionWindow::closeEvent(QCloseEvent* event)
 void QuestionWindow::open()
 {
     refresh();
-    if (!placed_) {
-        place();
-        placed_ = true;
-    }
-    show();
-    raise();
-    activateWindow();
+    free_place::showInFront(this, placed_, [this] { place(); });
     if (QWidget* at = answerWidget())
         at->setFocus(Qt::OtherFocusReason);
 }

@@ -163,13 +163,7 @@ void TraceWindow::build()
 void TraceWindow::open()
 {
     syncNow();
-    if (!placed_) {
-        place();
-        placed_ = true;
-    }
-    show();
-    raise();
-    activateWindow();
+    free_place::showInFront(this, placed_, [this] { place(); });
     view_->scrollToBottom();
 }
 
