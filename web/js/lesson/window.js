@@ -12,6 +12,7 @@ import { Painter } from './paint.js';
 import { QuestionWindow } from './question.js';
 import { TraceWindow } from './trace.js';
 import { showMessage } from '../ui/message.js';
+import { contextMenu } from '../assignment/assignments.js';
 
 const stored = (value) => value.replace(/\r?\n/g, '\r\n');
 
@@ -103,6 +104,7 @@ export class LessonWindow {
       line?.addEventListener('keydown', (event) => this.listingKey(event, index));
     });
     this.win.client.addEventListener('keydown', (event) => this.key(event));
+    this.win.client.addEventListener('contextmenu', (event) => contextMenu(this.app.assignments, this, event));
     this.win.client.addEventListener('focusin', (event) => this.rove(event.target));
     const current = c.listing.find(Boolean);
     if (current) current.tabIndex = 0;
@@ -224,6 +226,7 @@ export class LessonWindow {
 
   key(event) {
     if (this.truthKey(event)) return;
+    if (this.app.assignments.key(this, event)) return;
     if (isOptionArrow(event)) {
       // Two options: any arrow goes to the other one and chooses it.
       event.preventDefault();
