@@ -68,8 +68,8 @@ std::optional<std::string> check(const Assignment& a, const LessonModel& lesson)
         return wrong;
     const char* names[] = {"Check1", "Check2", "Check3"};
     for (size_t g = 0; g < 3; ++g) {
-        if (auto wrong = checkGroup(a.start.checks[g], panel.checks[g].size(),
-                                    [](size_t) { return true; }, names[g]))
+        if (auto wrong = checkGroup(
+                a.start.checks[g], panel.checks[g].size(), [](size_t) { return true; }, names[g]))
             return wrong;
     }
     if (a.start.option != 0 && panel.option == 0)
@@ -89,7 +89,7 @@ std::variant<Opened, std::string> open(const Assignment& a, bool redoing)
     Outcome outcome = model->load(a.start);
     if (outcome.refused)
         return assignment_texts::refusedStart(outcome.messages.empty() ? std::string()
-                                                                         : outcome.messages.front());
+                                                                       : outcome.messages.front());
     model->allow(a.autoRun, a.stepBack);
     model->setPredictionMode(a.mode);
     return Opened{std::move(model), std::move(outcome)};

@@ -25,10 +25,11 @@ LessonDescription instructions(const LessonDescription& lesson, const Assignment
     d.caption = std::string(texts::instructionsPrefix).append(a.title);
     d.width = width;
     d.height = height;
-    Control& title = addLabel(d, "Title", -1, a.title, Rect{margin, 120, inner, 495}, {}, lessonFont());
+    Control& title =
+        addLabel(d, "Title", -1, a.title, Rect{margin, 120, inner, 495}, {}, lessonFont());
     title.multiline = true;
-    Control& box = addTextBox(d, "Instructions", -1, a.instructions,
-                              Rect{margin, 720, inner, 2400}, {}, lessonFont(11.25));
+    Control& box = addTextBox(d, "Instructions", -1, a.instructions, Rect{margin, 720, inner, 2400},
+                              {}, lessonFont(11.25));
     box.multiline = true;
     addLabel(d, "Settings", -1,
              texts::settings(prediction::modeName(a.mode), a.autoRun, a.stepBack),

@@ -16,7 +16,8 @@ inline constexpr std::string_view saveAssignment = "課題として保存…";
 inline constexpr std::string_view openAssignment = "課題を開く…";
 inline constexpr std::string_view saveResult = "結果を保存…";
 inline constexpr std::string_view summarize = "結果を集計…";
-inline constexpr std::string_view saveAssignmentHint = "この窓の今の状態を課題として保存します (Ctrl+Shift+S)";
+inline constexpr std::string_view saveAssignmentHint =
+    "この窓の今の状態を課題として保存します (Ctrl+Shift+S)";
 inline constexpr std::string_view openAssignmentHint = "課題のファイルを開きます (Ctrl+O)";
 inline constexpr std::string_view saveResultHint = "提出する結果のファイルを保存します (Ctrl+S)";
 inline constexpr std::string_view summarizeHint = "生徒の結果ファイルを集計します (Ctrl+Shift+O)";
@@ -24,8 +25,10 @@ inline constexpr std::string_view summarizeHint = "生徒の結果ファイル�
 // The file kinds, with their name endings.
 inline constexpr std::string_view assignmentEnding = ".trevisk";
 inline constexpr std::string_view resultEnding = ".trevisk-result";
-inline constexpr std::string_view assignmentFilter = "Trevisk の課題 (*.trevisk);;すべてのファイル (*)";
-inline constexpr std::string_view resultFilter = "Trevisk の結果 (*.trevisk-result);;すべてのファイル (*)";
+inline constexpr std::string_view assignmentFilter =
+    "Trevisk の課題 (*.trevisk);;すべてのファイル (*)";
+inline constexpr std::string_view resultFilter =
+    "Trevisk の結果 (*.trevisk-result);;すべてのファイル (*)";
 inline constexpr std::string_view csvFilter = "CSV ファイル (*.csv);;すべてのファイル (*)";
 
 // Making an assignment: the dialog's words.
@@ -38,7 +41,8 @@ inline constexpr std::string_view saveFile = "ファイルに保存…";
 inline constexpr std::string_view makeLink = "リンクを作る";
 inline constexpr std::string_view cancel = "キャンセル";
 inline constexpr std::string_view close = "閉じる";
-inline constexpr std::string_view linkCaption = "課題のリンク（開くとこの課題が始まります。どこにも送信されません）";
+inline constexpr std::string_view linkCaption =
+    "課題のリンク（開くとこの課題が始まります。どこにも送信されません）";
 inline constexpr std::string_view copyLink = "リンクをコピー";
 inline constexpr std::string_view qrName = "課題のリンクの QR コード";
 inline constexpr std::string_view qrTooLong =
@@ -54,7 +58,8 @@ inline constexpr std::string_view instructionsName = "課題の説明";
 inline constexpr std::string_view nameTitle = "結果を保存";
 inline constexpr std::string_view nameCaption = "名前（出席番号と氏名など）";
 inline constexpr std::string_view noName = "名前を入力してください。";
-inline constexpr std::string_view notAssignment = "この窓は課題から開かれていないため、結果を保存できません。";
+inline constexpr std::string_view notAssignment =
+    "この窓は課題から開かれていないため、結果を保存できません。";
 std::string resultFileName(std::string_view title, std::string_view name);
 std::string assignmentFileName(std::string_view title);
 
@@ -83,13 +88,13 @@ inline constexpr std::string_view dropHint = "結果ファイルをこの窓に�
 inline constexpr std::string_view studentsCaption = "生徒ごと";
 inline constexpr std::string_view questionsCaption = "質問ごと（最初の答え）";
 inline constexpr std::string_view rejectedCaption = "集計しなかったファイル";
-inline constexpr std::string_view studentHeaders[] = {
-    "名前", "正解", "質問", "正答率", "回答の記録", "所要時間", "ファイル"};
+inline constexpr std::string_view studentHeaders[] = {"名前",       "正解",     "質問",    "正答率",
+                                                      "回答の記録", "所要時間", "ファイル"};
 inline constexpr std::string_view questionHeaders[] = {
     "手順", "種類", "質問", "回答した人数", "最初の答えで正解", "正答率"};
 inline constexpr std::string_view assignmentCaption = "課題";
 inline constexpr std::string_view rejectedHeaders[] = {"ファイル", "理由"};
-std::string kindName(std::string_view kind); // "line" → "次の行"
+std::string kindName(std::string_view kind);  // "line" → "次の行"
 std::string percent(int part, int whole);     // "75%", "—" for nothing asked
 std::string duration(long long milliseconds); // "12分05秒"
 inline constexpr std::string_view assignmentSaveFailed = "課題を保存できませんでした。";

@@ -15,8 +15,8 @@ constexpr std::array<int, 41> eccPerBlock[2] = {
      26, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28},
 };
 constexpr std::array<int, 41> blockCount[2] = {
-    {0, 1,  1,  1,  1,  1,  2,  2,  2,  2,  4,  4,  4,  4,  4,  6,  6,  6,  6,  7,  8,
-     8, 9,  9,  10, 12, 12, 12, 13, 14, 15, 16, 17, 18, 19, 19, 20, 21, 22, 24, 25},
+    {0, 1, 1, 1,  1,  1,  2,  2,  2,  2,  4,  4,  4,  4,  4,  6,  6,  6,  6,  7, 8,
+     8, 9, 9, 10, 12, 12, 12, 13, 14, 15, 16, 17, 18, 19, 19, 20, 21, 22, 24, 25},
     {0,  1,  1,  1,  2,  2,  4,  4,  4,  5,  5,  5,  8,  9,  9,  10, 10, 11, 13, 14, 16,
      17, 17, 18, 20, 21, 23, 25, 26, 28, 29, 31, 33, 35, 37, 38, 40, 43, 45, 47, 49},
 };
@@ -139,7 +139,8 @@ std::optional<QrCode> QrCode::encode(std::string_view bytes)
                     b = static_cast<unsigned char>((b << 1) | bits[i + j]);
                 data.push_back(b);
             }
-            for (unsigned char pad = 0xEC; static_cast<int>(data.size()) < capacity; pad ^= 0xEC ^ 0x11)
+            for (unsigned char pad = 0xEC; static_cast<int>(data.size()) < capacity;
+                 pad ^= 0xEC ^ 0x11)
                 data.push_back(pad);
             // Blocks with their error correction, interleaved.
             const int blocks = blockCount[l][version];

@@ -50,7 +50,8 @@ std::optional<std::string> whyNot(const File& file, const Result& r, const std::
     return std::nullopt;
 }
 
-void addQuestions(const Result& r, std::map<std::tuple<int, std::string, std::string>, Question>& questions)
+void addQuestions(const Result& r,
+                  std::map<std::tuple<int, std::string, std::string>, Question>& questions)
 {
     std::set<std::tuple<int, std::string, std::string>> met; // by this student
     for (const prediction::Attempt& a : r.attempts) {

@@ -93,7 +93,8 @@ std::unique_ptr<KeptFile> KeptFile::take(const std::string& digest, const std::s
     }
     kept->marker_ = markerPath(path);
     QFile marker(kept->marker_);
-    marker.open(QIODevice::WriteOnly);
+    if (!marker.open(QIODevice::WriteOnly))
+        qWarning("kept work: no marker %s", qPrintable(kept->marker_));
     return kept;
 }
 

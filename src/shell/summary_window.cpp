@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTableWidget>
+#include <QUrl>
 
 namespace texts = assignment_texts;
 

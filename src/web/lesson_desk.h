@@ -51,7 +51,8 @@ private:
     json::Json view(const LessonModel& model) const;
     json::Json opened(std::string_view form, bool loaded, const Outcome& outcome) const;
     json::Json openSession(std::variant<AssignmentSession, std::string> made,
-                           std::shared_ptr<std::vector<std::string>> kept, const std::string& note);
+                           std::shared_ptr<std::vector<std::string>> kept, const std::string& note,
+                           bool resumed);
 
     std::map<std::string, OpenLesson, std::less<>> open_;
     std::vector<summary::File> summaryFiles_; // the teacher's summary's files

@@ -110,7 +110,8 @@ Json LessonDesk::openSession(std::variant<AssignmentSession, std::string> made,
         return error(std::move(*wrong));
     AssignmentSession& session = std::get<AssignmentSession>(made);
     const Assignment a = session.assignment();
-    const Outcome outcome = session.outcome();
+    // (a window made again from kept work shows no message of its load again)
+    const Outcome outcome = resumed ? Outcome{} : session.outcome();
     std::unique_ptr<LessonModel> model = session.takeModel();
     auto narration = std::make_unique<Narration>(*model, Narration::namedValues(*model));
     open_.erase(a.lesson); // an open window of the lesson is loaded again from the assignment
@@ -144,7 +145,7 @@ Json LessonDesk::work(std::string_view action, std::string_view form, std::strin
         const Assignment& a = std::get<Assignment>(read);
         if (form == "check") // what the page asks before it offers kept work back
             return Json{{"digest", assignment_json::digest(a)}, {"title", a.title}};
-        return openSession(AssignmentSession::start(a, now, sink), kept, {});
+        return openSession(AssignmentSession::start(a, now, sink), kept, {}, false);
     }
     if (action == "kept" || action == "resume") {
         std::variant<kept_work::Kept, std::string> read = kept_work::read(text);
@@ -162,7 +163,7 @@ Json LessonDesk::work(std::string_view action, std::string_view form, std::strin
             kept->push_back(k.text.substr(at, end - at));
             at = end + 1;
         }
-        return openSession(AssignmentSession::resume(k, sink), kept, k.note);
+        return openSession(AssignmentSession::resume(k, sink), kept, k.note, true);
     }
     // The teacher's summary: files added one by one (`form` the file's name, `text` its bytes),
     // then the summary of all of them for the date `text` (YYYY-MM-DD).
@@ -178,6 +179,8 @@ Json LessonDesk::work(std::string_view action, std::string_view form, std::strin
     }
     if (action == "summary")
         return summaryOf(summaryFiles_, text);
+    if (action == "qr") // the code of any text, as a link's is made
+        return Json{{"qr", qr(text)}};
     if (action ==
         "question") { // the resume question: text = {"title", "actions", "answers", "last"}
         const Json q = Json::parse(text, nullptr, false);

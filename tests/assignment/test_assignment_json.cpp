@@ -22,7 +22,8 @@ Assignment bubbleSort()
     for (int k = 0; k < 5; ++k)
         model->setText(BoxGroup::Text1, k, std::to_string(50 - 7 * k));
     model->setPredictionMode(prediction::Mode::Condition);
-    Assignment a = assignment::fromLesson(*model, "バブルソート <b>比較</b>", "条件を予想しよう。\r\n& < >");
+    Assignment a =
+        assignment::fromLesson(*model, "バブルソート <b>比較</b>", "条件を予想しよう。\r\n& < >");
     a.stepBack = false;
     return a;
 }
@@ -108,24 +109,36 @@ TEST(AssignmentDocument, DamagedFilesAreRefusedWithWhatIsWrong)
     const std::string what(texts::assignmentFile);
     const std::pair<std::string, std::string> cases[] = {
         {"", texts::empty(what)},
-        {good.substr(0, good.find("\"prediction\"")), texts::notJson(what, good.find("\"prediction\"") + 1)},
+        {good.substr(0, good.find("\"prediction\"")),
+         texts::notJson(what, good.find("\"prediction\"") + 1)},
         {"[1, 2]", texts::notObject(what)},
-        {std::string(300 * 1024, ' '), texts::tooLarge(what, 300 * 1024, assignment_json::byteLimit)},
-        {with("\"title\": \"", std::string("\"title\": \"\0", 12)), texts::nulByte(what, good.find("\"title\"") + 11)},
+        {std::string(300 * 1024, ' '),
+         texts::tooLarge(what, 300 * 1024, assignment_json::byteLimit)},
+        {with("\"title\": \"", std::string("\"title\": \"\0", 12)),
+         texts::nulByte(what, good.find("\"title\"") + 11)},
         {with("バブル", "\xE3\x83"), texts::notUtf8(what, good.find("バブル") + 1)},
         {std::string(40, '[') + std::string(40, ']'), texts::tooDeep(what, 8)},
-        {with("\"trevisk-assignment\"", "\"trevisk-result\""), texts::wrongFormat(what, "trevisk-assignment")},
+        {with("\"trevisk-assignment\"", "\"trevisk-result\""),
+         texts::wrongFormat(what, "trevisk-assignment")},
         {with("\"version\": 1", "\"version\": 2"), texts::unknownVersion(what, 2, 1)},
-        {with("\"version\": 1", "\"version\": \"1\""), texts::wrongType(what, "version", texts::typeInteger)},
+        {with("\"version\": 1", "\"version\": \"1\""),
+         texts::wrongType(what, "version", texts::typeInteger)},
         {with("\"version\": 1, ", ""), texts::missing(what, "version")},
-        {with("\"lesson\": \"frmSortBuble\"", "\"lesson\": \"frmNowhere\""), texts::unknownLesson("frmNowhere")},
-        {with("\"lesson\": \"frmSortBuble\"", "\"lesson\": 7"), texts::wrongType(what, "lesson", texts::typeString)},
-        {with("\"autoRun\": true", "\"autoRun\": 1"), texts::wrongType(what, "autoRun", texts::typeBoolean)},
-        {with("\"prediction\": \"condition\"", "\"prediction\": \"all\""), texts::badValue(what, "prediction", "all")},
+        {with("\"lesson\": \"frmSortBuble\"", "\"lesson\": \"frmNowhere\""),
+         texts::unknownLesson("frmNowhere")},
+        {with("\"lesson\": \"frmSortBuble\"", "\"lesson\": 7"),
+         texts::wrongType(what, "lesson", texts::typeString)},
+        {with("\"autoRun\": true", "\"autoRun\": 1"),
+         texts::wrongType(what, "autoRun", texts::typeBoolean)},
+        {with("\"prediction\": \"condition\"", "\"prediction\": \"all\""),
+         texts::badValue(what, "prediction", "all")},
         {with("\"start\": {", "\"colour\": 1, \"start\": {"), texts::unknownField(what, "colour")},
-        {with("\"start\": {\"Text1\": [", "\"start\": {\"Text1\": [7, "), texts::wrongType(what, "start.Text1[0]", texts::typeString)},
-        {with("\"start\": {\"Text1\": [", "\"start\": {\"option\": 1, \"Text1\": ["), std::string(texts::noOptions)},
-        {with("\"title\": \"", "\"title\": \"" + std::string(201, 'x')), texts::tooLong(what, "title", 201 + 16, 200)},
+        {with("\"start\": {\"Text1\": [", "\"start\": {\"Text1\": [7, "),
+         texts::wrongType(what, "start.Text1[0]", texts::typeString)},
+        {with("\"start\": {\"Text1\": [", "\"start\": {\"option\": 1, \"Text1\": ["),
+         std::string(texts::noOptions)},
+        {with("\"title\": \"", "\"title\": \"" + std::string(201, 'x')),
+         texts::tooLong(what, "title", 201 + 16, 200)},
         {with("\"start\": {", "\"start\": {\"Check1\": [1], "), texts::noSuchBox("Check1", 0)},
     };
     for (const auto& [bytes, message] : cases) {
@@ -144,5 +157,6 @@ TEST(AssignmentDocument, ABoxTheLessonDoesNotHaveIsRefused)
     EXPECT_EQ(opened(a), "error: " + texts::noSuchBox("Text1", 39));
     a = bubbleSort();
     a.start.text1[0] = "99999"; // out of the 16-bit range: the load refuses it
-    EXPECT_EQ(opened(a).substr(0, 7 + texts::refusedStart("").size()), "error: " + texts::refusedStart(""));
+    EXPECT_EQ(opened(a).substr(0, 7 + texts::refusedStart("").size()),
+              "error: " + texts::refusedStart(""));
 }

@@ -68,8 +68,9 @@ TEST(Summary, CountsEveryStudentAgainAndSetsApartWhatCannotBeCounted)
     const std::string ben = handIn(a, "ベン", {"?", "!", "", "?"});
     const std::string cho = handIn(a, "=チョウ", {"!", "?"});
     const std::string raised = replaced(cho, "\"correct\": 1}", "\"correct\": 2}");
-    const std::string flipped = replaced(replaced(ben, "\"judgement\": \"wrong\"", "\"judgement\": \"correct\""),
-                                         "\"correct\": 2}", "\"correct\": 3}");
+    const std::string flipped =
+        replaced(replaced(ben, "\"judgement\": \"wrong\"", "\"judgement\": \"correct\""),
+                 "\"correct\": 2}", "\"correct\": 3}");
     const std::string rewritten = replaced(ann, "\"title\": \"合計\"", "\"title\": \"合計2\"");
     const std::string other = handIn(totalAssignment("別の合計"), "安藤", {"?"});
     std::vector<summary::File> files = {
@@ -85,7 +86,8 @@ TEST(Summary, CountsEveryStudentAgainAndSetsApartWhatCannotBeCounted)
     const summary::Summary s = summary::make(files);
     EXPECT_EQ(s.title, "合計");
     ASSERT_EQ(s.students.size(), 3u);
-    const std::tuple<std::string, int, int> expected[] = {{"安藤", 4, 4}, {"ベン", 4, 2}, {"=チョウ", 2, 1}};
+    const std::tuple<std::string, int, int> expected[] = {
+        {"安藤", 4, 4}, {"ベン", 4, 2}, {"=チョウ", 2, 1}};
     for (size_t k = 0; k < 3; ++k) {
         EXPECT_EQ(s.students[k].name, std::get<0>(expected[k]));
         EXPECT_EQ(s.students[k].asked, std::get<1>(expected[k]));
@@ -106,7 +108,8 @@ TEST(Summary, CountsEveryStudentAgainAndSetsApartWhatCannotBeCounted)
 
     const std::string csv = summary::csv(s);
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_NE(csv.find("\r\n'=チョウ,1,2,50%,2,1分00秒,cho.trevisk-result\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\n'=チョウ,1,2,50%,2,1分00秒,cho.trevisk-result\r\n"), std::string::npos)
+        << csv;
     EXPECT_EQ(csv.find('\n', 0) - 1, csv.find('\r', 0)); // CR LF
 }
 
@@ -114,8 +117,8 @@ TEST(Summary, TheAssignmentCountedIsTheOneMostFilesAnswer)
 {
     const std::string one = handIn(totalAssignment("A"), "x", {"?"});
     const std::string two = handIn(totalAssignment("B"), "y", {"?"});
-    const summary::Summary s = summary::make({result_json::file("1", one), result_json::file("2", two),
-                                              result_json::file("3", two)});
+    const summary::Summary s = summary::make(
+        {result_json::file("1", one), result_json::file("2", two), result_json::file("3", two)});
     EXPECT_EQ(s.title, "B");
     ASSERT_EQ(s.rejected.size(), 1u);
     EXPECT_EQ(s.rejected[0].file, "1");

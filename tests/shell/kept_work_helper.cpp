@@ -28,7 +28,8 @@ int main(int argc, char* argv[])
         return 1;
     auto* lesson = qobject_cast<LessonForm*>(window_registry::find(QStringLiteral("frmTotal")));
     QFile file(path);
-    file.open(QIODevice::ReadOnly);
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
     const std::string digest = assignment_json::digest(
         std::get<Assignment>(assignment_json::read(file.readAll().toStdString())));
     size_t lines = 1;
