@@ -2,13 +2,13 @@
 // every lesson (median and 99th percentile, painting included), the steps per second that
 // auto-run delivers at an interval of 1 ms, the start-up to the opening screen, and the
 // resident memory with every menu and every lesson window open at once.
+#include "assignment/assignment.h"
 #include "catalog/menus.h"
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/question_window.h"
 #include "lesson/trace_item_model.h"
 #include "lesson/trace_window.h"
-#include "assignment/assignment.h"
 #include "shell/assignments.h"
 #include "shell/fonts.h"
 #include "shell/timer_precision.h"
@@ -21,8 +21,8 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -86,8 +86,9 @@ void keptStepTimes(const std::string& form, int steps)
     file.write(QByteArray::fromStdString(
         assignment_json::text(assignment::fromLesson(*model, "bench", ""))));
     file.close();
-    assignments::prompts().choose = [](QWidget*, const QString&, const QString&,
-                                       const QString&) { return 1; };
+    assignments::prompts().choose = [](QWidget*, const QString&, const QString&, const QString&) {
+        return 1;
+    };
     assignments::open(path, nullptr);
     auto* window = qobject_cast<LessonForm*>(window_registry::find(QString::fromStdString(form)));
     QCoreApplication::processEvents();

@@ -24,9 +24,11 @@ Json texts1(const std::vector<std::optional<std::string>>& texts)
     return array;
 }
 
-std::vector<std::optional<std::string>> readTexts(const Fields& start, std::string_view key)
+// The array `key` of the start, by box index, each item `null` or read by `item`.
+template <class T, class Item>
+std::vector<std::optional<T>> readBoxes(const Fields& start, std::string_view key, Item item)
 {
-    std::vector<std::optional<std::string>> out;
+    std::vector<std::optional<T>> out;
     if (!start.has(key))
         return out;
     const Json& array = start.array(key, itemLimit);
@@ -35,27 +37,23 @@ std::vector<std::optional<std::string>> readTexts(const Fields& start, std::stri
         if (array[k].is_null())
             out.emplace_back();
         else
-            out.emplace_back(
-                Fields::textOf(array[k], name, start.what(), assignment::boxTextLimit));
+            out.emplace_back(item(array[k], name));
     }
     return out;
 }
 
+std::vector<std::optional<std::string>> readTexts(const Fields& start, std::string_view key)
+{
+    return readBoxes<std::string>(start, key, [&](const Json& value, const std::string& name) {
+        return Fields::textOf(value, name, start.what(), assignment::boxTextLimit);
+    });
+}
+
 std::vector<std::optional<int>> readChecks(const Fields& start, std::string_view key)
 {
-    std::vector<std::optional<int>> out;
-    if (!start.has(key))
-        return out;
-    const Json& array = start.array(key, itemLimit);
-    for (size_t k = 0; k < array.size(); ++k) {
-        const std::string name = start.name(key) + "[" + std::to_string(k) + "]";
-        if (array[k].is_null())
-            out.emplace_back();
-        else
-            out.emplace_back(
-                static_cast<int>(Fields::integerOf(array[k], name, start.what(), 0, 1)));
-    }
-    return out;
+    return readBoxes<int>(start, key, [&](const Json& value, const std::string& name) {
+        return static_cast<int>(Fields::integerOf(value, name, start.what(), 0, 1));
+    });
 }
 
 constexpr std::string_view base64Digits =
@@ -105,11 +103,7 @@ std::string digest(const Assignment& a)
 Assignment readObject(const Json& document, std::string_view what, const std::string& path)
 {
     const Fields d(document, what, path);
-    if (d.text("format", 100) != format)
-        d.refuse(texts::wrongFormat(what, format));
-    const long long v = d.integer("version", 1, 1LL << 40);
-    if (v > version)
-        d.refuse(texts::unknownVersion(what, v, version));
+    d.format(format, version);
     d.only({"format", "version", "lesson", "title", "instructions", "start", "prediction",
             "autoRun", "stepBack"});
     Assignment a;

@@ -134,11 +134,7 @@ WorkEntry readEntry(const Json& value)
 Header readHeader(const Json& value)
 {
     const Fields f(value, what);
-    if (f.text("format", 100) != format)
-        f.refuse(texts::wrongFormat(what, format));
-    const long long v = f.integer("version", 1, 1LL << 40);
-    if (v > version)
-        f.refuse(texts::unknownVersion(what, v, version));
+    f.format(format, version);
     f.only({"format", "version", "assignment", "digest", "started", "draws"});
     Header h;
     f.object("assignment");

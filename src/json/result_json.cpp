@@ -102,11 +102,7 @@ Result readResult(const Json& document)
 {
     const std::string_view what = texts::resultFile;
     const Fields d(document, what);
-    if (d.text("format", 100) != format)
-        d.refuse(texts::wrongFormat(what, format));
-    const long long v = d.integer("version", 1, 1LL << 40);
-    if (v > version)
-        d.refuse(texts::unknownVersion(what, v, version));
+    d.format(format, version);
     d.only({"format", "version", "assignment", "digest", "name", "started", "handedIn", "attempts",
             "score", "trace"});
     Result r;

@@ -160,6 +160,15 @@ Fields Fields::object(std::string_view key) const
     return Fields(value, what_, name(key));
 }
 
+void Fields::format(std::string_view format, int version) const
+{
+    if (text("format", 100) != format)
+        refuse(texts::wrongFormat(what_, format));
+    const long long v = integer("version", 1, 1LL << 40);
+    if (v > version)
+        refuse(texts::unknownVersion(what_, v, version));
+}
+
 void Fields::only(std::initializer_list<std::string_view> known) const
 {
     for (const auto& [key, value] : object_.items()) {

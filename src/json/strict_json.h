@@ -49,6 +49,9 @@ public:
     const Json& array(std::string_view key, size_t limit) const;
     Fields object(std::string_view key) const;
     bool has(std::string_view key) const;
+    // Refuses a document of another kind than `format`, or of a version newer than `version`
+    // (which says so), before anything else of it is read.
+    void format(std::string_view format, int version) const;
     // Refuses any member not in `known`.
     void only(std::initializer_list<std::string_view> known) const;
 

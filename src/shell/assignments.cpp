@@ -13,11 +13,14 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSaveFile>
+#include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 namespace assignments
 {
@@ -42,7 +45,7 @@ void say(QWidget* parent, std::string_view message)
 class AssignmentWork : public QObject
 {
 public:
-    AssignmentWork(LessonForm* form, AssignmentSession session, std::unique_ptr<KeptFile> kept)
+    AssignmentWork(LessonForm* form, AssignmentSession session, std::shared_ptr<KeptFile> kept)
         : QObject(form), session_(std::move(session)), kept_(std::move(kept))
     {
         setObjectName(QStringLiteral("AssignmentWork"));
@@ -68,8 +71,30 @@ public:
 
 private:
     AssignmentSession session_;
-    std::unique_ptr<KeptFile> kept_;
+    std::shared_ptr<KeptFile> kept_; // the model's listener only looks at it (weakly)
 };
+
+// Runs `then` once `window`, just shown, stands where the window system put it (at once where
+// it is shown already, as on the offscreen platform), at most a second later.
+void whenPlaced(QWidget* window, std::function<void()> then)
+{
+    if (window->windowHandle() && window->windowHandle()->isExposed()) {
+        then();
+        return;
+    }
+    auto* wait = new QTimer(window);
+    auto* since = new QElapsedTimer;
+    since->start();
+    QObject::connect(wait, &QTimer::timeout, window, [window, wait, since, then] {
+        if (!(window->windowHandle() && window->windowHandle()->isExposed()) &&
+            since->elapsed() < 1000)
+            return;
+        wait->deleteLater();
+        delete since;
+        QTimer::singleShot(50, window, then); // (its frame's place settles with the exposure)
+    });
+    wait->start(20);
+}
 
 // Opens the lesson window of `a`, from its kept work `kept` when given.
 bool openFrom(const Assignment& a, const kept_work::Kept* kept, QWidget* parent)
@@ -85,10 +110,14 @@ bool openFrom(const Assignment& a, const kept_work::Kept* kept, QWidget* parent)
         say(parent, why == QLatin1String("locked") ? texts::keptLocked : texts::keptUnwritable);
         return false;
     }
-    KeptFile* keptFile = file.get();
-    const AssignmentSession::Sink sink = [keptFile](const std::string& line) {
-        keptFile->append(line);
-    };
+    // The lines go to the kept work while its window holds it: what the model does after the
+    // window let go of it (its question window closing after it) is nobody's work.
+    std::shared_ptr<KeptFile> shared = std::move(file);
+    const AssignmentSession::Sink sink =
+        [weak = std::weak_ptr<KeptFile>(shared)](const std::string& line) {
+            if (const std::shared_ptr<KeptFile> keptFile = weak.lock())
+                keptFile->append(line);
+        };
     std::variant<AssignmentSession, std::string> made =
         kept ? AssignmentSession::resume(*kept, sink) : AssignmentSession::start(a, now(), sink);
     if (const std::string* wrong = std::get_if<std::string>(&made)) {
@@ -100,17 +129,22 @@ bool openFrom(const Assignment& a, const kept_work::Kept* kept, QWidget* parent)
     const Outcome outcome = session.outcome();
     auto* lesson = new LessonForm(std::move(model), kept ? Outcome{} : outcome);
     equipLesson(lesson);
-    auto* work = new AssignmentWork(lesson, std::move(session), std::move(file));
-    window_registry::adopt(form, lesson);
-    if (lesson->model().predictionMode() != prediction::Mode::Off)
-        lesson->Predict_Click();
+    auto* work = new AssignmentWork(lesson, std::move(session), std::move(shared));
     work->instructions = std::make_unique<InstructionsWindow>(*lesson, a);
     QObject::connect(work->instructions.get(), &InstructionsWindow::saveResult, lesson,
                      [lesson] { saveResult(lesson); });
-    work->instructions->open();
-    lesson->activateWindow();
-    if (kept && !kept->note.empty())
-        say(lesson, kept->note);
+    window_registry::adopt(form, lesson);
+    const std::string note = kept ? kept->note : std::string();
+    // The windows beside it go where the window system has put it.
+    whenPlaced(lesson, [lesson, work, note] {
+        if (lesson->model().predictionMode() != prediction::Mode::Off)
+            lesson->Predict_Click();
+        work->instructions->open();
+        lesson->raise();
+        lesson->activateWindow();
+        if (!note.empty())
+            say(lesson, note);
+    });
     return true;
 }
 

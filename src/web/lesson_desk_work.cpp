@@ -104,7 +104,7 @@ Json summaryOf(const std::vector<summary::File>& files, std::string_view date)
 
 Json LessonDesk::openSession(std::variant<AssignmentSession, std::string> made,
                              std::shared_ptr<std::vector<std::string>> kept,
-                             const std::string& note)
+                             const std::string& note, bool resumed)
 {
     if (std::string* wrong = std::get_if<std::string>(&made))
         return error(std::move(*wrong));

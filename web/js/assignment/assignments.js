@@ -137,7 +137,7 @@ export class Assignments {
     c.buttons.SaveResult?.addEventListener('click', () => this.handIn(lesson));
     if (c.buttons.SaveResult) c.buttons.SaveResult.title = this.words.saveResultHint;
     this.instructions.set(lesson.form, win);
-    const placed = lesson.placeBeside(2, 0, [lesson.trace.win, lesson.question.win]);
+    const placed = lesson.placeBeside(2, 0, lesson.besideWindows(win));
     if (placed) {
       win.resize(placed.width, placed.height);
       win.place(placed.at);

@@ -277,6 +277,12 @@ export class LessonWindow {
     this.win.raise();
   }
 
+  // The windows open beside this one (the trace and question windows, an assignment's
+  // instructions) but `except`: what a window placed beside it keeps clear of.
+  besideWindows(except) {
+    return [this.trace.win, this.question.win, this.app.assignments.instructions.get(this.form)].filter((w) => w && w !== except);
+  }
+
   // Where a window added beside this one goes (0: the trace window, 1: the question window;
   // `columns`: the trace's width), by the desktop's rule, clear of the `others` open: the
   // client size and the frame's place, or null.
