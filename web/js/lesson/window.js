@@ -319,9 +319,9 @@ export class LessonWindow {
       this.app.report(result.error);
       return;
     }
-    this.question.paint(result.view.asking);
-    this.view = result.view;
-    if (told && result.view.asking.chosen) this.live.data = result.view.asking.chosen;
+    this.question.paint(result.asking);
+    if (this.view) this.view.asking = result.asking;
+    if (told && result.asking.chosen) this.live.data = result.asking.chosen;
   }
 
   // True or False chosen; with `again`, choosing the one chosen already answers (a second
