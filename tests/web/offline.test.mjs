@@ -87,6 +87,24 @@ describe('offline and faults', () => {
       assert.deepEqual(page.errors, []);
     }));
 
+  it('an engine without WebAssembly says at once which browsers work, and starts nothing', async () => {
+    const [bare, site] = await Promise.all([launch('chromium', { args: ['--js-flags=--noexpose_wasm'] }), server()]);
+    try {
+      const page = await bare.newPage();
+      await page.goto(site.url);
+      await page.waitForFunction(() => document.body.innerText.includes('Firefox 112'), { timeout: 5000 });
+      const notice = await page.$eval('#starting', (e) => ({ text: e.textContent, role: e.getAttribute('role') }));
+      assert.match(notice.text, /^このブラウザーでは Trevisk を動かせません。Chrome・Edge 102、Firefox 112、Safari 15\.5/);
+      assert.equal(notice.role, 'alert');
+      await new Promise((r) => setTimeout(r, 500));
+      assert.equal(await page.$('.window'), null, 'no window opens');
+      assert.equal(await page.$eval('#problems', (e) => e.textContent), '');
+    } finally {
+      await bare.close();
+      await site.close();
+    }
+  });
+
   it('the whole site is at most 1.5 MB before compression', () => {
     assert.ok(siteBytes() <= 1.5e6, `${siteBytes()} bytes`);
   });

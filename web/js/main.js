@@ -5,6 +5,7 @@
 import { loadEngine } from './engine.js';
 import { App } from './shell/app.js';
 import { button } from './ui/button.js';
+import { keepTypingInView } from './ui/keep-in-view.js';
 
 window.treviskStarted = true;
 
@@ -14,8 +15,6 @@ const LESSON_FACE = 'ＭＳ ゴシック';
 const texts = {
   engine:
     'Trevisk の本体（WebAssembly）を読み込めませんでした。ネットワークの接続を確かめてから、ページを再読み込みしてください。',
-  noWasm:
-    'このブラウザーは WebAssembly を使えないため、Trevisk を起動できません。新しいブラウザー（Chrome、Edge、Firefox、Safari の最新版）で開いてください。',
   font: '教材用のフォントを読み込めませんでした。代わりにコンピューターのフォントで表示しています（字の幅が変わることがあります）。',
   reload: '再読み込み',
   fault: 'ページの処理で問題が起きました',
@@ -63,10 +62,7 @@ async function loadCatalog() {
 // The opening screen and the menus need only the catalog and the font; the engine goes on
 // loading meanwhile, and a lesson asked for before it is ready opens when it is.
 async function start() {
-  if (typeof WebAssembly !== 'object') {
-    failure(texts.noWasm);
-    return;
-  }
+  if (window.treviskUnsupported) return; // index.html has said which browsers work
   const font = loadFont().then(
     () => true,
     () => false,
@@ -82,6 +78,7 @@ async function start() {
   }
   if (!(await font)) problem(texts.font);
   const app = new App(catalog, desktop, problem);
+  keepTypingInView();
   window.trevisk = app; // for the benchmark, and for a look from the browser's console
   document.getElementById('starting')?.remove();
   app.start();

@@ -1,0 +1,408 @@
+// WebKit for the browser tests: WebKitGTK's MiniBrowser driven by WebKitWebDriver (Debian's
+// webkit2gtk-driver) over W3C WebDriver, on a private Xvfb display (the GTK port has no
+// headless mode). The browser and its pages answer the part of puppeteer's interface that the
+// tests use (evaluate, $eval, waitForSelector, mouse, keyboard, element screenshots), so that
+// the same helpers drive Chromium, Firefox and WebKit.
+import { spawn } from 'node:child_process';
+import { existsSync, readdirSync, writeFileSync } from 'node:fs';
+import { createServer } from 'node:net';
+import { cropPng } from './png.mjs';
+
+const ELEMENT = 'element-6066-11e4-a52e-4f735466cecf';
+const DRIVER = process.env.WEBKIT_WEBDRIVER ?? '/usr/bin/WebKitWebDriver';
+const MINIBROWSER =
+  process.env.WEBKIT_MINIBROWSER ??
+  readdirSync('/usr/lib')
+    .flatMap((arch) => ['4.1', '4.0'].map((api) => `/usr/lib/${arch}/webkit2gtk-${api}/MiniBrowser`))
+    .find((path) => existsSync(path));
+
+// puppeteer's key names as WebDriver's key codes.
+const KEYS = {
+  Backspace: '\uE003', Tab: '\uE004', Enter: '\uE007', Shift: '\uE008', Control: '\uE009', Alt: '\uE00A',
+  Escape: '\uE00C', PageUp: '\uE00E', PageDown: '\uE00F', End: '\uE010', Home: '\uE011', ArrowLeft: '\uE012',
+  ArrowUp: '\uE013', ArrowRight: '\uE014', ArrowDown: '\uE015', Delete: '\uE017', Meta: '\uE03D',
+  ...Object.fromEntries(Array.from({ length: 12 }, (_, k) => [`F${k + 1}`, String.fromCharCode(0xe031 + k)])),
+};
+const keyCode = (key) => KEYS[key] ?? (key === 'Space' ? ' ' : key);
+
+const freePort = () =>
+  new Promise((resolve, reject) => {
+    const probe = createServer().listen(0, '127.0.0.1', () => {
+      const { port } = probe.address();
+      probe.close(() => resolve(port));
+    });
+    probe.on('error', reject);
+  });
+
+let display = null;
+
+// One Xvfb for the test process, started at the first WebKit and ended with the process.
+function xDisplay() {
+  display ??= new Promise((resolve, reject) => {
+    const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1920x1200x24', '-nolisten', 'tcp'], { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
+    xvfb.on('error', reject);
+    xvfb.stdio[3].once('data', (data) => resolve(`:${String(data).trim()}`));
+    xvfb.unref();
+    process.once('exit', () => xvfb.kill());
+  });
+  return display;
+}
+
+// The WebDriver endpoint of one session: commands as JSON over HTTP.
+class Session {
+  constructor(base, id) {
+    this.base = base;
+    this.id = id;
+  }
+
+  async command(method, path, body) {
+    const response = await fetch(`${this.base}/session/${this.id}${path}`, {
+      method,
+      headers: { 'content-type': 'application/json' },
+      body: body === undefined ? undefined : JSON.stringify(body),
+    });
+    const { value } = await response.json();
+    if (!response.ok) {
+      const error = new Error(`WebDriver ${path}: ${value.error}: ${value.message}`);
+      error.code = value.error;
+      throw error;
+    }
+    return value;
+  }
+}
+
+// Starts WebKitWebDriver and opens MiniBrowser through it; resolves to the browser.
+export async function launchWebKit() {
+  const port = await freePort();
+  const driver = spawn(DRIVER, [`--port=${port}`, '--host=127.0.0.1'], {
+    env: { ...process.env, DISPLAY: await xDisplay(), GDK_BACKEND: 'x11', LANG: 'ja_JP.UTF-8' },
+    stdio: 'ignore',
+  });
+  const base = `http://127.0.0.1:${port}`;
+  for (let tries = 0; ; ++tries) {
+    try {
+      if ((await (await fetch(`${base}/status`)).json()).value?.ready) break;
+    } catch (error) {
+      if (tries > 100) throw new Error(`WebKitWebDriver did not start: ${error.message}`);
+    }
+    await new Promise((r) => setTimeout(r, 50));
+  }
+  const response = await fetch(`${base}/session`, {
+    method: 'POST',
+    headers: { 'content-type': 'application/json' },
+    body: JSON.stringify({
+      capabilities: { alwaysMatch: { 'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] } } },
+    }),
+  });
+  const { value } = await response.json();
+  if (!value.sessionId) throw new Error(`WebKitWebDriver: ${value.message ?? JSON.stringify(value)}`);
+  const session = new Session(base, value.sessionId);
+  await session.command('POST', '/timeouts', { script: 120000 });
+  return new WebKitBrowser(session, driver, value.capabilities.browserVersion);
+}
+
+class WebKitBrowser {
+  constructor(session, driver, version) {
+    this.session = session;
+    this.driver = driver;
+    this.engineVersion = version;
+    this.current = null;
+    this.pages = new Set();
+  }
+
+  version() {
+    return `WebKitGTK/${this.engineVersion}`;
+  }
+
+  // The session's first window serves the first page; each other page is a window of its own.
+  async newPage() {
+    const handle =
+      this.pages.size === 0 && !this.usedFirst
+        ? await this.session.command('GET', '/window')
+        : (await this.session.command('POST', '/window/new', { type: 'window' })).handle;
+    this.usedFirst = true;
+    const page = new WebKitPage(this, handle);
+    this.pages.add(page);
+    await page.setViewport({ width: 1600, height: 1000 });
+    return page;
+  }
+
+  // A fresh profile: another browser (each WebDriver session has its own ephemeral profile).
+  async createBrowserContext() {
+    const browser = await launchWebKit();
+    return Object.assign(browser, { close: () => browser.close() });
+  }
+
+  async switchTo(handle) {
+    if (this.current === handle) return;
+    await this.session.command('POST', '/window', { handle });
+    this.current = handle;
+  }
+
+  async close() {
+    await this.session.command('DELETE', '').catch(() => {});
+    this.driver.kill();
+  }
+}
+
+// A script that WebDriver runs with the arguments given: `fn` called with them, its promise
+// awaited, its value (or its error) handed back.
+const wrapped = (fn) => `const done = arguments[arguments.length - 1];
+const args = Array.prototype.slice.call(arguments, 0, -1);
+Promise.resolve().then(() => (${fn})(...args)).then(
+  (value) => done({ value: value === undefined ? null : value }),
+  (error) => done({ thrown: String(error) + (error && error.stack ? '\\n' + error.stack : '') }));`;
+
+const toWire = (arg) => (arg instanceof WebKitElement ? { [ELEMENT]: arg.id } : arg);
+
+class WebKitPage {
+  constructor(browser, handle) {
+    this.browser = browser;
+    this.session = browser.session;
+    this.handle = handle;
+    this.errors = [];
+    this.mouse = new Mouse(this);
+    this.keyboard = new Keyboard(this);
+    this.touchscreen = null; // WebKitGTK's WebDriver has no touch input
+  }
+
+  async command(method, path, body) {
+    await this.browser.switchTo(this.handle);
+    return this.session.command(method, path, body);
+  }
+
+  async evaluate(fn, ...args) {
+    const result = await this.command('POST', '/execute/async', { script: wrapped(fn), args: args.map(toWire) });
+    if (result?.thrown) throw new Error(`in the page: ${result.thrown}`);
+    return result?.value;
+  }
+
+  $eval(selector, fn, ...args) {
+    return this.evaluate(
+      (selector, source, ...rest) => {
+        const e = document.querySelector(selector);
+        if (!e) throw new Error(`no element ${selector}`);
+        return (0, eval)(`(${source})`)(e, ...rest);
+      },
+      selector,
+      String(fn),
+      ...args,
+    );
+  }
+
+  $$eval(selector, fn, ...args) {
+    return this.evaluate(
+      (selector, source, ...rest) => (0, eval)(`(${source})`)([...document.querySelectorAll(selector)], ...rest),
+      selector,
+      String(fn),
+      ...args,
+    );
+  }
+
+  async $(selector) {
+    try {
+      const found = await this.command('POST', '/element', { using: 'css selector', value: selector });
+      return new WebKitElement(this, found[ELEMENT]);
+    } catch (error) {
+      if (error.code === 'no such element') return null;
+      throw error;
+    }
+  }
+
+  async $$(selector) {
+    const found = await this.command('POST', '/elements', { using: 'css selector', value: selector });
+    return found.map((e) => new WebKitElement(this, e[ELEMENT]));
+  }
+
+  async waitForFunction(fn, { timeout = 30000 } = {}, ...args) {
+    const end = Date.now() + timeout;
+    for (;;) {
+      const value = await this.evaluate(fn, ...args);
+      if (value) return value;
+      if (Date.now() > end) throw new Error(`waitForFunction timed out: ${String(fn).slice(0, 80)}`);
+      await new Promise((r) => setTimeout(r, 30));
+    }
+  }
+
+  async waitForSelector(selector, { timeout = 30000 } = {}) {
+    await this.waitForFunction((s) => document.querySelector(s) !== null, { timeout }, selector);
+    return this.$(selector);
+  }
+
+  async goto(url) {
+    await this.command('POST', '/url', { url });
+  }
+
+  async reload() {
+    await this.command('POST', '/refresh', {});
+  }
+
+  async title() {
+    return this.command('GET', '/title');
+  }
+
+  // The window's outer size set so that the page's viewport gets the size asked for.
+  async setViewport({ width, height, deviceScaleFactor = 1 }) {
+    if (deviceScaleFactor !== 1) throw new Error('WebKit: only device scale 1');
+    await this.command('POST', '/window/rect', { width, height });
+    const [innerWidth, innerHeight] = await this.evaluate(() => [window.innerWidth, window.innerHeight]);
+    await this.command('POST', '/window/rect', { width: 2 * width - innerWidth, height: 2 * height - innerHeight });
+  }
+
+  async click(selector, options) {
+    const element = await this.$(selector);
+    if (!element) throw new Error(`no element ${selector}`);
+    await element.click(options);
+  }
+
+  async focus(selector) {
+    await this.$eval(selector, (e) => e.focus());
+  }
+
+  async close() {
+    this.browser.pages.delete(this);
+    if (this.browser.pages.size === 0) {
+      // the session's last window stays, emptied, for the next page
+      await this.goto('about:blank');
+      this.browser.usedFirst = false;
+      return;
+    }
+    await this.command('DELETE', '/window');
+    this.browser.current = null;
+  }
+
+  // The actions of one input source, performed and released.
+  async perform(source) {
+    await this.command('POST', '/actions', { actions: [source] });
+  }
+}
+
+class WebKitElement {
+  constructor(page, id) {
+    this.page = page;
+    this.id = id;
+  }
+
+  evaluate(fn, ...args) {
+    return this.page.evaluate(fn, this, ...args);
+  }
+
+  $eval(selector, fn, ...args) {
+    return this.page.evaluate(
+      (root, selector, source, ...rest) => (0, eval)(`(${source})`)(root.querySelector(selector), ...rest),
+      this,
+      selector,
+      String(fn),
+      ...args,
+    );
+  }
+
+  async boundingBox() {
+    return this.evaluate((e) => {
+      const r = e.getBoundingClientRect();
+      return { x: r.left, y: r.top, width: r.width, height: r.height };
+    });
+  }
+
+  async click({ count = 1 } = {}) {
+    const box = await this.evaluate((e) => {
+      e.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+      const r = e.getBoundingClientRect();
+      return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+    });
+    await this.page.mouse.click(box.x, box.y, { count });
+  }
+
+  // The page's picture cut to the element (WebKitGTK's own element pictures come out black).
+  async screenshot({ path } = {}) {
+    const box = await this.evaluate((e) => {
+      e.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+      const r = e.getBoundingClientRect();
+      return { x: r.left, y: r.top, width: r.width, height: r.height };
+    });
+    const png = cropPng(Buffer.from(await this.page.command('GET', '/screenshot'), 'base64'), box);
+    if (path) writeFileSync(path, png);
+    return png;
+  }
+
+  // What assistive technology is told: the computed role and name.
+  async accessible() {
+    const [role, name] = await Promise.all([
+      this.page.command('GET', `/element/${this.id}/computedrole`),
+      this.page.command('GET', `/element/${this.id}/computedlabel`),
+    ]);
+    return { role, name };
+  }
+}
+
+class Mouse {
+  constructor(page) {
+    this.page = page;
+    this.x = 0;
+    this.y = 0;
+  }
+
+  action(actions) {
+    return this.page.perform({ type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' }, actions });
+  }
+
+  at(x, y) {
+    this.x = x;
+    this.y = y;
+    return { type: 'pointerMove', x: Math.round(x), y: Math.round(y), duration: 0, origin: 'viewport' };
+  }
+
+  click(x, y, { count = 1 } = {}) {
+    const presses = Array.from({ length: count }, () => [
+      { type: 'pointerDown', button: 0 },
+      { type: 'pointerUp', button: 0 },
+    ]).flat();
+    return this.action([this.at(x, y), ...presses]);
+  }
+
+  move(x, y, { steps = 1 } = {}) {
+    const [x0, y0] = [this.x, this.y];
+    return this.action(Array.from({ length: steps }, (_, k) => this.at(x0 + ((x - x0) * (k + 1)) / steps, y0 + ((y - y0) * (k + 1)) / steps)));
+  }
+
+  down() {
+    return this.action([{ type: 'pointerDown', button: 0 }]);
+  }
+
+  up() {
+    return this.action([{ type: 'pointerUp', button: 0 }]);
+  }
+}
+
+// The keyboard: a key held with down() stays held for the presses that follow, as WebDriver
+// keeps an input source's state between actions.
+class Keyboard {
+  constructor(page) {
+    this.page = page;
+  }
+
+  action(actions) {
+    return this.page.perform({ type: 'key', id: 'keyboard', actions });
+  }
+
+  down(key) {
+    return this.action([{ type: 'keyDown', value: keyCode(key) }]);
+  }
+
+  up(key) {
+    return this.action([{ type: 'keyUp', value: keyCode(key) }]);
+  }
+
+  press(key) {
+    const value = keyCode(key);
+    return this.action([
+      { type: 'keyDown', value },
+      { type: 'keyUp', value },
+    ]);
+  }
+
+  type(text) {
+    const keys = [...text].map((c) => (c === '\n' ? KEYS.Enter : c));
+    return this.action(keys.flatMap((value) => [{ type: 'keyDown', value }, { type: 'keyUp', value }]));
+  }
+}
