@@ -305,8 +305,9 @@ class WebKitElement {
   }
 
   async click({ count = 1 } = {}) {
-    const box = await this.evaluate((e) => {
+    const box = await this.evaluate(async (e) => {
       e.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+      await new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))); // painted
       const r = e.getBoundingClientRect();
       return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
     });
@@ -315,8 +316,9 @@ class WebKitElement {
 
   // The page's picture cut to the element (WebKitGTK's own element pictures come out black).
   async screenshot({ path } = {}) {
-    const box = await this.evaluate((e) => {
+    const box = await this.evaluate(async (e) => {
       e.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+      await new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))); // painted
       const r = e.getBoundingClientRect();
       return { x: r.left, y: r.top, width: r.width, height: r.height };
     });

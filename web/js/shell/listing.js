@@ -2,7 +2,7 @@
 // over the menu that opened it. The window can be resized; the box keeps a margin at the right
 // and bottom, and keeps its size when the window is made very small.
 
-import { twips, fontOf } from '../lesson/geometry.js';
+import { applyFont, twips } from '../lesson/geometry.js';
 
 const SMALLEST = 600; // twips: below this width or height the box keeps its size
 
@@ -25,10 +25,7 @@ export function showListing(app, listing, opener) {
   text.spellcheck = false;
   text.style.left = '0px';
   text.style.top = '0px';
-  const font = fontOf({ face: 'ＭＳ ゴシック', size: listing.fontSize, bold: false });
-  text.style.fontFamily = font.family;
-  text.style.fontSize = font.size;
-  text.style.fontWeight = font.weight;
+  applyFont(text, { face: 'ＭＳ ゴシック', size: listing.fontSize, bold: false });
   text.value = listing.text.replace(/\r\n/g, '\n');
   text.setAttribute('aria-label', listing.caption);
   text.dataset.autofocus = '';
