@@ -44,7 +44,9 @@ async function shoot(page, selector, path, plain) {
     }, PLAIN);
   }
   const win = await page.$(selector);
-  await win.evaluate((w, z) => Object.assign(w.style, { left: '8px', top: '8px', zIndex: String(z) }), ++front);
+  await win.evaluate((w, z) => {
+    Object.assign(w.style, { left: '8px', top: '8px', zIndex: String(z) });
+  }, ++front);
   return win.screenshot({ path });
 }
 

@@ -145,13 +145,18 @@ class WebKitBrowser {
   }
 }
 
-// A script that WebDriver runs with the arguments given: `fn` called with them, its promise
-// awaited, its value (or its error) handed back.
-const wrapped = (fn) => `const done = arguments[arguments.length - 1];
-const args = Array.prototype.slice.call(arguments, 0, -1);
-Promise.resolve().then(() => (${fn})(...args)).then(
-  (value) => done({ value: value === undefined ? null : value }),
-  (error) => done({ thrown: String(error) + (error && error.stack ? '\\n' + error.stack : '') }));`;
+// A script that WebDriver runs with the arguments given: `fn` called with them, its value
+// (a promise's once settled: WebDriver awaits what the script returns) or its error handed
+// back. Only a promise is returned as one: WebKit answers a second late when the script has
+// changed the page and returns a promise.
+const wrapped = (fn) => `const ok = (value) => ({ value: value === undefined ? null : value });
+const failed = (error) => ({ thrown: String(error) + (error && error.stack ? '\\n' + error.stack : '') });
+try {
+  const value = (${fn})(...arguments);
+  return value && typeof value.then === 'function' ? value.then(ok, failed) : ok(value);
+} catch (error) {
+  return failed(error);
+}`;
 
 const toWire = (arg) => (arg instanceof WebKitElement ? { [ELEMENT]: arg.id } : arg);
 
@@ -172,7 +177,7 @@ class WebKitPage {
   }
 
   async evaluate(fn, ...args) {
-    const result = await this.command('POST', '/execute/async', { script: wrapped(fn), args: args.map(toWire) });
+    const result = await this.command('POST', '/execute/sync', { script: wrapped(fn), args: args.map(toWire) });
     if (result?.thrown) throw new Error(`in the page: ${result.thrown}`);
     return result?.value;
   }
