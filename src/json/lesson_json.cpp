@@ -10,6 +10,8 @@
 #include "lesson/narration.h"
 #include "lesson/trace_table.h"
 #include "lesson/trace_texts.h"
+#include "lesson/window_words.h"
+#include "window_json.h"
 
 namespace lesson_json
 {
@@ -250,7 +252,8 @@ Json addedLayout(const LessonDescription& d)
     if (places.trace) {
         added["trace"] = button(*places.trace);
         added["trace"]["name"] = t::buttonName;
-        added["trace"]["hint"] = t::buttonHint;
+        if (const window_words::Shortcut* key = window_words::shortcutOf("TraceButton"))
+            added["trace"]["hint"] = window_words::hint(*key);
     }
     const auto css = [](t::Rgb rgb) {
         char name[8];
@@ -436,7 +439,8 @@ Json catalog()
                                {"start", intro.start},
                                {"end", intro.end},
                                {"sketch", intro.sketch},
-                               {"sketchCurrent", intro.sketchCurrent}}}};
+                               {"sketchCurrent", intro.sketchCurrent}}},
+                {"lessonWindow", window_json::lessonWindow()}};
 }
 
 } // namespace lesson_json

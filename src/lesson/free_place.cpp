@@ -1,5 +1,7 @@
 #include "free_place.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -27,6 +29,24 @@ added_buttons::Places places(const QWidget* window, const QWidget* step,
             taken.push_back(plain(child->geometry()));
     }
     return added_buttons::place(plain(window->rect()), taken, plain(step->geometry()));
+}
+
+void placeBesideLesson(QWidget* window, const QWidget* lesson, added_window::Request request)
+{
+    const QScreen* screen = lesson ? lesson->screen() : QGuiApplication::primaryScreen();
+    request.area = screen ? plain(screen->availableGeometry()) : Rect{0, 0, 1024, 768};
+    if (lesson) {
+        const QRect client = lesson->geometry();
+        const QRect outer = lesson->frameGeometry();
+        request.lesson = plain(client);
+        request.frame =
+            added_window::Frame{client.left() - outer.left(), client.top() - outer.top(),
+                                outer.right() - client.right(), outer.bottom() - client.bottom()};
+    }
+    const Rect placed = added_window::place(request);
+    window->resize(placed.width, placed.height);
+    // move() places the frame, whose corner is the frame's width from the client area's.
+    window->move(placed.left - request.frame.left, placed.top - request.frame.top);
 }
 
 } // namespace free_place

@@ -6,6 +6,7 @@
 #include "picture_box.h"
 #include "qt_convert.h"
 #include "trace_window.h"
+#include "window_words.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,15 +30,14 @@ LessonForm::MessagePresenter& presenter()
     return p;
 }
 
-// A box's background; on a dark mark (blue) the text turns white so that it stays legible.
-void setBase(QWidget* widget, const QColor& colour)
+// A box's background, and its text white on a dark mark (the rule both front ends follow).
+void setBase(QWidget* widget, Colour colour)
 {
     QPalette p = widget->palette();
-    p.setColor(QPalette::Base, colour);
-    const bool dark = colour.lightnessF() < 0.35 ||
-                      (colour.blue() > 200 && colour.red() < 80 && colour.green() < 80);
-    p.setColor(QPalette::Text,
-               dark ? QColor(Qt::white) : QApplication::palette().color(QPalette::Text));
+    p.setColor(QPalette::Base, qt_convert::colour(colour));
+    p.setColor(QPalette::Text, colours::lightTextOn(colour)
+                                   ? qt_convert::colour(colours::white)
+                                   : QApplication::palette().color(QPalette::Text));
     widget->setPalette(p);
 }
 
@@ -59,7 +59,8 @@ void LessonForm::showMessage(QWidget* parent, const QString& text)
         presenter()(parent, text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Project1"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, qt_convert::text(window_words::messageCaption), text,
+                    QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::WindowModal);
     accessibility::labelMessageBox(box);
@@ -79,6 +80,7 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
     build();
     buildAccess();
     buildTraceButton();
+    orderTabs();
     timer_.setTimerType(Qt::PreciseTimer); // intervals down to 1 ms mean what they say
     connect(&timer_, &QTimer::timeout, this, &LessonForm::Timer1_Timer);
     Form_Load();
@@ -266,7 +268,7 @@ void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const C
     widget->setGeometry(qt_convert::rect(control.rect));
     if (control.font)
         widget->setFont(qt_convert::font(*control.font));
-    setBase(widget, qt_convert::colour(Colour::window()));
+    setBase(widget, Colour::window());
 }
 
 // --- events ---
@@ -430,7 +432,7 @@ void LessonForm::updateBoxes(std::vector<BoxWidget>& widgets, const std::vector<
         }
         if (widget.shownColour != box.colour) {
             widget.shownColour = box.colour;
-            setBase(w, qt_convert::colour(box.colour));
+            setBase(w, box.colour);
         }
     }
 }
@@ -446,7 +448,7 @@ void LessonForm::updateDisplay()
                 listing_[static_cast<size_t>(line)]->setBackground(qt_convert::colour(colour));
         };
         paintLine(shownHighlight_, Colour::buttonFace());
-        paintLine(panel.highlight, colours::yellow);
+        paintLine(panel.highlight, colours::currentLine);
         shownHighlight_ = panel.highlight;
     }
     if (note_ && shownNote_ != panel.note) {
@@ -489,7 +491,7 @@ void LessonForm::updateDisplay()
         stepBack_->setEnabled(model_->canStepBack());
     updating_ = false;
     if (previousHighlight != panel.highlight)
-        markCurrentLine(previousHighlight);
+        markCurrentLine();
 }
 
 void LessonForm::syncTimer()

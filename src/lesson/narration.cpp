@@ -1,5 +1,7 @@
 #include "narration.h"
 
+#include "typed_text.h"
+
 #include <algorithm>
 
 namespace
@@ -176,7 +178,7 @@ std::string Narration::tell(const std::string& event)
         if (now == told_[k])
             continue;
         if (++changed <= namedChanges) {
-            const std::string shown = oneLine(now);
+            const std::string shown = typed_text::shortened(oneLine(now));
             changes += (changes.empty() ? "" : "、") + values_[k].name + " は " +
                        (shown.empty() ? "空" : shown);
         }

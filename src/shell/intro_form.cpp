@@ -78,7 +78,7 @@ void drawListing(QPainter& painter, const QRect& area)
     for (int k = 0; k < static_cast<int>(intro.sketch.size()); ++k) {
         const QRect line(area.left() + 10, area.top() + 10 + step * k, area.width() - 20, 20);
         if (k == intro.sketchCurrent)
-            painter.fillRect(line, qt_convert::colour(colours::yellow));
+            painter.fillRect(line, qt_convert::colour(colours::currentLine));
         painter.setPen(Qt::black);
         painter.drawText(line.adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
                          QString::fromUtf8(intro.sketch[k]));

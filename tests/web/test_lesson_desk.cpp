@@ -1,6 +1,7 @@
 #include "lesson/added_buttons.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/trace_texts.h"
+#include "lesson/window_words.h"
 #include "web/lesson_desk.h"
 
 #include "catalog/menus.h"
@@ -299,7 +300,7 @@ TEST(LessonDesk, TheDescriptionCarriesTheAddedButtonsAndTheTraceWindowsTexts)
     EXPECT_EQ(trace["top"], places.trace->rect.top);
     EXPECT_EQ(trace["width"], added_buttons::traceWidth);
     EXPECT_EQ(trace["caption"], "トレース表");
-    EXPECT_EQ(trace["hint"], trace_texts::buttonHint);
+    EXPECT_EQ(trace["hint"], window_words::hint(*window_words::shortcutOf("TraceButton")));
     EXPECT_EQ(d["added"]["stepBack"]["caption"], "◀");
     EXPECT_EQ(d["added"]["stepBack"]["width"], places.stepBack->rect.width);
     const Json& w = d["traceWindow"];

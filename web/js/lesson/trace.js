@@ -67,14 +67,12 @@ export class TraceWindow {
     this.lastSync = 0;
     this.syncCost = 0;
 
-    const height = Math.max(440, lessonWindow.client.offsetHeight);
-    const width = 480;
     this.win = this.lesson.app.desktop.open({
       title: t.title,
-      width,
-      height,
+      width: 0, // sized and placed once the columns are measured
+      height: 0,
       className: 'trace',
-      place: { left: 0, top: 0 }, // placed once the columns are measured
+      place: { left: 0, top: 0 },
       onClose: () => this.closed(),
     });
     this.win.element.dataset.trace = this.lesson.form;
@@ -164,36 +162,30 @@ export class TraceWindow {
     this.resizeObserver = new ResizeObserver(() => this.scheduleRender());
     this.resizeObserver.observe(this.grid);
     this.fit(true);
-    this.place(lessonWindow, height);
+    this.place(lessonWindow);
   }
 
-  // As wide as the columns need (with the scroll bar and margins), within bounds: right of
-  // the lesson window when there is room, else below it, else in the page's lower right
-  // corner, as the desktop places it on the screen.
-  place(lessonWindow, height) {
-    const e = lessonWindow.element;
-    const gap = 8;
-    const frame = 2; // the window's borders
-    const title = 28;
-    const roomX = Math.max(document.documentElement.clientWidth, 320) - 4;
-    const roomY = Math.max(document.documentElement.clientHeight, 240) - 4;
+  // Beside the lesson window, by the desktop's rule (the engine's): right of it when there is
+  // room, else below, left or above it, else over it clear of its listing, note and 進む.
+  place(lessonWindow) {
+    const rect = (e) => e.getBoundingClientRect();
+    const desk = rect(this.lesson.app.desktop.root);
+    const outer = rect(lessonWindow.element);
+    const client = rect(lessonWindow.client);
+    const where = {
+      lesson: { left: client.left - desk.left, top: client.top - desk.top, width: client.width, height: client.height },
+      frame: { left: client.left - outer.left, top: client.top - outer.top, right: outer.right - client.right, bottom: outer.bottom - client.bottom },
+      area: { left: -desk.left, top: -desk.top, width: document.documentElement.clientWidth, height: document.documentElement.clientHeight },
+    };
     const columns = this.widths.reduce((a, b) => a + b, 0);
-    let width = Math.min(Math.max(columns + 40, 480), 1100);
-    let at = { left: roomX - width - frame, top: roomY - height - title };
-    const right = e.offsetLeft + e.offsetWidth + gap;
-    const below = e.offsetTop + e.offsetHeight + gap;
-    if (roomX - right - frame >= 480) {
-      at = { left: right, top: e.offsetTop };
-      width = Math.min(width, roomX - right - frame);
-    } else if (roomY - below - title >= 240) {
-      at = { left: e.offsetLeft, top: below };
-      height = Math.min(height, roomY - below - title);
+    const result = this.lesson.app.engine.act(this.lesson.form, 'place', { value: columns, text: JSON.stringify(where) });
+    if (result.error) {
+      this.lesson.app.report(result.error);
+      return;
     }
-    width = Math.min(width, roomX - frame);
-    at.left = Math.max(0, Math.min(at.left, roomX - width - frame));
-    at.top = Math.max(0, at.top);
-    this.win.resize(width, height);
-    this.win.place(at);
+    const placed = result.place;
+    this.win.resize(placed.width, placed.height);
+    this.win.place({ left: placed.left - where.frame.left, top: placed.top - where.frame.top });
   }
 
   closed() {
