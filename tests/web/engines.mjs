@@ -12,12 +12,8 @@ export const FIREFOX = process.env.FIREFOX ?? '/usr/bin/firefox-esr';
 
 export const ENGINES = ['chromium', 'firefox', 'webkit'];
 
-// What an engine's driver can do besides clicks, keys, scripts and element screenshots.
-export const CAN = {
-  chromium: { cdp: true, touch: true, deviceScale: true, accessibilityTree: true },
-  firefox: { cdp: false, touch: true, deviceScale: true, accessibilityTree: false },
-  webkit: { cdp: false, touch: false, deviceScale: false, accessibilityTree: false },
-};
+// The device scales (the browser's zoom, 100 % and 200 %) an engine's driver can set.
+export const SCALES = { chromium: [1, 2], firefox: [1, 2], webkit: [1] };
 
 // A folder of the system's temporary folder, removed when the browser is gone.
 function profileFolder(browser, profile) {

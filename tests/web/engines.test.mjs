@@ -4,7 +4,6 @@
 // region, the trace table and its CSV, and the start with the network gone.
 import assert from 'node:assert/strict';
 import { beforeEach, describe, it } from 'node:test';
-import { CAN } from './engines.mjs';
 import { KEY_CHECKS } from './keys.mjs';
 import { assertLessonPlaces, assertMenuPlaces } from './places.mjs';
 import { workLesson } from './scripted.mjs';
@@ -18,16 +17,12 @@ const cat = await catalog();
 // sort with 配列値設定 and coloured marks.
 const REPRESENTATIVE = ['frmTotal', 'frm3ValueMax', 'frmStack', 'frmQue2CountP', 'frmTableArray', 'frmHanoi', 'frm8Queen', 'frmSortQuick'];
 
-// Whether assistive technology reads the element of `selector` with `role` and `name`: in
-// WebKit its computed role and name (WebDriver), in Firefox the nodes its accessibility
-// tree finds by that name and role (WebDriver BiDi), in Chromium its accessibility node.
+// How assistive technology reads the element of `selector`, if as `role` and `name`: in
+// WebKit its computed role and name (WebDriver), in Firefox whether the nodes its
+// accessibility tree finds by that name and role hold it (WebDriver BiDi).
 async function readAs(page, engine, selector, role, name) {
   const target = await page.$(selector);
   if (engine === 'webkit') return target.accessible();
-  if (CAN[engine].accessibilityTree) {
-    const node = await page.accessibility.snapshot({ root: target, interestingOnly: false });
-    return { role: node.role, name: node.name };
-  }
   for (const found of await page.$$(`aria/${name}[role="${role}"]`)) {
     if (await found.evaluate((f, t) => f === t, target)) return { role, name };
   }

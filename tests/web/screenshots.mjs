@@ -9,7 +9,7 @@
 // of FORM), as trace-<form>-100.png and -200.png. Not a test: a developer's tool.
 import { mkdirSync } from 'node:fs';
 import { parseArgs } from 'node:util';
-import { CAN } from './engines.mjs';
+import { SCALES } from './engines.mjs';
 import { shootWindows } from './shots.mjs';
 import { catalog, launch, openSite, server } from './support.mjs';
 
@@ -20,7 +20,7 @@ const [browser, site, cat] = await Promise.all([launch(values.engine), server(),
 const wanted = (form) => only.length === 0 || only.includes(form);
 const traces = only.flatMap((f) => (f === 'trace' ? ['frmTotal'] : f.startsWith('trace-') ? [f.slice(6)] : []));
 
-for (const scale of CAN[values.engine].deviceScale ? [1, 2] : [1]) {
+for (const scale of SCALES[values.engine]) {
   const page = await openSite(browser, site.url, { scale });
   await shootWindows(page, cat, out, { scale, wanted, traces });
   await page.close();
