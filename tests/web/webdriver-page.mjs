@@ -89,11 +89,16 @@ export class WebKitPage {
     return found.map((e) => new WebKitElement(this, e[ELEMENT]));
   }
 
+  // Waits until `fn` answers true in the page; answers true (what it answered stays in the
+  // page: WebDriver would copy the whole of an object, the engine's memory with it).
   async waitForFunction(fn, { timeout = 30000 } = {}, ...args) {
     const end = Date.now() + timeout;
+    const truth = (source, ...rest) => {
+      const value = (0, eval)(`(${source})`)(...rest);
+      return value && typeof value.then === 'function' ? value.then(Boolean) : Boolean(value);
+    };
     for (;;) {
-      const value = await this.evaluate(fn, ...args);
-      if (value) return value;
+      if (await this.evaluate(truth, String(fn), ...args)) return true;
       if (Date.now() > end) throw new Error(`waitForFunction timed out: ${String(fn).slice(0, 80)}`);
       await new Promise((r) => setTimeout(r, 30));
     }
