@@ -1,4 +1,5 @@
 #include "lesson/accessibility.h"
+#include "lesson/enter_key.h"
 #include "lesson/lesson_registry.h"
 #include "shell/fonts.h"
 #include "shell/timer_precision.h"
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.trevisk.Trevisk"));
     QApplication::setStyle(QStringLiteral("Windows"));
     accessibility::install();
+    enter_key::install();
     registerFontSubstitutions();
     sharpenTimers();
     lesson_registry::registerAll();

@@ -1,6 +1,7 @@
 #include "lesson_form.h"
 
 #include "accessibility.h"
+#include "enter_key.h"
 #include "listing_label.h"
 #include "narration.h"
 #include "picture_box.h"
@@ -73,6 +74,7 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
       model_(std::move(model))
 {
     accessibility::install();
+    enter_key::install();
     const LessonDescription& d = model_->description();
     setObjectName(qt_convert::text(d.form));
     setWindowTitle(qt_convert::text(d.caption));
@@ -411,6 +413,8 @@ void LessonForm::updateDirectDisplays()
     }
     if (picture_ && shownPicture_ != panel.picture.revision) {
         picture_->show(panel.picture.ops);
+        picture_->setAccessibleDescription(
+            qt_convert::text(Narration::boardText(panel.picture.pegs)));
         shownPicture_ = panel.picture.revision;
     }
 }

@@ -199,3 +199,18 @@ std::string Narration::tell(const std::string& event)
     endSentence(out);
     return out;
 }
+
+std::string Narration::boardText(const std::array<std::vector<int>, 3>& pegs)
+{
+    std::string text;
+    for (size_t peg = 0; peg < pegs.size(); ++peg) {
+        if (peg > 0)
+            text += fullStop;
+        text += std::to_string(peg + 1) + "本目の棒: ";
+        if (pegs[peg].empty())
+            text += "なし";
+        for (size_t k = 0; k < pegs[peg].size(); ++k)
+            text += (k > 0 ? ", " : "") + std::to_string(pegs[peg][k]);
+    }
+    return text;
+}

@@ -8,8 +8,6 @@
 namespace
 {
 
-constexpr int twipsPerPixel = 15;
-
 void (*listingPresenter)(TextForm&) = nullptr;
 
 } // namespace
@@ -39,8 +37,8 @@ void TextForm::Form_Resize()
 {
     // The client area in twips.
     const ListingWindow window = listingWindow();
-    const int width = this->width() * twipsPerPixel;
-    const int height = this->height() * twipsPerPixel;
+    const int width = this->width() * added_buttons::twipsPerPixel;
+    const int height = this->height() * added_buttons::twipsPerPixel;
     if (width > window.smallest && height > window.smallest) {
         text1_->resize(qt_convert::pixels(width - window.margin),
                        qt_convert::pixels(height - window.margin));
@@ -53,7 +51,7 @@ void showListing(char id, QWidget* opener)
     TextForm form(opener);
     form.text()->setPlainText(qt_convert::shown(listing.text));
     form.setWindowTitle(qt_convert::text(listing.caption));
-    form.text()->setFont(qt_convert::font(Font{"ＭＳ ゴシック", listing.fontSize, false}));
+    form.text()->setFont(qt_convert::font(listingFont(listing)));
     form.setWindowModality(Qt::WindowModal);
     if (listingPresenter)
         listingPresenter(form);

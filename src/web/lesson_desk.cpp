@@ -162,8 +162,10 @@ Json LessonDesk::view(const LessonModel& model) const
     Json object = lesson_json::view(model);
     object["canStepBack"] = model.canStepBack();
     object["txtTime"] = model.panel().txtTime;
-    if (model.description().has("Picture1"))
+    if (model.description().has("Picture1")) {
         object["picture"] = lesson_json::picture(model.panel().picture);
+        object["boardText"] = Narration::boardText(model.panel().picture.pegs);
+    }
     return object;
 }
 

@@ -2,29 +2,59 @@
 // it can be looked at or grabbed into a PNG without clicking through the menus. The
 // options act in order: type with --set, then press "進む" with --steps.
 //
-//   show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--grab OUT.png]
+//   show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--grab OUT.png] [--names]
 //
 // With --grab the window is rendered offscreen and saved; otherwise it stays on screen
 // until it is closed. --trace opens the lesson's trace window too (and --grab saves that
-// one instead).
+// one instead). --names prints, offscreen, what screen readers are told of every control of
+// the window, as one JSON object: {"Text1(2)": {"name", "description", "hint"}, ...}.
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/trace_window.h"
 #include "shell/fonts.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPixmap>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+namespace
+{
+
+// Every named control of `window` as its accessibility interface tells it.
+QByteArray accessibleNames(QWidget& window)
+{
+    QJsonObject all;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+        if (!face)
+            continue;
+        all.insert(w->objectName(),
+                   QJsonObject{{QStringLiteral("name"), face->text(QAccessible::Name)},
+                               {QStringLiteral("description"), face->text(QAccessible::Description)},
+                               {QStringLiteral("hint"), w->toolTip()}});
+    }
+    return QJsonDocument(all).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     bool grab = false;
-    for (int k = 1; k < argc; ++k)
+    bool names = false;
+    for (int k = 1; k < argc; ++k) {
         grab = grab || std::strcmp(argv[k], "--grab") == 0;
-    if (grab)
+        names = names || std::strcmp(argv[k], "--names") == 0;
+    }
+    if (grab || names)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Windows"));
@@ -63,6 +93,11 @@ int main(int argc, char* argv[])
     form.show();
     if (trace)
         form.Trace_Click();
+    if (names) {
+        QCoreApplication::processEvents();
+        std::printf("%s\n", accessibleNames(form).constData());
+        return 0;
+    }
     if (!out.isEmpty()) {
         QCoreApplication::processEvents();
         QWidget* shown = trace ? static_cast<QWidget*>(form.traceWindow()) : &form;

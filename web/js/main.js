@@ -6,19 +6,11 @@ import { loadEngine } from './engine.js';
 import { App } from './shell/app.js';
 import { button } from './ui/button.js';
 import { keepTypingInView } from './ui/keep-in-view.js';
+import { words as texts } from './words.js';
 
 window.treviskStarted = true;
 
 const FONT_URL = 'fonts/trevisk-gothic.woff2';
-const LESSON_FACE = 'ＭＳ ゴシック';
-
-const texts = {
-  engine:
-    'Trevisk の本体（WebAssembly）を読み込めませんでした。ネットワークの接続を確かめてから、ページを再読み込みしてください。',
-  font: '教材用のフォントを読み込めませんでした。代わりにコンピューターのフォントで表示しています（字の幅が変わることがあります）。',
-  reload: '再読み込み',
-  fault: 'ページの処理で問題が起きました',
-};
 
 const desktop = document.getElementById('desktop');
 const problems = document.getElementById('problems');
@@ -41,10 +33,11 @@ function failure(text) {
   if (!notice.isConnected) desktop.append(notice);
 }
 
-async function loadFont() {
-  const face = new FontFace(LESSON_FACE, `url("${FONT_URL}") format("woff2")`);
-  await face.load();
-  document.fonts.add(face);
+// The lessons' face, under the name the lessons ask for (the catalog's).
+async function loadFont(data, face) {
+  const font = new FontFace(face, await data);
+  await font.load();
+  document.fonts.add(font);
 }
 
 window.addEventListener('error', (event) => problem(`${texts.fault}: ${event.message}`));
@@ -63,11 +56,13 @@ async function loadCatalog() {
 // loading meanwhile, and a lesson asked for before it is ready opens when it is.
 async function start() {
   if (window.treviskUnsupported) return; // index.html has said which browsers work
-  const font = loadFont().then(
-    () => true,
-    () => false,
-  );
+  const fontData = fetch(FONT_URL).then((response) => {
+    if (!response.ok) throw new Error(`${FONT_URL}: ${response.status}`);
+    return response.arrayBuffer();
+  });
+  fontData.catch(() => {}); // answered below, once the catalog names the face
   const engine = loadEngine();
+  engine.catch(() => {}); // its failure is told below, where it is awaited
   let catalog;
   try {
     catalog = await loadCatalog();
@@ -76,7 +71,11 @@ async function start() {
     failure(texts.engine);
     return;
   }
-  if (!(await font)) problem(texts.font);
+  const font = await loadFont(fontData, catalog.lessonFace).then(
+    () => true,
+    () => false,
+  );
+  if (!font) problem(texts.font);
   const app = new App(catalog, desktop, problem);
   keepTypingInView();
   window.trevisk = app; // for the benchmark, and for a look from the browser's console

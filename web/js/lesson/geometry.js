@@ -6,12 +6,12 @@ export const twips = (value) => value / 15;
 // "Text1(3)" for an element of a control array, "Frame3" otherwise.
 export const key = (control) => (control.index >= 0 ? `${control.name}(${control.index})` : control.name);
 
-// A lesson font as CSS: the face first (the page serves "ＭＳ ゴシック"), then the fallbacks
-// for glyphs it lacks; sizes in points. The face has no bold: rather than each engine's own
-// emboldening (Firefox's widens every glyph, so that long listing lines are cut), bold is
-// the face's outline stroked 0.039 em wide, as Chromium's and WebKit's emboldening does at
-// these sizes. The line height is the face's own (its ascent and descent fill the em), which
-// engines otherwise round differently.
+// A lesson font as CSS: the face first (the page serves the lessons' face under its own
+// name), then the fallbacks for glyphs it lacks; sizes in points. The face has no bold:
+// rather than each engine's own emboldening (Firefox's widens every glyph, so that long
+// listing lines are cut), bold is the face's outline stroked 0.039 em wide, as Chromium's and
+// WebKit's emboldening does at these sizes. The line height is the face's own (its ascent and
+// descent fill the em), which engines otherwise round differently.
 export function fontOf(font) {
   return {
     family: `"${font.face}", var(--lesson-fallback)`,

@@ -1,4 +1,4 @@
-// The trace table (トレース表) of a lesson window, the browser's TraceWindow: every step as a
+// The trace table of a lesson window, the browser's TraceWindow: every step as a
 // row, read from the engine a screenful at a time. Only the rows in view are in the page, so
 // that a run of tens of thousands of steps opens and scrolls as fast as a short one. Texts,
 // colours, cells, marks and hints all come from the engine, as the desktop window has them.
@@ -8,15 +8,6 @@ import { showMessage } from '../ui/message.js';
 
 const ROW_HEIGHT = 20; // CSS px: one text line and its padding
 const OVERSCAN = 3; // rows fetched above and below the view, for a smooth scroll
-const FIT_FIRST = 20; // the first fit measures these first rows and the newest FIT_LAST
-const FIT_LAST = 200;
-const WIDEST = 360; // a column is never fitted wider than this (its text is cut off)
-const PADDING = 14;
-// While the lesson steps faster than the eye follows (auto-run), the table catches up at
-// most this often, and less often when catching up takes long.
-const FASTEST_SYNC = 40;
-const SLOWEST_SYNC = 500;
-const SYNC_SHARE = 10;
 
 let serial = 0;
 
@@ -31,6 +22,7 @@ export class TraceWindow {
   constructor(lesson) {
     this.lesson = lesson;
     this.texts = lesson.description.traceWindow;
+    this.rules = lesson.window.rules; // the columns' fit and the pace of catching up
     this.win = null;
     this.id = `trace-${++serial}`;
   }
@@ -41,8 +33,14 @@ export class TraceWindow {
 
   // Shows the window (beside its lesson window the first time) and gives the table the focus.
   open() {
-    if (!this.win) this.build();
+    const fresh = !this.win;
+    if (fresh) this.build();
     this.syncNow();
+    if (fresh) {
+      this.place(this.lesson.win); // as wide as the columns are once filled
+      this.grid.scrollTop = this.grid.scrollHeight;
+      this.render();
+    }
     this.win.raise();
     this.grid.focus({ preventScroll: true });
   }
@@ -162,11 +160,11 @@ export class TraceWindow {
     this.resizeObserver = new ResizeObserver(() => this.scheduleRender());
     this.resizeObserver.observe(this.grid);
     this.fit(true);
-    this.place(lessonWindow);
   }
 
   // Beside the lesson window, by the desktop's rule (the engine's): right of it when there is
-  // room, else below, left or above it, else over it clear of its listing, note and 進む.
+  // room, else below, left or above it, else over it but clear of its listing, its note and
+  // its step button.
   place(lessonWindow) {
     const rect = (e) => e.getBoundingClientRect();
     const desk = rect(this.lesson.app.desktop.root);
@@ -215,7 +213,7 @@ export class TraceWindow {
   // steps faster than the eye follows, a few times a second.
   refresh() {
     if (!this.win) return; // taken in when the window opens again
-    const interval = Math.min(Math.max(this.syncCost * SYNC_SHARE, FASTEST_SYNC), SLOWEST_SYNC);
+    const interval = Math.min(Math.max(this.syncCost * this.rules.traceSyncShare, this.rules.traceFastestSync), this.rules.traceSlowestSync);
     const since = performance.now() - this.lastSync;
     if (since < interval) {
       if (!this.pending) this.pending = setTimeout(() => this.syncNow(), interval - since);
@@ -290,7 +288,7 @@ export class TraceWindow {
     }
     let width = this.measured.get(text);
     if (width === undefined) {
-      width = Math.min(Math.ceil(this.context.measureText(text).width) + PADDING, WIDEST);
+      width = Math.min(Math.ceil(this.context.measureText(text).width) + this.rules.traceColumnPadding, this.rules.traceWidestColumn);
       this.measured.set(text, width);
     }
     return width;
@@ -298,13 +296,14 @@ export class TraceWindow {
 
   // The first fit: the headers, the first rows and the newest ones.
   fit(fresh) {
-    const now = this.fetch(0, FIT_FIRST);
+    const { traceFitFirst: first, traceFitLast: last } = this.rules;
+    const now = this.fetch(0, first);
     if (!now) return;
     if (fresh) this.widths = now.headers.map(() => 24);
     this.headers(now);
     for (let c = 0; c < now.headers.length; ++c) this.widen(c, now.headers[c]);
     this.widenBy(now.rows);
-    if (now.size > FIT_FIRST) this.widenBy(this.fetch(Math.max(FIT_FIRST, now.size - FIT_LAST), FIT_LAST)?.rows ?? []);
+    if (now.size > first) this.widenBy(this.fetch(Math.max(first, now.size - last), last)?.rows ?? []);
     this.applyWidths();
   }
 
@@ -525,6 +524,8 @@ export class TraceWindow {
     } else if (event.key === 'Escape' && !event.ctrlKey && !event.altKey && !event.shiftKey) {
       event.preventDefault();
       this.win.close();
+    } else if (/^F\d+$/.test(event.key)) {
+      this.lesson.key(event); // the lesson's function keys work here too: F5, F6, F7
     }
   }
 
@@ -578,7 +579,7 @@ export class TraceWindow {
     } catch {
       copied = copyByCommand(text);
     }
-    if (!copied && this.win) await showMessage(this.lesson.app.desktop, this.win, this.texts.copyFailed);
+    if (!copied && this.win) await showMessage(this.lesson.app.desktop, this.win, this.texts.copyFailed, this.lesson.window.messageCaption);
   }
 }
 

@@ -4,8 +4,6 @@
 
 import { applyFont, twips } from '../lesson/geometry.js';
 
-const SMALLEST = 600; // twips: below this width or height the box keeps its size
-
 export function showListing(app, listing, opener) {
   const frame = app.catalog.listingWindow;
   const win = app.desktop.open({
@@ -25,19 +23,20 @@ export function showListing(app, listing, opener) {
   text.spellcheck = false;
   text.style.left = '0px';
   text.style.top = '0px';
-  applyFont(text, { face: 'ＭＳ ゴシック', size: listing.fontSize, bold: false });
+  applyFont(text, listing.font);
   text.value = listing.text.replace(/\r\n/g, '\n');
   text.setAttribute('aria-label', listing.caption);
   text.dataset.autofocus = '';
   win.client.append(text);
   win.title = listing.caption;
 
+  // Below the smallest size, either way, the box keeps its size.
   const fit = () => {
-    const width = win.client.clientWidth * 15;
-    const height = win.client.clientHeight * 15;
-    if (width > SMALLEST && height > SMALLEST) {
-      text.style.width = `${twips(width - frame.margin)}px`;
-      text.style.height = `${twips(height - frame.margin)}px`;
+    const width = win.client.clientWidth;
+    const height = win.client.clientHeight;
+    if (width > twips(frame.smallest) && height > twips(frame.smallest)) {
+      text.style.width = `${width - twips(frame.margin)}px`;
+      text.style.height = `${height - twips(frame.margin)}px`;
     }
   };
   fit();
