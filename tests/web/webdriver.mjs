@@ -68,6 +68,7 @@ export async function launchWebKit() {
     env: { ...process.env, DISPLAY: await xDisplay(), GDK_BACKEND: 'x11', LANG: 'ja_JP.UTF-8' },
     stdio: 'ignore',
   });
+  process.once('exit', () => driver.kill()); // a test that failed before closing the browser
   const base = `http://127.0.0.1:${port}`;
   for (let tries = 0; ; ++tries) {
     try {
