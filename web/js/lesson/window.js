@@ -10,6 +10,7 @@ import { buildControls } from './build.js';
 import { twips } from './geometry.js';
 import { Painter } from './paint.js';
 import { QuestionWindow } from './question.js';
+import { addTapZones } from './touch.js';
 import { TraceWindow } from './trace.js';
 import { showMessage } from '../ui/message.js';
 
@@ -52,6 +53,7 @@ export class LessonWindow {
     addButtons(c, d, client);
     nameControls(c, d, this.window);
     orderControls(c, d, client);
+    addTapZones(c, client, { width: twips(d.width), height: twips(d.height) });
     const live = document.createElement('div');
     live.className = 'visually-hidden';
     live.setAttribute('role', 'status');
