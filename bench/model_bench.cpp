@@ -38,6 +38,21 @@ void predictedSteps(benchmark::State& state, const std::string& form)
     state.SetItemsProcessed(state.iterations());
 }
 
+// Plain steps with the prediction mode on (おまかせ), no answer given: each step works out the
+// next question on a copy of the step after it. Beside steps/<form>: what working out a
+// question costs.
+void askedSteps(benchmark::State& state, const std::string& form)
+{
+    std::unique_ptr<LessonModel> model = lesson_registry::create(form);
+    model->load();
+    model->setPredictionMode(prediction::Mode::Auto);
+    for (auto _ : state) {
+        const Outcome outcome = model->step();
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
 // The whole run from the empty board: 65115 steps, each reading the panel and refreshing,
 // with the trace recording a row a step or (`traced` false) switched off.
 void eightQueensRun(benchmark::State& state, bool traced)
@@ -107,6 +122,8 @@ int main(int argc, char** argv)
     lesson_registry::registerAll();
     for (const std::string& form : lesson_registry::forms())
         benchmark::RegisterBenchmark(("steps/" + form).c_str(), steps, form);
+    for (const std::string& form : lesson_registry::forms())
+        benchmark::RegisterBenchmark(("asked_steps/" + form).c_str(), askedSteps, form);
     for (const std::string& form : lesson_registry::forms())
         benchmark::RegisterBenchmark(("predicted_steps/" + form).c_str(), predictedSteps, form);
     if (lesson_registry::has("frm8Queen")) {

@@ -109,9 +109,9 @@ void keptStepTimes(const std::string& form, int steps)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// A step with the prediction mode on (おまかせ) in the real window: the right answer typed into
-// the question window, "答えて進む", the judgement and the step, and both windows repainted
-// with the next question.
+// A step with the prediction mode on (おまかせ) in the real window: with the right answer in the
+// question window, "答えて進む": the judgement and the step, and both windows repainted with
+// the next question.
 void predictedStepTimes(const std::string& form, int steps)
 {
     LessonForm window(lesson_registry::create(form));
@@ -123,11 +123,11 @@ void predictedStepTimes(const std::string& form, int steps)
     micros.reserve(static_cast<size_t>(steps));
     QElapsedTimer clock;
     for (int k = 0; k < steps; ++k) {
-        const std::optional<prediction::Question>& q = window.model().question();
-        const std::string answer = q ? q->expected : std::string();
+        // The answer made (as typing it would), then timed: judged, stepped, repainted.
+        if (const std::optional<prediction::Question>& q = window.model().question())
+            window.Answer_Typed(q->expected);
+        QCoreApplication::processEvents();
         clock.start();
-        if (!answer.empty())
-            window.Answer_Typed(answer);
         window.Judge_Click();
         QCoreApplication::processEvents();
         micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);

@@ -61,7 +61,8 @@ void Marks::paintCell(int cell, Colour colour)
         panel_.cells[static_cast<size_t>(cell)] = colour;
 }
 
-LessonModel::LessonModel(const LessonDescription& description) : description_(description)
+LessonModel::LessonModel(const LessonDescription& description)
+    : description_(description), listingLines_(description.listingCount())
 {
     panel_.text1 = boxesOf(description, "Text1");
     panel_.text2 = boxesOf(description, "Text2");

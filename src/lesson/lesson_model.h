@@ -14,6 +14,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // Consecutive boxes that show the elements 0, 1, ... of one array.
@@ -276,7 +277,8 @@ private:
     std::optional<Preview> preview();
     // Works the question out again after an action; `keepDraft` after an edit.
     void ask(bool keepDraft);
-    std::optional<prediction::Question> questionFor(prediction::Mode mode, const Preview& p) const;
+    std::optional<prediction::Kind> kindFor(prediction::Mode mode, const Preview& step) const;
+    std::optional<prediction::Question> questionFor(prediction::Mode mode, const Preview& step);
     std::string shownValue(const Binding& binding) const;
     Outcome judgeAndStep(prediction::Judgement judgement, std::string given);
 
@@ -328,6 +330,10 @@ private:
     int sectionsMade_ = 0;  // never goes back: a new section always has a new number
     int stepInSection_ = 0; // steps since the section began
     int replayedSection_ = 0;
+    std::vector<int> previewNumbers_; // what a preview's step starts from
+    std::vector<std::string> previewTexts_;
+    std::unordered_map<int, std::string> questionTexts_; // made once: by kind, variable, line
+    int listingLines_ = 0;
 
     std::function<void(const WorkEntry&)> workListener_;
     bool redoing_ = false;

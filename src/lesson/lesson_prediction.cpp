@@ -102,14 +102,20 @@ std::optional<LessonModel::Preview> LessonModel::preview()
         random_source::Recording draws;
         try {
             readEditedBoxes(stepReading_);
-            // What the step starts from, to see what it changes.
-            std::vector<int> numbers;
-            std::vector<std::string> texts;
+            // What the step starts from, to see what it changes (kept for the next time:
+            // a question is worked out after every step).
+            std::vector<int>& numbers = previewNumbers_;
+            std::vector<std::string>& texts = previewTexts_;
+            numbers.clear();
+            size_t text = 0;
             for (const Binding& binding : bindings_) {
-                if (binding.integer)
+                if (binding.integer) {
                     numbers.push_back(*binding.integer);
-                else if (binding.text)
-                    texts.push_back(*binding.text);
+                } else if (binding.text) {
+                    if (text == texts.size())
+                        texts.emplace_back();
+                    texts[text++].assign(*binding.text);
+                }
             }
             Preview step;
             try {
@@ -122,7 +128,7 @@ std::optional<LessonModel::Preview> LessonModel::preview()
             step.landed = line_;
             (void)test(line_); // the landing line's test, which refuses a step as it does
             size_t number = 0;
-            size_t text = 0;
+            text = 0;
             for (size_t k = 0; k < bindings_.size() && step.changed < 0; ++k) {
                 const Binding& binding = bindings_[k];
                 const bool differs = binding.integer ? *binding.integer != numbers[number++]
@@ -156,55 +162,75 @@ std::string LessonModel::shownValue(const Binding& binding) const
     return numeric::format(*binding.integer);
 }
 
-std::optional<prediction::Question> LessonModel::questionFor(Mode mode, const Preview& step) const
+std::optional<Kind> LessonModel::kindFor(Mode mode, const Preview& step) const
 {
-    prediction::Question q;
-    q.line = line_;
-    q.lines = description_.listingCount();
+    // 条件 where the panel shows a truth (and the step reads one); 値 where a variable changes
+    // that a student can predict and type (not a value the random source chose, nor a text
+    // with nothing to type or a line break in it); 次の行 always.
+    const auto condition = [&] {
+        return step.truth && panel_.condition.size() > conditionOf(line_).size();
+    };
+    const auto value = [&] {
+        if (step.changed < 0 || step.drew)
+            return false;
+        const Binding& binding = bindings_[static_cast<size_t>(step.changed)];
+        const std::string& text = step.changedText;
+        return !binding.text || (text.find_first_not_of(" \t") != std::string::npos &&
+                                 text.find_first_of("\r\n") == std::string::npos);
+    };
     switch (mode) {
     case Mode::Off: return std::nullopt;
-    case Mode::Line:
-        q.kind = Kind::Line;
-        q.form = Form::Line;
-        q.text = texts::lineQuestion(line_);
-        q.expected = numeric::format(step.landed);
-        return q;
-    case Mode::Condition: {
-        // Where the panel shows a truth: the truth on the values the step reads.
-        const bool shown = panel_.condition.size() > conditionOf(line_).size();
-        if (!shown || !step.truth)
-            return std::nullopt;
-        q.kind = Kind::Condition;
-        q.form = Form::Truth;
-        q.text = texts::conditionQuestion(Narration::oneLine(conditionOf(line_)));
-        q.expected = *step.truth ? "True" : "False";
-        return q;
+    case Mode::Line: return Kind::Line;
+    case Mode::Condition: return condition() ? std::optional(Kind::Condition) : std::nullopt;
+    case Mode::Value: return value() ? std::optional(Kind::Value) : std::nullopt;
+    case Mode::Auto: return condition() ? Kind::Condition : value() ? Kind::Value : Kind::Line;
     }
-    case Mode::Value: {
-        // Not a value the random source chose, nor a text that cannot be typed on one line.
-        if (step.changed < 0 || step.drew)
-            return std::nullopt;
+    return std::nullopt;
+}
+
+std::optional<prediction::Question> LessonModel::questionFor(Mode mode, const Preview& step)
+{
+    const std::optional<Kind> kind = kindFor(mode, step);
+    if (!kind)
+        return std::nullopt;
+    prediction::Question q;
+    q.kind = *kind;
+    q.line = line_;
+    q.lines = listingLines_;
+    // The texts are made once for each line (and variable): a question is worked out after
+    // every step, and a loop asks the same ones again and again.
+    const auto text = [this](int key, auto make) -> const std::string& {
+        const auto [at, made] = questionTexts_.try_emplace(key);
+        if (made)
+            at->second = make();
+        return at->second;
+    };
+    const int lines = std::max(listingLines_, 1);
+    switch (*kind) {
+    case Kind::Line:
+        q.form = Form::Line;
+        q.text = text(line_, [&] { return texts::lineQuestion(line_); });
+        q.expected = numeric::format(step.landed);
+        break;
+    case Kind::Condition:
+        q.form = Form::Truth;
+        q.text = text(lines + line_, [&] {
+            return texts::conditionQuestion(Narration::oneLine(conditionOf(line_)));
+        });
+        q.expected = *step.truth ? "True" : "False";
+        break;
+    case Kind::Value: {
         const Binding& binding = bindings_[static_cast<size_t>(step.changed)];
         q.form = binding.checkValue ? Form::Truth : binding.text ? Form::Text : Form::Number;
-        const std::string& value = step.changedText;
-        if (q.form == Form::Text && (value.find_first_not_of(" \t") == std::string::npos ||
-                                     value.find_first_of("\r\n") != std::string::npos))
-            return std::nullopt;
-        q.kind = Kind::Value;
         q.width = binding.width;
         q.name = binding.name;
         if (binding.box.group == BoxGroup::Text1 && binding.target)
             q.box = binding.box.index;
-        q.text = texts::valueQuestion(line_, binding.name, q.form);
-        q.expected = value;
-        return q;
+        q.text = text((2 + step.changed) * lines + line_,
+                      [&] { return texts::valueQuestion(line_, binding.name, q.form); });
+        q.expected = step.changedText;
+        break;
     }
-    case Mode::Auto:
-        for (const Mode each : {Mode::Condition, Mode::Value, Mode::Line}) {
-            if (std::optional<prediction::Question> asked = questionFor(each, step))
-                return asked;
-        }
-        return std::nullopt;
     }
-    return std::nullopt;
+    return q;
 }

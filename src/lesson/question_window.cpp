@@ -2,6 +2,7 @@
 
 #include "free_place.h"
 #include "lesson_form.h"
+#include "listing_label.h"
 #include "prediction_texts.h"
 #include "qt_convert.h"
 
@@ -11,8 +12,8 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -103,10 +104,13 @@ void QuestionWindow::build()
             break;
         }
         case ControlKind::Label: {
-            auto* label = new QLabel(qt_convert::text(control.caption), parent);
+            // Its texts kept laid out: the question and the score change at every step, and
+            // come back again and again in a loop.
+            auto* label = new LineLabel(parent);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setWordWrap(control.multiline);
-            label->setTextFormat(Qt::PlainText);
+            label->setBackground(palette().color(QPalette::Window));
+            label->setCaption(qt_convert::text(control.caption));
             widget = label;
             break;
         }
@@ -126,14 +130,14 @@ void QuestionWindow::build()
         widgets_[control.key()] = widget;
     }
     const auto find = [this](const char* key) { return widgets_.at(key); };
-    question_ = static_cast<QLabel*>(find("Question"));
+    question_ = static_cast<LineLabel*>(find("Question"));
     answer_ = static_cast<QLineEdit*>(find("Answer"));
     true_ = static_cast<QPushButton*>(find("True"));
     false_ = static_cast<QPushButton*>(find("False"));
     judge_ = static_cast<QPushButton*>(find("Judge"));
     dontKnow_ = static_cast<QPushButton*>(find("DontKnow"));
-    score_ = static_cast<QLabel*>(find("Score"));
-    verdict_ = static_cast<QLabel*>(find("Verdict"));
+    score_ = static_cast<LineLabel*>(find("Score"));
+    verdict_ = static_cast<LineLabel*>(find("Verdict"));
     answer_->installEventFilter(this);
     true_->setCheckable(true);
     false_->setCheckable(true);
@@ -148,8 +152,10 @@ void QuestionWindow::build()
     question_->setAccessibleDescription(qt_convert::text(texts::questionCaption));
     verdict_->setAccessibleDescription(qt_convert::text(texts::judgementName));
     score_->setAccessibleDescription(qt_convert::text(texts::scoreName));
-    for (QLabel* label : {question_, verdict_, score_})
+    for (LineLabel* label : {question_, verdict_, score_})
         label->setFocusPolicy(Qt::TabFocus);
+    verdict_->setEmptyName(qt_convert::text(texts::judgementName));
+    score_->setEmptyName(qt_convert::text(texts::scoreName));
 }
 
 void QuestionWindow::wire()
@@ -165,12 +171,13 @@ void QuestionWindow::wire()
     // (Enter in the answer box reaches keyPressEvent: the box passes it on.)
     connect(true_, &QPushButton::clicked, this, [this] { lesson_.Truth_Click(true, true); });
     connect(false_, &QPushButton::clicked, this, [this] { lesson_.Truth_Click(false, true); });
-    connect(judge_, &QPushButton::clicked, &lesson_, &LessonForm::Judge_Click);
-    connect(dontKnow_, &QPushButton::clicked, &lesson_, &LessonForm::DontKnow_Click);
+    connect(judge_, &QPushButton::clicked, this, [this] { answer(&LessonForm::Judge_Click); });
+    connect(dontKnow_, &QPushButton::clicked, this,
+            [this] { answer(&LessonForm::DontKnow_Click); });
     // The keys of the lesson window's 進む and of the truth, here too; F8 goes back to it.
     for (const QKeySequence& key : {QKeySequence(Qt::Key_F10), QKeySequence(Qt::Key_Right)})
-        connect(new QShortcut(key, this), &QShortcut::activated, &lesson_,
-                &LessonForm::Judge_Click);
+        connect(new QShortcut(key, this), &QShortcut::activated, this,
+                [this] { answer(&LessonForm::Judge_Click); });
     connect(new QShortcut(Qt::Key_T, this), &QShortcut::activated, this,
             [this] { lesson_.Truth_Click(true); });
     connect(new QShortcut(Qt::Key_F, this), &QShortcut::activated, this,
@@ -190,10 +197,24 @@ void QuestionWindow::keyPressEvent(QKeyEvent* event)
         if (auto* option = qobject_cast<QAbstractButton*>(focusWidget()))
             option->click();
         else
-            lesson_.Judge_Click();
+            answer(&LessonForm::Judge_Click);
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void QuestionWindow::answer(void (LessonForm::*action)())
+{
+    // The step's message boxes (or the one that says what is expected) belong to the lesson
+    // window and leave it active: the student answers on here.
+    const QPointer<QuestionWindow> self(this);
+    (lesson_.*action)();
+    if (self && isVisible()) {
+        activateWindow();
+        const QWidget* focused = focusWidget();
+        if (QWidget* at = answerWidget(); at && (!focused || !focused->isEnabled()))
+            at->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void QuestionWindow::closeEvent(QCloseEvent* event)
@@ -235,7 +256,7 @@ void QuestionWindow::refresh()
     if (QAbstractButton* mode = modes_->button(v.mode); mode && !mode->isChecked())
         mode->setChecked(true);
     if (v.question != shown_.question)
-        question_->setText(qt_convert::text(v.question));
+        question_->setCaption(qt_convert::text(v.question));
     // The answer box shows what the model holds, unless the student is typing just that.
     if (qt_convert::utf8(answer_->text()) != v.answer)
         answer_->setText(qt_convert::text(v.answer));
@@ -248,9 +269,9 @@ void QuestionWindow::refresh()
     judge_->setEnabled(v.asking);
     dontKnow_->setEnabled(v.asking);
     if (v.verdict != shown_.verdict)
-        verdict_->setText(qt_convert::text(v.verdict));
+        verdict_->setCaption(qt_convert::text(v.verdict));
     if (v.score != shown_.score)
-        score_->setText(qt_convert::text(v.score));
+        score_->setCaption(qt_convert::text(v.score));
     shown_ = v;
     updating_ = false;
 }

@@ -9,7 +9,7 @@
 
 class LessonForm;
 class QButtonGroup;
-class QLabel;
+class LineLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -43,18 +43,20 @@ private:
     QWidget* container(const Control& control);
     void place();
     void wire();
+    // Answers (or わからない) through the lesson window, then takes the focus back.
+    void answer(void (LessonForm::*action)());
 
     LessonForm& lesson_;
     std::map<std::string, QWidget*> widgets_; // by key: "Mode(2)", "Answer", "Judge", ...
     QButtonGroup* modes_ = nullptr;
-    QLabel* question_ = nullptr;
+    LineLabel* question_ = nullptr;
     QLineEdit* answer_ = nullptr;
     QPushButton* true_ = nullptr;
     QPushButton* false_ = nullptr;
     QPushButton* judge_ = nullptr;
     QPushButton* dontKnow_ = nullptr;
-    QLabel* score_ = nullptr;
-    QLabel* verdict_ = nullptr;
+    LineLabel* score_ = nullptr;
+    LineLabel* verdict_ = nullptr;
     question_panel::View shown_;
     bool placed_ = false;
     bool updating_ = false;

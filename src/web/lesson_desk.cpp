@@ -282,7 +282,9 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
         if (changed && *mode != prediction::Mode::Off)
             extra = {"told", Json{{"event", prediction_texts::modeChosen(*mode)}, {"when", "now"}}};
     } else if (action == "draft") {
+        // Typing an answer changes only what the question window shows: that alone answers.
         model.setDraft(std::string(text));
+        return Json{{"asking", lesson_json::questionView(model)}};
     } else if (action == "advance") {
         outcome = model.advance();
     } else if (action == "answer") {

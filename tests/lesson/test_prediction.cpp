@@ -4,6 +4,7 @@
 // hidden until answered, and answers that are not judged.
 #include "lesson/narration.h"
 #include "lesson/prediction_reading.h"
+#include "lesson/trace_export.h"
 #include "lesson/trace_table.h"
 #include "lessons/sorting/sort_data.h"
 #include "support/lesson_driver.h"
@@ -402,6 +403,13 @@ TEST(Prediction, TheConditionIsHiddenUntilAnswered)
     table.seek(table.rowCount() - 1);
     EXPECT_EQ(table.cell(5), "条件 False");
     EXPECT_EQ(table.cell(6), "×");
+    // The file and the copy carry them too.
+    const std::string csv = trace_export::csv(table);
+    EXPECT_NE(csv.find("手順,行,実行した文,次の行,条件,予想,正誤,a[0]"), std::string::npos);
+    EXPECT_NE(csv.find(",i < a.Length : True,,,"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",条件 False,×,"), std::string::npos) << csv;
+    const std::vector<size_t> rows{table.rowCount() - 1};
+    EXPECT_NE(trace_export::tabSeparated(table, rows).find("\t条件 False\t×\t"), std::string::npos);
     m.setPredictionMode(Mode::Off);
     lesson.step(); // back on the test line: shown as always
     EXPECT_EQ(m.shownCondition(), "  i < a.Length : True");

@@ -348,8 +348,9 @@ TEST(LessonDesk, PredictingAStepThroughThePage)
     EXPECT_EQ(r["view"]["line"], 0);
     EXPECT_FALSE(r.contains("told"));
     r = desk.act("frmTotal", "draft", 0, 0, "２");
-    EXPECT_EQ(r["view"]["asking"]["answer"], "２");
-    EXPECT_EQ(r["view"]["asking"]["chosen"], "予想 2行目");
+    EXPECT_EQ(r["asking"]["answer"], "２");
+    EXPECT_EQ(r["asking"]["chosen"], "予想 2行目");
+    EXPECT_FALSE(r.contains("view")); // typing an answer repaints only the question window
     r = desk.act("frmTotal", "advance", 0, 0, "");
     EXPECT_EQ(r["view"]["line"], 2);
     EXPECT_EQ(r["view"]["asking"]["verdict"], "○ 正解です（2行目）");
@@ -365,8 +366,9 @@ TEST(LessonDesk, PredictingAStepThroughThePage)
     EXPECT_EQ(r["view"]["asking"]["verdict"], "— 正解は 3行目");
     desk.act("frmTotal", "predict", 0, 0, "condition");
     r = desk.act("frmTotal", "draft", 0, 0, "False");
-    EXPECT_EQ(r["view"]["asking"]["truth"], false);
-    EXPECT_EQ(r["view"]["asking"]["typed"], false);
+    EXPECT_EQ(r["asking"]["truth"], false);
+    EXPECT_EQ(r["asking"]["typed"], false);
+    r = desk.act("frmTotal", "view", 0, 0, "");
     EXPECT_EQ(r["view"]["condition"], "  i < a.Length"); // hidden until answered
     r = desk.act("frmTotal", "answer", 0, 0, "");
     EXPECT_EQ(r["view"]["asking"]["verdict"], "× 不正解です。正解は True（予想 False）");

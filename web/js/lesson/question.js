@@ -127,29 +127,33 @@ export class QuestionWindow {
     return a.truth === false ? this.truths.False : this.truths.True;
   }
 
-  // What the engine says the window shows now (the view's `asking`).
+  // What the engine says the window shows now (the view's `asking`); only what changed is
+  // written (an attribute written again, even unchanged, makes the page restyle).
   paint(a) {
     if (!this.win || !a) return;
     const was = this.shown ?? {};
-    const mode = this.modes[a.mode];
-    if (mode && !mode.checked) mode.checked = true;
+    if (a.mode !== was.mode) this.modes[a.mode].checked = true;
     if (a.question !== was.question) this.question.textContent = a.question;
     if (this.answer.value !== a.answer) this.answer.value = a.answer;
-    this.answer.disabled = !(a.asking && a.typed);
+    const typing = a.asking && a.typed;
+    if (typing !== (was.asking && was.typed)) this.answer.disabled = !typing;
     const choosing = a.asking && !a.typed;
+    const chose = was.asking && !was.typed;
     for (const [name, e] of Object.entries(this.truths)) {
-      e.disabled = !choosing;
       const pressed = choosing && a.truth === (name === 'True');
-      e.setAttribute('aria-pressed', String(pressed));
+      if (choosing !== chose) e.disabled = !choosing;
+      if (pressed !== (chose && was.truth === (name === 'True'))) e.setAttribute('aria-pressed', String(pressed));
     }
-    this.judge.disabled = !a.asking;
-    this.dontKnow.disabled = !a.asking;
+    if (a.asking !== was.asking) {
+      this.judge.disabled = !a.asking;
+      this.dontKnow.disabled = !a.asking;
+    }
     if (a.verdict !== was.verdict) this.verdict.textContent = a.verdict;
     if (a.score !== was.score) this.score.textContent = a.score;
     this.shown = a;
     // The focus follows the answer when what it was on can no longer take it.
     const active = document.activeElement;
-    if (this.win.element.contains(active) && active.disabled) this.answerElement()?.focus({ preventScroll: true });
+    if (active?.disabled && this.win.element.contains(active)) this.answerElement()?.focus({ preventScroll: true });
   }
 
   closed() {

@@ -10,6 +10,7 @@ import { buildControls } from './build.js';
 import { twips } from './geometry.js';
 import { Painter } from './paint.js';
 import { QuestionWindow } from './question.js';
+import { addTapZones } from './touch.js';
 import { TraceWindow } from './trace.js';
 import { showMessage } from '../ui/message.js';
 import { contextMenu } from '../assignment/assignments.js';
@@ -53,6 +54,7 @@ export class LessonWindow {
     addButtons(c, d, client);
     nameControls(c, d, this.window);
     orderControls(c, d, client);
+    addTapZones(c, client, { width: twips(d.width), height: twips(d.height) });
     const live = document.createElement('div');
     live.className = 'visually-hidden';
     live.setAttribute('role', 'status');
@@ -328,9 +330,9 @@ export class LessonWindow {
       this.app.report(result.error);
       return;
     }
-    this.question.paint(result.view.asking);
-    this.view = result.view;
-    if (told && result.view.asking.chosen) this.live.data = result.view.asking.chosen;
+    this.question.paint(result.asking);
+    if (this.view) this.view.asking = result.asking;
+    if (told && result.asking.chosen) this.live.data = result.asking.chosen;
   }
 
   // True or False chosen; with `again`, choosing the one chosen already answers (a second
