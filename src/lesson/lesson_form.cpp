@@ -1,11 +1,13 @@
 #include "lesson_form.h"
 
 #include "accessibility.h"
+#include "display_settings.h"
 #include "listing_label.h"
 #include "narration.h"
 #include "picture_box.h"
 #include "qt_convert.h"
 #include "trace_window.h"
+#include "value_box.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -79,6 +81,8 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
     build();
     buildAccess();
     buildTraceButton();
+    connect(&DisplaySettings::instance(), &DisplaySettings::marksChanged, this,
+            &LessonForm::showShapes);
     timer_.setTimerType(Qt::PreciseTimer); // intervals down to 1 ms mean what they say
     connect(&timer_, &QTimer::timeout, this, &LessonForm::Timer1_Timer);
     Form_Load();
@@ -252,7 +256,7 @@ void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const C
         });
         widget = box.multi;
     } else {
-        box.line = new QLineEdit(parent);
+        box.line = new ValueBox(parent);
         box.line->setAutoFillBackground(true); // opaque: its frame need not repaint behind it
         connect(box.line, &QLineEdit::textEdited, this,
                 [this, &box, group, index](const QString& t) {
@@ -431,6 +435,8 @@ void LessonForm::updateBoxes(std::vector<BoxWidget>& widgets, const std::vector<
         if (widget.shownColour != box.colour) {
             widget.shownColour = box.colour;
             setBase(w, qt_convert::colour(box.colour));
+            if (widget.line)
+                widget.line->setMark(shapeOf(box.colour));
         }
     }
 }
@@ -442,8 +448,10 @@ void LessonForm::updateDisplay()
     const int previousHighlight = shownHighlight_;
     if (shownHighlight_ != panel.highlight) {
         const auto paintLine = [this](int line, Colour colour) {
-            if (line >= 0 && static_cast<size_t>(line) < listing_.size() && listing_[line])
+            if (line >= 0 && static_cast<size_t>(line) < listing_.size() && listing_[line]) {
                 listing_[static_cast<size_t>(line)]->setBackground(qt_convert::colour(colour));
+                listing_[static_cast<size_t>(line)]->setMark(shapeOf(colour));
+            }
         };
         paintLine(shownHighlight_, Colour::buttonFace());
         paintLine(panel.highlight, colours::yellow);
@@ -474,6 +482,7 @@ void LessonForm::updateDisplay()
         if (cells_[k] && shownCells_[k] != panel.cells[k]) {
             shownCells_[k] = panel.cells[k];
             cells_[k]->setBackground(qt_convert::colour(panel.cells[k]));
+            cells_[k]->setMark(shapeOf(panel.cells[k]));
         }
     }
     if (lblTable_ && shownTable_ != panel.lblTable) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lesson_model.h"
+#include "mark_shapes.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -23,6 +24,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class TraceWindow;
+class ValueBox;
 
 // The lesson window: builds its controls from the model's description, forwards every
 // event to the model and repaints from the model's panel, changing only what changed.
@@ -65,7 +67,7 @@ private:
     enum class Heard { Nothing, Step, Tick, BackToStart, StepBack, Option, Fill, AutoRun, Stop };
 
     struct BoxWidget {
-        QLineEdit* line = nullptr;
+        ValueBox* line = nullptr;
         QPlainTextEdit* multi = nullptr;
         std::string shownText;
         Colour shownColour = Colour::window();
@@ -103,6 +105,10 @@ private:
     void announce(Heard heard, const Outcome& outcome, bool wasRunning);
     // The trace table's button and key (lesson_form_trace.cpp).
     void buildTraceButton();
+    // The shapes of the marks beyond colour (lesson_form_marks.cpp): the shape a mark in
+    // `colour` carries now, and every mark's shape drawn again after the setting changed.
+    mark_shapes::Shape shapeOf(Colour colour) const;
+    void showShapes();
 
     std::unique_ptr<LessonModel> model_;
     std::vector<LineLabel*> listing_;

@@ -2,6 +2,7 @@
 
 #include "lesson_form.h"
 #include "qt_convert.h"
+#include "shell/window_zoom.h"
 #include "trace_export.h"
 #include "trace_item_model.h"
 #include "trace_texts.h"
@@ -79,6 +80,21 @@ bool TraceWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void TraceWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && view_) { // zoomed: measured again
+        fitRows();
+        fitAll();
+    }
+}
+
+void TraceWindow::fitRows()
+{
+    const int padding = static_cast<int>(6 * window_zoom::factor(this) + 0.5);
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + padding);
+}
+
 void TraceWindow::build()
 {
     model_ = new TraceItemModel(lesson_, this);
@@ -96,7 +112,7 @@ void TraceWindow::build()
     // Every row is one text line high: the view never measures rows it does not show.
     QHeaderView* rows = view_->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setDefaultSectionSize(view_->fontMetrics().height() + 6);
+    fitRows();
     rows->hide();
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     view_->horizontalHeader()->setHighlightSections(false);
@@ -254,9 +270,11 @@ void TraceWindow::fitColumns(int fromRow, int toRow, bool fresh)
     QFont bold = view_->font();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
-    const int padding = 14;
+    const double zoom = window_zoom::factor(this);
+    const int padding = static_cast<int>(14 * zoom + 0.5);
+    const int widest = static_cast<int>(360 * zoom + 0.5);
     const auto widen = [&](int column, const QString& text) {
-        const int width = std::min(metrics.horizontalAdvance(text) + padding, 360);
+        const int width = std::min(metrics.horizontalAdvance(text) + padding, widest);
         if (width > header->sectionSize(column))
             header->resizeSection(column, width);
     };

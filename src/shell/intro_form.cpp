@@ -4,6 +4,7 @@
 #include "lesson/colour.h"
 #include "lesson/qt_convert.h"
 #include "window_registry.h"
+#include "window_zoom.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -123,20 +124,25 @@ void IntroForm::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient background(0, 0, 0, height());
+    // Drawn at 100 % and scaled as a whole with the window: the text stays sharp.
+    const double zoom = window_zoom::factor(this);
+    painter.scale(zoom, zoom);
+    const QSize size = window_zoom::baseSize(this);
+    const QRect area(QPoint(0, 0), size);
+    QLinearGradient background(0, 0, 0, size.height());
     background.setColorAt(0, QColor(235, 242, 252));
     background.setColorAt(1, QColor(205, 220, 240));
-    painter.fillRect(rect(), background);
+    painter.fillRect(area, background);
     painter.setPen(QPen(QColor(40, 70, 140), 2));
-    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    painter.drawRect(area.adjusted(1, 1, -1, -1));
 
-    const int count = (width() - 8) / (iconSize + 2);
-    const int left = (width() - count * (iconSize + 2) + 2) / 2;
+    const int count = (size.width() - 8) / (iconSize + 2);
+    const int left = (size.width() - count * (iconSize + 2) + 2) / 2;
     for (int k = 0; k < count; ++k) {
         drawIcon(painter, QRect(left + k * (iconSize + 2), 6, iconSize, iconSize));
-        drawIcon(painter,
-                 QRect(left + k * (iconSize + 2), height() - 6 - iconSize, iconSize, iconSize));
+        drawIcon(painter, QRect(left + k * (iconSize + 2), size.height() - 6 - iconSize, iconSize,
+                                iconSize));
     }
-    drawTitle(painter, QRect(QPoint((width() - titleSize.width()) / 2, 70), titleSize));
-    drawListing(painter, QRect(width() / 2 - 190, 150, 380, 190));
+    drawTitle(painter, QRect(QPoint((size.width() - titleSize.width()) / 2, 70), titleSize));
+    drawListing(painter, QRect(size.width() / 2 - 190, 150, 380, 190));
 }

@@ -2,15 +2,20 @@
 // it can be looked at or grabbed into a PNG without clicking through the menus. The
 // options act in order: type with --set, then press "進む" with --steps.
 //
-//   show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--grab OUT.png]
+//   show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--zoom F] [--marks]
+//               [--grab OUT.png]
 //
 // With --grab the window is rendered offscreen and saved; otherwise it stays on screen
 // until it is closed. --trace opens the lesson's trace window too (and --grab saves that
-// one instead).
+// one instead). --zoom shows the windows at F times their size (1 to 3, as the keys of the
+// program do, but not held to a screen), --marks with the marks beyond colour.
+#include "lesson/display_settings.h"
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/trace_window.h"
 #include "shell/fonts.h"
+#include "shell/window_zoom.h"
+#include "shell/zoom_style.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -28,11 +33,13 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Windows"));
+    ZoomStyle::install();
     registerFontSubstitutions();
     lesson_registry::registerAll();
     if (argc < 2) {
         std::fprintf(stderr,
-                     "usage: show-lesson FORM [--steps N] [--set K TEXT]... [--grab OUT.png]\n");
+                     "usage: show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--zoom F] "
+                     "[--marks] [--grab OUT.png]\n");
         return 2;
     }
     auto model = lesson_registry::create(argv[1]);
@@ -43,9 +50,14 @@ int main(int argc, char* argv[])
     LessonForm::setMessagePresenter([](QWidget*, const QString& text) {
         std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
     });
+    for (int k = 2; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--marks") == 0)
+            DisplaySettings::instance().setMarksBeyondColour(true);
+    }
     LessonForm form(std::move(model));
     QString out;
     bool trace = false;
+    double zoom = 1;
     for (int k = 2; k < argc; ++k) {
         const std::string option = argv[k];
         if (option == "--steps" && k + 1 < argc) {
@@ -54,6 +66,8 @@ int main(int argc, char* argv[])
         } else if (option == "--set" && k + 2 < argc) {
             const int box = std::atoi(argv[++k]);
             form.model().setText(BoxGroup::Text1, box, argv[++k]);
+        } else if (option == "--zoom" && k + 1 < argc) {
+            zoom = std::atof(argv[++k]);
         } else if (option == "--trace") {
             trace = true;
         } else if (option == "--grab" && k + 1 < argc) {
@@ -61,8 +75,13 @@ int main(int argc, char* argv[])
         }
     }
     form.show();
-    if (trace)
+    if (zoom != 1)
+        window_zoom::apply(&form, zoom);
+    if (trace) {
         form.Trace_Click();
+        if (zoom != 1)
+            window_zoom::apply(form.traceWindow(), zoom);
+    }
     if (!out.isEmpty()) {
         QCoreApplication::processEvents();
         QWidget* shown = trace ? static_cast<QWidget*>(form.traceWindow()) : &form;
