@@ -29,7 +29,7 @@ bool zoomable(const QWidget* widget)
     if (!widget->isWindow())
         return false;
     const Qt::WindowType type = widget->windowType();
-    return type == Qt::Window || type == Qt::Dialog;
+    return type == Qt::Window || type == Qt::Dialog || type == Qt::Sheet || type == Qt::Tool;
 }
 
 // The title bar and borders around a window's client area. Until the window system has
@@ -37,8 +37,8 @@ bool zoomable(const QWidget* widget)
 QSize decorations(const QWidget* window)
 {
     if (window->windowFlags() & Qt::FramelessWindowHint)
-        return {};
-    static QSize known;
+        return QSize(0, 0);
+    static QSize known(0, 0);
     const QSize frame = window->frameGeometry().size() - window->size();
     if (frame.width() > 0 || frame.height() > 0)
         known = frame;
@@ -215,7 +215,9 @@ void ViewControls::showMenu(QWidget* window, const QPoint& at)
     const DisplaySettings& settings = DisplaySettings::instance();
     QMenu menu(window);
     menu.setObjectName(QStringLiteral("ViewMenu"));
-    menu.addSection(qt_convert::text(zoom_steps::caption(window_zoom::factor(window))));
+    menu.addAction(qt_convert::text(zoom_steps::caption(window_zoom::factor(window))))
+        ->setEnabled(false);
+    menu.addSeparator();
     QAction* in =
         menu.addAction(withKey(texts.zoomIn, texts.zoomInKey), this, &ViewControls::zoomIn);
     in->setEnabled(settings.zoom() < zoom_steps::largest);
