@@ -2,10 +2,11 @@
 //
 //   node tests/web/screenshots.mjs OUT_DIR [FORM...]
 //
-// writes OUT_DIR/<form>-100.png and <form>-200.png (device scale 1 and 2, as the browser's
-// zoom at 100 % and 200 %): the opening screen, every menu, the listing window, and every
-// lesson after a few steps; "trace" (or trace-FORM) adds the trace window of frmTotal after a
-// few steps with a typed value (or of FORM), as trace-<form>-100.png and -200.png. Not a
+// writes OUT_DIR/<form>-100.png, -200.png and -300.png (device scale 1, 2 and 3, as the
+// browser's zoom at 100 %, 200 % and 300 %): the opening screen, every menu, the listing
+// window, and every lesson after a few steps; "trace" (or trace-FORM) adds the trace window
+// of frmTotal after a few steps with a typed value (or of FORM), as trace-<form>-100.png and
+// so on. Not a
 // test: a developer's tool.
 import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
@@ -28,7 +29,7 @@ async function shoot(page, form, scale, selector = `[data-form=${form}]`, name =
   await page.evaluate((w, style) => Object.assign(w.style, style), win, before);
 }
 
-for (const scale of [1, 2]) {
+for (const scale of [1, 2, 3]) {
   const page = await openSite(browser, site.url, { scale });
   if (wanted('frmIntro')) await shoot(page, 'frmIntro', scale);
   await start(page);

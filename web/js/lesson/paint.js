@@ -4,7 +4,7 @@
 
 import { cssColour } from './geometry.js';
 import { LaidOutText } from './laid-out-text.js';
-import { drawPicture } from './picture.js';
+import { drawPicture, watchScale } from './picture.js';
 
 const shown = (stored) => (stored ?? '').replace(/\r\n/g, '\n');
 
@@ -32,6 +32,13 @@ export class Painter {
     this.list = [];
     this.pictureRevision = -1;
     this.txtTime = null;
+    // The picture is drawn again, sharp, when the page is zoomed or the device scale changes.
+    this.stopWatching = controls.picture ? watchScale(controls.picture, () => this.redrawPicture()) : () => {};
+  }
+
+  // The window closed.
+  dispose() {
+    this.stopWatching();
   }
 
   // Label6, List1 and Picture1: a step sets them itself, so they show before its messages.

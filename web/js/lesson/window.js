@@ -274,6 +274,7 @@ export class LessonWindow {
     this.closed = true;
     this.autorun.stop();
     this.announcer.stop();
+    this.painter.dispose();
     this.trace.close(); // closed with its lesson window
     this.app.lessonClosed(this);
   }
