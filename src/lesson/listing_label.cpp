@@ -1,7 +1,7 @@
 #include "listing_label.h"
 
 #include "mark_painter.h"
-#include "shell/window_zoom.h"
+#include "window_zoom.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

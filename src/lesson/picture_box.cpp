@@ -2,7 +2,7 @@
 
 #include "qt_convert.h"
 #include "shell/picture_scale.h"
-#include "shell/window_zoom.h"
+#include "window_zoom.h"
 
 #include <QPainter>
 

@@ -2,10 +2,10 @@
 
 #include "lesson_form.h"
 #include "qt_convert.h"
-#include "shell/window_zoom.h"
 #include "trace_export.h"
 #include "trace_item_model.h"
 #include "trace_texts.h"
+#include "window_zoom.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include "value_box.h"
 
 #include "mark_painter.h"
-#include "shell/window_zoom.h"
+#include "window_zoom.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -3,8 +3,8 @@
 #include "catalog/menus.h"
 #include "lesson/colour.h"
 #include "lesson/qt_convert.h"
+#include "lesson/window_zoom.h"
 #include "window_registry.h"
-#include "window_zoom.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -2,7 +2,7 @@
 
 #include "catalog/listings.h"
 #include "lesson/qt_convert.h"
-#include "window_zoom.h"
+#include "lesson/window_zoom.h"
 
 #include <QPlainTextEdit>
 

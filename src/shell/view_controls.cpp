@@ -3,7 +3,7 @@
 #include "catalog/view_menu.h"
 #include "lesson/display_settings.h"
 #include "lesson/qt_convert.h"
-#include "window_zoom.h"
+#include "lesson/window_zoom.h"
 #include "zoom_style.h"
 
 #include <QApplication>

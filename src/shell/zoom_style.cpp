@@ -1,6 +1,6 @@
 #include "zoom_style.h"
 
-#include "window_zoom.h"
+#include "lesson/window_zoom.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -8,10 +8,10 @@
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/trace_window.h"
+#include "lesson/window_zoom.h"
 #include "shell/fonts.h"
 #include "shell/view_controls.h"
 #include "shell/window_registry.h"
-#include "shell/window_zoom.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -6,8 +6,7 @@
 // browser's zoom at 100 %, 200 % and 300 %): the opening screen, every menu, the listing
 // window, and every lesson after a few steps; "trace" (or trace-FORM) adds the trace window
 // of frmTotal after a few steps with a typed value (or of FORM), as trace-<form>-100.png and
-// so on. Not a
-// test: a developer's tool.
+// so on. Not a test: a developer's tool.
 import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { catalog, launch, openSite, openThroughMenus, press, pressOk, server, start } from './support.mjs';

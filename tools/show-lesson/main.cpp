@@ -13,8 +13,8 @@
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/trace_window.h"
+#include "lesson/window_zoom.h"
 #include "shell/fonts.h"
-#include "shell/window_zoom.h"
 #include "shell/zoom_style.h"
 
 #include <QApplication>
