@@ -1,5 +1,6 @@
 #include "lesson/accessibility.h"
 #include "lesson/display_settings.h"
+#include "lesson/enter_key.h"
 #include "lesson/lesson_registry.h"
 #include "shell/fonts.h"
 #include "shell/system_contrast.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.trevisk.Trevisk"));
     QApplication::setStyle(QStringLiteral("Windows"));
     accessibility::install();
+    enter_key::install();
     registerFontSubstitutions();
     sharpenTimers();
     lesson_registry::registerAll();

@@ -140,3 +140,10 @@ std::string_view codeListingIds()
 {
     return "abcde";
 }
+
+Font listingFont(const CodeListing& listing)
+{
+    Font font = lessonFont(listing.fontSize);
+    font.bold = false;
+    return font;
+}

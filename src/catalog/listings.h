@@ -1,14 +1,19 @@
 #pragma once
 
+#include "lesson/description.h"
+
 #include <string>
 #include <string_view>
 
 // The code listings shown whole in the code listing window, and how each is shown.
 struct CodeListing {
     std::string caption; // window caption
-    double fontSize;     // points, face "ＭＳ ゴシック"
+    double fontSize;     // points, in the lessons' face, not bold
     std::string text;    // lines joined by CR LF
 };
+
+// The font a listing is shown in.
+Font listingFont(const CodeListing& listing);
 
 // Listing 'a' to 'e'; an empty caption for any other id.
 CodeListing codeListing(char id);

@@ -1,5 +1,7 @@
 #include "menus.h"
 
+#include "lesson/added_buttons.h"
+
 #include <algorithm>
 
 namespace
@@ -152,4 +154,24 @@ MenuLayout layOut(const MenuTable& menu)
                                       margin + button.row * rowStep, cellWidth, rowHeight});
     }
     return layout;
+}
+
+IntroLayout introLayout(const IntroScreen& screen)
+{
+    IntroLayout l;
+    const int width = added_buttons::pixels(screen.width);
+    const int height = added_buttons::pixels(screen.height);
+    l.iconCount = (width - 8) / (l.iconSize + l.iconGap);
+    l.iconLeft = (width - l.iconCount * (l.iconSize + l.iconGap) + l.iconGap) / 2;
+    l.iconTops = {6, height - 6 - l.iconSize};
+    l.title = Rect{(width - 362) / 2, 70, 362, 48};
+    l.sketch = Rect{width / 2 - 190, 150, 380, 190};
+    for (size_t k = 0; k < screen.sketch.size(); ++k)
+        l.sketchLines.push_back(Rect{10, 10 + 24 * static_cast<int>(k), 380 - 20, 20});
+    const int buttonWidth = 120;
+    const int buttonHeight = 36;
+    const int buttonTop = height - l.iconSize - 20 - buttonHeight;
+    l.start = Rect{width / 2 - buttonWidth - 20, buttonTop, buttonWidth, buttonHeight};
+    l.end = Rect{width / 2 + 20, buttonTop, buttonWidth, buttonHeight};
+    return l;
 }

@@ -39,7 +39,7 @@ struct MenuLayout {
 MenuLayout layOut(const MenuTable& menu);
 
 // The opening screen: its size in twips and its texts (its pictures are drawn by each front
-// end).
+// end, at the places `introLayout` gives).
 struct IntroScreen {
     int width = 10200;
     int height = 7755;
@@ -62,3 +62,20 @@ inline IntroScreen introScreen()
 {
     return {};
 }
+
+// Where the opening screen's parts stand, in pixels of its client area: a row of icons
+// along the top and the bottom edge, the title picture, the small listing with its lines,
+// and the buttons "開始" and "終了" side by side above the lower icons.
+struct IntroLayout {
+    int iconSize = 32;
+    int iconGap = 2;
+    int iconCount = 0;
+    int iconLeft = 0;              // the first icon's left edge (the rows are centred)
+    std::array<int, 2> iconTops{}; // the upper and the lower row
+    Rect title;                    // the title picture
+    Rect sketch;                   // the small listing's frame
+    std::vector<Rect> sketchLines; // each line, inside the frame
+    Rect start;                    // "開始"
+    Rect end;                      // "終了"
+};
+IntroLayout introLayout(const IntroScreen& screen);

@@ -10,6 +10,8 @@
 #include "lesson/narration.h"
 #include "lesson/trace_table.h"
 #include "lesson/trace_texts.h"
+#include "lesson/window_words.h"
+#include "window_json.h"
 
 namespace lesson_json
 {
@@ -250,7 +252,8 @@ Json addedLayout(const LessonDescription& d)
     if (places.trace) {
         added["trace"] = button(*places.trace);
         added["trace"]["name"] = t::buttonName;
-        added["trace"]["hint"] = t::buttonHint;
+        if (const window_words::Shortcut* key = window_words::shortcutOf("TraceButton"))
+            added["trace"]["hint"] = window_words::hint(*key);
     }
     const auto css = [](t::Rgb rgb) {
         char name[8];
@@ -386,6 +389,28 @@ Json outcome(const Outcome& outcome)
     return Json{{"messages", outcome.messages}, {"refused", outcome.refused}};
 }
 
+namespace
+{
+
+Json introLayoutJson(const IntroLayout& l)
+{
+    const auto rect = [](const Rect& r) {
+        Json object;
+        place(object, r);
+        return object;
+    };
+    Json lines = Json::array();
+    for (const Rect& line : l.sketchLines)
+        lines.push_back(rect(line));
+    return Json{{"iconSize", l.iconSize},   {"iconGap", l.iconGap},
+                {"iconCount", l.iconCount}, {"iconLeft", l.iconLeft},
+                {"iconTops", l.iconTops},   {"title", rect(l.title)},
+                {"sketch", rect(l.sketch)}, {"sketchLines", std::move(lines)},
+                {"start", rect(l.start)},   {"end", rect(l.end)}};
+}
+
+} // namespace
+
 Json catalog()
 {
     lesson_registry::registerAll();
@@ -417,6 +442,7 @@ Json catalog()
         listings.push_back(Json{{"id", std::string(1, id)},
                                 {"caption", listing.caption},
                                 {"fontSize", json::number(listing.fontSize)},
+                                {"font", font(listingFont(listing))},
                                 {"text", listing.text}});
     }
     const ListingWindow window = listingWindow();
@@ -436,7 +462,10 @@ Json catalog()
                                {"start", intro.start},
                                {"end", intro.end},
                                {"sketch", intro.sketch},
-                               {"sketchCurrent", intro.sketchCurrent}}}};
+                               {"sketchCurrent", intro.sketchCurrent},
+                               {"layout", introLayoutJson(introLayout(intro))}}},
+                {"lessonFace", lessonFont().face},
+                {"lessonWindow", window_json::lessonWindow()}};
 }
 
 } // namespace lesson_json

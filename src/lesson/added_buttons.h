@@ -52,9 +52,10 @@ Places place(const Rect& area, std::span<const Rect> taken, const Rect& step);
 Places place(const LessonDescription& description);
 
 // Twips to the desktop window's whole pixels (15 twips a pixel, rounded to the nearest).
+inline constexpr int twipsPerPixel = 15;
 inline int pixels(int twips)
 {
-    return (twips + (twips >= 0 ? 7 : -7)) / 15;
+    return (twips + (twips >= 0 ? twipsPerPixel / 2 : -twipsPerPixel / 2)) / twipsPerPixel;
 }
 Rect pixels(const Rect& twips);
 

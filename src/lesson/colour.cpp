@@ -1,5 +1,7 @@
 #include "colour.h"
 
+#include <algorithm>
+
 std::string Colour::name() const
 {
     if (*this == buttonFace())
@@ -11,4 +13,13 @@ std::string Colour::name() const
     for (int shift = 20; shift >= 0; shift -= 4)
         text += digits[(value_ >> shift) & 0xF];
     return text;
+}
+
+bool colours::lightTextOn(Colour background)
+{
+    if (background.isSystem())
+        return false;
+    const unsigned r = background.red(), g = background.green(), b = background.blue();
+    const double lightness = (std::max({r, g, b}) + std::min({r, g, b})) / 510.0;
+    return lightness < 0.35 || (b > 200 && r < 80 && g < 80);
 }

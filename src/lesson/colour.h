@@ -41,4 +41,15 @@ inline constexpr Colour orange = Colour::rgb(255, 128, 0);
 inline constexpr Colour skyBlue = Colour::rgb(0, 128, 255);
 inline constexpr Colour green = Colour::rgb(0, 255, 0);
 inline constexpr Colour black = Colour::rgb(0, 0, 0);
+inline constexpr Colour white = Colour::rgb(255, 255, 255);
+
+// The listing line that runs next.
+inline constexpr Colour currentLine = yellow;
+// The colours the lessons mark boxes and cells with.
+inline constexpr Colour marks[] = {yellow, red, blue, cyan, orange, skyBlue, green};
+
+// Whether text on a box of colour `background` is written in white rather than in the
+// window's text colour: on a dark mark (blue) the value would not be read otherwise. Never
+// on the system colours, which follow the window system's theme.
+bool lightTextOn(Colour background);
 } // namespace colours

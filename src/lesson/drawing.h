@@ -20,6 +20,21 @@ struct DrawOp {
     Colour colour = colours::black;
 };
 
+// A picture area's user coordinate system: the upper left corner and the extent (negative
+// where an axis runs the other way), as single-precision numbers.
+struct PictureScale {
+    float left = 0;
+    float top = 0;
+    float width = 1;
+    float height = 1;
+
+    // The system whose upper left corner is (x1, y1) and lower right corner (x2, y2).
+    static PictureScale fromCorners(float x1, float y1, float x2, float y2)
+    {
+        return PictureScale{x1, y1, x2 - x1, y2 - y1};
+    }
+};
+
 // What a picture area shows since it was last cleared: the primitives in order, and the
 // Tower of Hanoi board they depict (disk numbers on pegs 1 to 3, bottom up).
 struct Picture {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "added_buttons.h"
+#include "added_window.h"
 
 #include <QRect>
 
@@ -9,7 +10,8 @@
 class QWidget;
 
 // The buttons the program adds to a lesson window, placed among the window's widgets as
-// added_buttons places them among a lesson's controls.
+// added_buttons places them among a lesson's controls, and the windows it adds beside a
+// lesson window, placed on its screen as added_window places them.
 namespace free_place
 {
 
@@ -23,5 +25,9 @@ inline QRect rect(const Rect& pixels)
 {
     return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
 }
+
+// Places `window` beside the top-level window `lesson`, on its screen, as added_window
+// places it (the lesson window's frame taken for the added window's too).
+void placeBesideLesson(QWidget* window, const QWidget* lesson, added_window::Request request);
 
 } // namespace free_place

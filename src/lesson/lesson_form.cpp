@@ -2,12 +2,14 @@
 
 #include "accessibility.h"
 #include "display_settings.h"
+#include "enter_key.h"
 #include "listing_label.h"
 #include "narration.h"
 #include "picture_box.h"
 #include "qt_convert.h"
 #include "trace_window.h"
 #include "value_box.h"
+#include "window_words.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,15 +33,14 @@ LessonForm::MessagePresenter& presenter()
     return p;
 }
 
-// A box's background; on a dark mark (blue) the text turns white so that it stays legible.
-void setBase(QWidget* widget, const QColor& colour)
+// A box's background, and its text white on a dark mark (the rule both front ends follow).
+void setBase(QWidget* widget, Colour colour)
 {
     QPalette p = widget->palette();
-    p.setColor(QPalette::Base, colour);
-    const bool dark = colour.lightnessF() < 0.35 ||
-                      (colour.blue() > 200 && colour.red() < 80 && colour.green() < 80);
-    p.setColor(QPalette::Text,
-               dark ? QColor(Qt::white) : QApplication::palette().color(QPalette::Text));
+    p.setColor(QPalette::Base, qt_convert::colour(colour));
+    p.setColor(QPalette::Text, colours::lightTextOn(colour)
+                                   ? qt_convert::colour(colours::white)
+                                   : QApplication::palette().color(QPalette::Text));
     widget->setPalette(p);
 }
 
@@ -61,7 +62,8 @@ void LessonForm::showMessage(QWidget* parent, const QString& text)
         presenter()(parent, text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Project1"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, qt_convert::text(window_words::messageCaption), text,
+                    QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::WindowModal);
     accessibility::labelMessageBox(box);
@@ -74,6 +76,7 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
       model_(std::move(model))
 {
     accessibility::install();
+    enter_key::install();
     const LessonDescription& d = model_->description();
     setObjectName(qt_convert::text(d.form));
     setWindowTitle(qt_convert::text(d.caption));
@@ -81,6 +84,7 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
     build();
     buildAccess();
     buildTraceButton();
+    orderTabs();
     connect(&DisplaySettings::instance(), &DisplaySettings::marksChanged, this,
             &LessonForm::showShapes);
     timer_.setTimerType(Qt::PreciseTimer); // intervals down to 1 ms mean what they say
@@ -270,7 +274,7 @@ void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const C
     widget->setGeometry(qt_convert::rect(control.rect));
     if (control.font)
         widget->setFont(qt_convert::font(*control.font));
-    setBase(widget, qt_convert::colour(Colour::window()));
+    setBase(widget, Colour::window());
 }
 
 // --- events ---
@@ -413,6 +417,8 @@ void LessonForm::updateDirectDisplays()
     }
     if (picture_ && shownPicture_ != panel.picture.revision) {
         picture_->show(panel.picture.ops);
+        picture_->setAccessibleDescription(
+            qt_convert::text(Narration::boardText(panel.picture.pegs)));
         shownPicture_ = panel.picture.revision;
     }
 }
@@ -434,7 +440,7 @@ void LessonForm::updateBoxes(std::vector<BoxWidget>& widgets, const std::vector<
         }
         if (widget.shownColour != box.colour) {
             widget.shownColour = box.colour;
-            setBase(w, qt_convert::colour(box.colour));
+            setBase(w, box.colour);
             if (widget.line)
                 widget.line->setMark(shapeOf(box.colour));
         }
@@ -454,7 +460,7 @@ void LessonForm::updateDisplay()
             }
         };
         paintLine(shownHighlight_, Colour::buttonFace());
-        paintLine(panel.highlight, colours::yellow);
+        paintLine(panel.highlight, colours::currentLine);
         shownHighlight_ = panel.highlight;
     }
     if (note_ && shownNote_ != panel.note) {
@@ -498,7 +504,7 @@ void LessonForm::updateDisplay()
         stepBack_->setEnabled(model_->canStepBack());
     updating_ = false;
     if (previousHighlight != panel.highlight)
-        markCurrentLine(previousHighlight);
+        markCurrentLine();
 }
 
 void LessonForm::syncTimer()

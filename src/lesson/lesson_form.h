@@ -99,9 +99,9 @@ private:
     void wireOptions();
     void optionChosen(int k, bool byToggle);
     void moveInListing(int from, int delta);
-    // The listing after the current line moved from `previous`: which line says it runs
-    // next, and which one Tab reaches.
-    void markCurrentLine(int previous);
+    // The listing after the current line moved: which line says it runs next (exactly one),
+    // and which one Tab reaches.
+    void markCurrentLine();
     void announce(Heard heard, const Outcome& outcome, bool wasRunning);
     // The trace table's button and key (lesson_form_trace.cpp).
     void buildTraceButton();
@@ -113,6 +113,7 @@ private:
     std::unique_ptr<LessonModel> model_;
     std::vector<LineLabel*> listing_;
     int shownHighlight_ = -1;
+    int describedCurrent_ = -1; // the listing line described as the next to run
     LineLabel* note_ = nullptr;
     LineLabel* condition_ = nullptr;
     std::string shownNote_;

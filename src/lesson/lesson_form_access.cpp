@@ -9,6 +9,8 @@
 #include "picture_box.h"
 #include "qt_convert.h"
 #include "value_box.h"
+#include "window_rules.h"
+#include "window_words.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -26,26 +28,25 @@
 namespace
 {
 
-// A control's rectangle in the window's coordinates.
-QRect inWindow(const QWidget* widget, const QWidget* window)
+// A key of the shared table as Qt knows it.
+QKeySequence qtKey(const window_words::Key& key)
 {
-    return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
-}
-
-QString hint(const char* what, const char* keys)
-{
-    return QString::fromUtf8(what) + QStringLiteral(" (") + QString::fromUtf8(keys) +
-           QStringLiteral(")");
-}
-
-// Whether `a` comes before `b` in reading order: top to bottom, then left to right on a row.
-bool readsBefore(const QWidget* a, const QWidget* b, const QWidget* window)
-{
-    const QRect ra = inWindow(a, window);
-    const QRect rb = inWindow(b, window);
-    if (std::abs(ra.top() - rb.top()) > 4)
-        return ra.top() < rb.top();
-    return ra.left() < rb.left();
+    static const std::pair<std::string_view, Qt::Key> named[] = {
+        {"ArrowRight", Qt::Key_Right},
+        {"ArrowLeft", Qt::Key_Left},
+        {"Home", Qt::Key_Home},
+        {"F5", Qt::Key_F5},
+        {"F6", Qt::Key_F6},
+        {"F7", Qt::Key_F7},
+        {"F10", Qt::Key_F10},
+        {"Escape", Qt::Key_Escape},
+        {"z", Qt::Key_Z},
+    };
+    for (const auto& [name, qt] : named) {
+        if (name == key.name)
+            return key.ctrl ? QKeySequence(Qt::CTRL | qt) : QKeySequence(qt);
+    }
+    return {};
 }
 
 // The option buttons switch with the arrow keys while one of them has the focus: the keys
@@ -91,7 +92,6 @@ void LessonForm::buildAccess()
     addShortcuts();
     nameForScreenReaders();
     wireOptions();
-    orderTabs();
     // "進む" has the focus at first, so that the arrows and Space step at once.
     if (auto* step = findChild<QPushButton*>(QStringLiteral("Command1")))
         step->setFocus();
@@ -116,48 +116,31 @@ void LessonForm::addShortcuts()
 {
     // A value box with the focus takes the arrows and Home for its own editing first (Qt asks
     // it before a shortcut fires), so typing never steps.
-    const struct {
-        const char* button;
-        const char* what;
-        const char* keys;
-        QList<QKeySequence> sequences;
-        void (LessonForm::*action)();
-    } keys[] = {
-        {"Command1",
-         "1行進めます",
-         "→ / F10",
-         {Qt::Key_Right, Qt::Key_F10},
-         &LessonForm::Command1_Click},
-        {"StepBack",
-         "1つ前の状態に戻ります",
-         "← / Ctrl+Z",
-         {Qt::Key_Left, QKeySequence(Qt::CTRL | Qt::Key_Z)},
-         &LessonForm::StepBack_Click},
-        {"Command2", "先頭の行に戻ります", "Home", {Qt::Key_Home}, &LessonForm::Command2_Click},
-        {"Command3",
-         "タイマ間隔ごとに自動で進めます",
-         "F5",
-         {Qt::Key_F5},
-         &LessonForm::Command3_Click},
-        {"Command4", "自動実行を止めます", "Esc", {Qt::Key_Escape}, &LessonForm::Command4_Click},
-        {"Command5",
-         "配列に新しい乱数を設定します",
-         "F6",
-         {Qt::Key_F6},
-         &LessonForm::Command5_Click},
+    const std::pair<std::string_view, void (LessonForm::*)()> actions[] = {
+        {"Command1", &LessonForm::Command1_Click}, {"StepBack", &LessonForm::StepBack_Click},
+        {"Command2", &LessonForm::Command2_Click}, {"Command3", &LessonForm::Command3_Click},
+        {"Command4", &LessonForm::Command4_Click}, {"Command5", &LessonForm::Command5_Click},
+        {"TraceButton", &LessonForm::Trace_Click},
     };
-    for (const auto& key : keys) {
-        auto* button = findChild<QPushButton*>(QLatin1String(key.button));
-        if (!button)
+    for (const auto& [name, action] : actions) {
+        const window_words::Shortcut* shortcut = window_words::shortcutOf(name);
+        // The trace button comes later; its key belongs to every window with "進む".
+        const bool exists = name == "TraceButton"
+                                ? findChild<QPushButton*>(QStringLiteral("Command1")) != nullptr
+                                : findChild<QPushButton*>(qt_convert::text(name)) != nullptr;
+        if (!shortcut || !exists)
             continue;
-        button->setToolTip(hint(key.what, key.keys));
-        for (const QKeySequence& sequence : key.sequences) {
-            auto* shortcut = new QShortcut(sequence, this);
-            connect(shortcut, &QShortcut::activated, this, key.action);
+        if (auto* button = findChild<QPushButton*>(qt_convert::text(name)))
+            button->setToolTip(qt_convert::text(window_words::hint(*shortcut)));
+        for (const window_words::Key& key : shortcut->keys) {
+            if (key.name.empty())
+                continue;
+            auto* sequence = new QShortcut(qtKey(key), this);
+            connect(sequence, &QShortcut::activated, this, action);
         }
     }
     if (stepBack_)
-        stepBack_->setAccessibleName(QStringLiteral("1つ戻る"));
+        stepBack_->setAccessibleName(qt_convert::text(window_words::stepBackName));
 }
 
 void LessonForm::nameForScreenReaders()
@@ -189,22 +172,24 @@ void LessonForm::nameForScreenReaders()
         if (w)
             w->setAccessibleName(qt_convert::text(value.name));
     }
+    using namespace window_words;
     if (txtTime_)
-        txtTime_->setAccessibleName(QStringLiteral("タイマ間隔"));
+        txtTime_->setAccessibleName(qt_convert::text(timerName));
     if (list_)
-        list_->setAccessibleName(QStringLiteral("一覧 listBox1"));
+        list_->setAccessibleName(qt_convert::text(listName));
     if (picture_)
-        picture_->setAccessibleName(QStringLiteral("盤の図"));
+        picture_->setAccessibleName(qt_convert::text(pictureName));
 
     // An empty label says so, instead of borrowing its frame's title.
     for (LineLabel* label : findChildren<LineLabel*>())
-        label->setEmptyName(QStringLiteral("空"));
+        label->setEmptyName(qt_convert::text(emptyLabel));
     for (size_t k = 0; k < listing_.size(); ++k) {
         LineLabel* line = listing_[k];
         if (!line)
             continue;
-        line->setEmptyName(QStringLiteral("空行"));
-        line->setAccessibleDescription(QStringLiteral("%1行目").arg(k));
+        line->setEmptyName(qt_convert::text(emptyLine));
+        line->setAccessibleDescription(
+            qt_convert::text(lineDescription(static_cast<int>(k), false)));
         // Reached by Tab at one line (the current one), then by the arrows; Enter or Space
         // shows the line's note. A click shows the note and leaves the focus where it was.
         line->makeActivatable(QAccessible::ListItem);
@@ -214,13 +199,13 @@ void LessonForm::nameForScreenReaders()
                 [this, index](int delta) { moveInListing(index, delta); });
     }
     if (condition_) {
-        condition_->setEmptyName(QStringLiteral("条件なし"));
-        condition_->setAccessibleDescription(QStringLiteral("条件"));
+        condition_->setEmptyName(qt_convert::text(emptyCondition));
+        condition_->setAccessibleDescription(qt_convert::text(conditionDescription));
         condition_->setFocusPolicy(Qt::TabFocus);
     }
     if (note_) {
-        note_->setEmptyName(QStringLiteral("説明なし"));
-        note_->setAccessibleDescription(QStringLiteral("説明"));
+        note_->setEmptyName(qt_convert::text(emptyNote));
+        note_->setAccessibleDescription(qt_convert::text(noteDescription));
         note_->setFocusPolicy(Qt::TabFocus);
     }
 
@@ -283,18 +268,27 @@ void LessonForm::moveInListing(int from, int delta)
     listing_[static_cast<size_t>(to)]->setFocus(Qt::OtherFocusReason);
 }
 
-void LessonForm::markCurrentLine(int previous)
+void LessonForm::markCurrentLine()
 {
     const int current = model_->panel().highlight;
     const auto line = [this](int k) -> LineLabel* {
         return k >= 0 && static_cast<size_t>(k) < listing_.size() ? listing_[k] : nullptr;
     };
-    if (LineLabel* old = line(previous))
-        old->setAccessibleDescription(QStringLiteral("%1行目").arg(previous));
+    // One line only says it runs next: the one that said so before says it no more.
+    if (describedCurrent_ != current) {
+        if (LineLabel* old = line(describedCurrent_))
+            old->setAccessibleDescription(
+                qt_convert::text(window_words::lineDescription(describedCurrent_, false)));
+        describedCurrent_ = -1;
+    }
     LineLabel* now = line(current);
     if (!now)
         return;
-    now->setAccessibleDescription(QStringLiteral("%1行目、次に実行する行").arg(current));
+    if (describedCurrent_ != current) {
+        now->setAccessibleDescription(
+            qt_convert::text(window_words::lineDescription(current, true)));
+        describedCurrent_ = current;
+    }
     // Tab comes into the listing at the current line, unless the student is moving in it.
     const bool inListing =
         std::find(listing_.begin(), listing_.end(), focusWidget()) != listing_.end() &&
@@ -310,49 +304,22 @@ void LessonForm::markCurrentLine(int previous)
 
 void LessonForm::orderTabs()
 {
-    // The listing (one stop), the note and the condition; then the values frame by frame,
-    // the frames and the values in each in reading order; then the buttons.
+    // The order both front ends follow (window_rules): the listing as one stop, the note and
+    // the condition, the values frame by frame in reading order, タイマ間隔, the buttons.
     QList<QWidget*> order;
-    for (LineLabel* line : listing_) {
-        if (line)
-            order << line;
-    }
-    if (note_)
-        order << note_;
-    if (condition_)
-        order << condition_;
-    QList<QWidget*> values;
-    for (QWidget* w : findChildren<QWidget*>()) {
-        const bool value = qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
-                           qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
-                           qobject_cast<QListWidget*>(w);
-        if (value && w != txtTime_)
-            values << w;
-    }
-    const auto frameOf = [this](QWidget* w) {
-        QWidget* outer = w;
-        for (QWidget* p = w->parentWidget(); p && p != this; p = p->parentWidget())
-            outer = p;
-        return outer;
-    };
-    std::stable_sort(values.begin(), values.end(), [&](QWidget* a, QWidget* b) {
-        QWidget* frameA = frameOf(a);
-        QWidget* frameB = frameOf(b);
-        if (frameA != frameB)
-            return readsBefore(frameA, frameB, this);
-        return readsBefore(a, b, this);
-    });
-    order << values;
-    if (txtTime_)
-        order << txtTime_;
-    for (const char* name :
-         {"Command1", "StepBack", "Command2", "Command5", "Command3", "Command4"}) {
-        if (QWidget* button = findChild<QWidget*>(QLatin1String(name)))
-            order << button;
+    for (const std::string& key : window_rules::tabOrder(model_->description())) {
+        if (key == "Label1") {
+            for (LineLabel* line : listing_) {
+                if (line)
+                    order << line;
+            }
+        } else if (QWidget* w = findChild<QWidget*>(qt_convert::text(key))) {
+            order << w;
+        }
     }
     for (int k = 1; k < order.size(); ++k)
         QWidget::setTabOrder(order[k - 1], order[k]);
-    markCurrentLine(-1);
+    markCurrentLine();
 }
 
 void LessonForm::announce(Heard heard, const Outcome& outcome, bool wasRunning)

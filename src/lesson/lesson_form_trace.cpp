@@ -6,9 +6,9 @@
 #include "qt_convert.h"
 #include "trace_texts.h"
 #include "trace_window.h"
+#include "window_words.h"
 
 #include <QPushButton>
-#include <QShortcut>
 
 void LessonForm::buildTraceButton()
 {
@@ -18,15 +18,13 @@ void LessonForm::buildTraceButton()
     const added_buttons::Places places = free_place::places(this, step, {stepBack_});
     traceButton_ = new QPushButton(qt_convert::text(places.trace->caption), this);
     traceButton_->setObjectName(QStringLiteral("TraceButton"));
-    traceButton_->setToolTip(qt_convert::text(trace_texts::buttonHint));
+    if (const window_words::Shortcut* key = window_words::shortcutOf("TraceButton"))
+        traceButton_->setToolTip(qt_convert::text(window_words::hint(*key)));
     traceButton_->setAccessibleName(qt_convert::text(trace_texts::buttonName));
     // With its name where there is room, else as small as the step-back button, as "表".
     traceButton_->setGeometry(free_place::rect(places.trace->rect));
-    // Last in the tab order, after the lesson's own buttons.
-    if (auto* stop = findChild<QPushButton*>(QStringLiteral("Command4")))
-        QWidget::setTabOrder(stop, traceButton_);
+    // Its key (F7) is the window's, with the others (lesson_form_access.cpp).
     connect(traceButton_, &QPushButton::clicked, this, &LessonForm::Trace_Click);
-    connect(new QShortcut(Qt::Key_F7, this), &QShortcut::activated, this, &LessonForm::Trace_Click);
 }
 
 void LessonForm::Trace_Click()

@@ -2,6 +2,7 @@
 
 #include "numeric.h"
 #include "random_source.h"
+#include "typed_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -205,8 +206,8 @@ void LessonModel::readBinding(const Binding& binding, Reading reading)
             if (b->text.find_first_not_of(" \t\r\n") == std::string::npos)
                 throw Fault{binding.name + " の値が空です。" + range +
                             " の数値を入力してください。"};
-            throw Fault{binding.name + " の値「" + b->text + "」は数値ではありません。" + range +
-                        " の数値を入力してください。"};
+            throw Fault{binding.name + " の値「" + typed_text::shortened(b->text) +
+                        "」は数値ではありません。" + range + " の数値を入力してください。"};
         }
         value = *strict;
     } else {

@@ -1,5 +1,7 @@
 #include "narration.h"
 
+#include "typed_text.h"
+
 #include <algorithm>
 
 namespace
@@ -176,7 +178,7 @@ std::string Narration::tell(const std::string& event)
         if (now == told_[k])
             continue;
         if (++changed <= namedChanges) {
-            const std::string shown = oneLine(now);
+            const std::string shown = typed_text::shortened(oneLine(now));
             changes += (changes.empty() ? "" : "、") + values_[k].name + " は " +
                        (shown.empty() ? "空" : shown);
         }
@@ -196,4 +198,19 @@ std::string Narration::tell(const std::string& event)
     toldList_ = list;
     endSentence(out);
     return out;
+}
+
+std::string Narration::boardText(const std::array<std::vector<int>, 3>& pegs)
+{
+    std::string text;
+    for (size_t peg = 0; peg < pegs.size(); ++peg) {
+        if (peg > 0)
+            text += fullStop;
+        text += std::to_string(peg + 1) + "本目の棒: ";
+        if (pegs[peg].empty())
+            text += "なし";
+        for (size_t k = 0; k < pegs[peg].size(); ++k)
+            text += (k > 0 ? ", " : "") + std::to_string(pegs[peg][k]);
+    }
+    return text;
 }

@@ -2,6 +2,7 @@
 
 #include "lesson_model.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,10 @@ public:
     // A text as one line, without leading and trailing blanks (ideographic spaces included)
     // and with every run of blanks and line breaks inside it made one blank.
     static std::string oneLine(const std::string& text);
+
+    // The Tower of Hanoi board for those who cannot see the picture: each peg's disks from
+    // the bottom up ("1本目の棒: 3, 2, 1。2本目の棒: なし。3本目の棒: なし").
+    static std::string boardText(const std::array<std::vector<int>, 3>& pegs);
 
     // At most this many changed values are named; the rest are counted.
     static constexpr size_t namedChanges = 8;

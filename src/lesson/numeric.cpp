@@ -1,5 +1,7 @@
 #include "numeric.h"
 
+#include "typed_text.h"
+
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -173,7 +175,7 @@ std::string describe(double rounded, std::string_view typed)
 {
     if (std::isfinite(rounded) && std::fabs(rounded) < 1e15)
         return format(static_cast<long long>(rounded));
-    return std::string(typed);
+    return typed_text::shortened(typed);
 }
 
 } // namespace numeric

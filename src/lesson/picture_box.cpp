@@ -1,7 +1,6 @@
 #include "picture_box.h"
 
 #include "qt_convert.h"
-#include "shell/picture_scale.h"
 #include "window_zoom.h"
 
 #include <QPainter>
@@ -19,9 +18,9 @@ void PictureBox::show(const std::vector<DrawOp>& ops)
     placed_.clear();
     for (const DrawOp& op : ops) {
         if (op.kind == DrawOp::Kind::Scale)
-            SetPictureScale(this, op.x1, op.y1, op.x2, op.y2);
+            scale_ = PictureScale::fromCorners(op.x1, op.y1, op.x2, op.y2);
         else
-            placed_.push_back(Placed{op, scaleLeft_, scaleTop_, scaleWidth_, scaleHeight_});
+            placed_.push_back(Placed{op, scale_});
     }
     update();
 }
@@ -29,8 +28,9 @@ void PictureBox::show(const std::vector<DrawOp>& ops)
 QRectF PictureBox::deviceRect(const Placed& p) const
 {
     const QRectF area = contentsRect();
-    const auto x = [&](float u) { return area.left() + (u - p.left) / p.width * area.width(); };
-    const auto y = [&](float u) { return area.top() + (u - p.top) / p.height * area.height(); };
+    const PictureScale& s = p.scale;
+    const auto x = [&](float u) { return area.left() + (u - s.left) / s.width * area.width(); };
+    const auto y = [&](float u) { return area.top() + (u - s.top) / s.height * area.height(); };
     return QRectF(QPointF(x(p.op.x1), y(p.op.y1)), QPointF(x(p.op.x2), y(p.op.y2))).normalized();
 }
 
@@ -42,7 +42,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     // Outlines one pixel wide at 100 %, as wide as the window is zoomed, inside the disk.
     const int line = std::max(1, static_cast<int>(std::lround(window_zoom::factor(this))));
     for (const Placed& p : placed_) {
-        if (p.width == 0 || p.height == 0)
+        if (p.scale.width == 0 || p.scale.height == 0)
             continue;
         const QRectF r = deviceRect(p);
         if (p.op.kind == DrawOp::Kind::Fill) {

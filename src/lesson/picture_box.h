@@ -12,17 +12,15 @@ class PictureBox : public QFrame
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    void setScaleLeft(float value) { scaleLeft_ = value; }
-    void setScaleTop(float value) { scaleTop_ = value; }
-    void setScaleWidth(float value) { scaleWidth_ = value; }
-    void setScaleHeight(float value) { scaleHeight_ = value; }
-    float scaleLeft() const { return scaleLeft_; }
-    float scaleTop() const { return scaleTop_; }
-    float scaleWidth() const { return scaleWidth_; }
-    float scaleHeight() const { return scaleHeight_; }
+    void setScale(const PictureScale& scale) { scale_ = scale; }
+    const PictureScale& scale() const { return scale_; }
+    float scaleLeft() const { return scale_.left; }
+    float scaleTop() const { return scale_.top; }
+    float scaleWidth() const { return scale_.width; }
+    float scaleHeight() const { return scale_.height; }
 
     // Clears the picture and draws `ops`; a Scale op sets the coordinate system for the
-    // ops after it, through SetPictureScale.
+    // ops after it.
     void show(const std::vector<DrawOp>& ops);
 
 protected:
@@ -32,13 +30,10 @@ private:
     // A drawing op with the coordinate system in force when it was drawn.
     struct Placed {
         DrawOp op;
-        float left, top, width, height;
+        PictureScale scale;
     };
     QRectF deviceRect(const Placed& placed) const;
 
-    float scaleLeft_ = 0;
-    float scaleTop_ = 0;
-    float scaleWidth_ = 1;
-    float scaleHeight_ = 1;
+    PictureScale scale_;
     std::vector<Placed> placed_;
 };

@@ -1,6 +1,7 @@
 #include "trace_table.h"
 
 #include "trace_texts.h"
+#include "typed_text.h"
 
 #include <charconv>
 
@@ -209,7 +210,18 @@ const std::string* TraceTable::typed(size_t column) const
 
 std::string TraceTable::shown(size_t column) const
 {
-    return oneLine(cell(column), kind(column) == Column::Messages ? " / " : "↵");
+    switch (kind(column)) {
+    case Column::Messages: return oneLine(cell(column), " / ");
+    case Column::Variable: {
+        // A text the student typed may be very long: the cell shows its start and length.
+        const size_t v = variable(column);
+        if (trace_.columns()[v].kind == Trace::Kind::Text)
+            return typed_text::shortened(oneLine(cell(column)));
+        return oneLine(cell(column));
+    }
+    case Column::Typed: return typed_text::shortened(oneLine(cell(column)));
+    default: return oneLine(cell(column));
+    }
 }
 
 bool TraceTable::rightAligned(size_t column) const
@@ -226,7 +238,7 @@ bool TraceTable::rightAligned(size_t column) const
 std::string TraceTable::hint(size_t column) const
 {
     if (const std::string* text = typed(column))
-        return trace_texts::typedHint(oneLine(*text));
+        return trace_texts::typedHint(typed_text::shortened(oneLine(*text)));
     std::string text = cell(column);
     if (text.find('\n') != std::string::npos) {
         std::string lines;
@@ -234,7 +246,8 @@ std::string TraceTable::hint(size_t column) const
             if (c != '\r')
                 lines += c;
         }
-        return lines;
+        // A tooltip of a hundred thousand characters helps nobody.
+        return typed_text::characters(lines) > 1000 ? typed_text::shortened(lines) : lines;
     }
     if (changed(column))
         return std::string(trace_texts::changedHint);

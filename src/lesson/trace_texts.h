@@ -10,9 +10,8 @@
 namespace trace_texts
 {
 
-// The button in the lesson window that opens it, and its key.
+// The button in the lesson window that opens it (its key and hint: window_words).
 inline constexpr std::string_view buttonName = "トレース表";
-inline constexpr std::string_view buttonHint = "トレース表: ステップごとの値の表を開きます (F7)";
 
 inline constexpr std::string_view titlePrefix = "トレース表 - ";
 inline std::string title(std::string_view caption)

@@ -1,5 +1,6 @@
 #include "trace_window.h"
 
+#include "free_place.h"
 #include "lesson_form.h"
 #include "qt_convert.h"
 #include "trace_export.h"
@@ -198,33 +199,8 @@ void TraceWindow::place()
     int columns = 0;
     for (int c = 0; c < model_->columnCount(); ++c)
         columns += view_->horizontalHeader()->sectionSize(c);
-    QSize size(std::clamp(columns + 60, 480, 1100), 440); // with the scroll bar and margins
-    QScreen* screen = lessonWindow_ ? lessonWindow_->screen() : QGuiApplication::primaryScreen();
-    if (!screen) {
-        resize(size);
-        return;
-    }
-    const QRect lesson = lessonWindow_ ? lessonWindow_->frameGeometry() : QRect();
-    // The title bar and borders, as the lesson window has them: sizes below are inside them.
-    const QSize frame = lessonWindow_ ? lesson.size() - lessonWindow_->size() : QSize();
-    const QRect area = screen->availableGeometry().adjusted(0, 0, -frame.width(), -frame.height());
-    const int gap = 8;
-    QPoint at(area.right() - size.width(), area.bottom() - size.height());
-    if (lesson.isValid() && area.right() - lesson.right() - gap >= 480) {
-        // Beside the lesson window, as tall as it.
-        at = QPoint(lesson.right() + gap, lesson.top());
-        size.setWidth(std::min(size.width(), area.right() - at.x()));
-        size.setHeight(std::max(size.height(), lessonWindow_->height()));
-    } else if (lesson.isValid() && area.bottom() - lesson.bottom() - gap >= 240) {
-        // Below it.
-        at = QPoint(lesson.left(), lesson.bottom() + gap);
-        size.setHeight(std::min(size.height(), area.bottom() - at.y()));
-    }
-    size = size.boundedTo(area.size());
-    at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - size.width())));
-    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
-    resize(size);
-    move(at);
+    free_place::placeBesideLesson(this, lessonWindow_,
+                                  added_window::traceRequest(lesson_.description(), columns));
 }
 
 void TraceWindow::refresh()

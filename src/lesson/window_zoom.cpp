@@ -156,6 +156,28 @@ double factor(const QWidget* widget)
     return zoomed().value(widget->window(), 1.0);
 }
 
+namespace
+{
+
+Rule& rule()
+{
+    static Rule r;
+    return r;
+}
+
+} // namespace
+
+void setRule(Rule r)
+{
+    rule() = std::move(r);
+}
+
+void prepare(QWidget* window)
+{
+    if (rule())
+        apply(window, rule()(window));
+}
+
 QSize baseSize(const QWidget* window)
 {
     const QVariant kept = window->property(sizeKey);

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 class QWidget;
 
 // Scales one window and everything in it by a factor, as one: the places and sizes of the
@@ -21,6 +23,14 @@ double factor(const QWidget* widget);
 // Shows `window` at `factor` of its size at 100 %. Its top left corner stays where it is;
 // the caller keeps it on its screen.
 void apply(QWidget* window, double factor);
+
+// How the program decides the factor a window is shown at (its zoom, held to the window's
+// screen): the shell sets it; until then every window is shown as it was built.
+using Rule = std::function<double(const QWidget* window)>;
+void setRule(Rule rule);
+// Zooms `window` now as the program will show it: for a window that is placed before it is
+// shown, so that it is placed at the size it will have.
+void prepare(QWidget* window);
 
 // The size `window` has at 100 % (its frame not included).
 QSize baseSize(const QWidget* window);

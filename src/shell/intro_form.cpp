@@ -2,6 +2,8 @@
 
 #include "catalog/menus.h"
 #include "lesson/colour.h"
+#include "lesson/enter_key.h"
+#include "lesson/free_place.h"
 #include "lesson/qt_convert.h"
 #include "lesson/window_zoom.h"
 #include "window_registry.h"
@@ -12,9 +14,6 @@
 
 namespace
 {
-
-constexpr int iconSize = 32;
-constexpr QSize titleSize(362, 48);
 
 // The icon of the edge rows: four bars being sorted, in the lessons' marking colours.
 void drawIcon(QPainter& painter, const QRect& area)
@@ -53,7 +52,7 @@ void drawTitle(QPainter& painter, const QRect& area)
     painter.setPen(QColor(255, 255, 0));
     painter.drawText(area.adjusted(14, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
                      QString::fromUtf8(introScreen().title));
-    QFont japanese(QStringLiteral("ＭＳ ゴシック"));
+    QFont japanese(qt_convert::text(lessonFont().face));
     japanese.setPixelSize(17);
     japanese.setBold(true);
     painter.setFont(japanese);
@@ -64,22 +63,23 @@ void drawTitle(QPainter& painter, const QRect& area)
 }
 
 // A small listing with its current line in yellow, as every lesson shows it.
-void drawListing(QPainter& painter, const QRect& area)
+void drawListing(QPainter& painter, const IntroLayout& layout)
 {
     painter.save();
+    const QRect area = free_place::rect(layout.sketch);
     painter.setPen(QPen(QColor(120, 120, 120), 1));
     painter.setBrush(qt_convert::colour(Colour::buttonFace()));
     painter.drawRect(area);
     const IntroScreen intro = introScreen();
-    QFont font(QStringLiteral("ＭＳ ゴシック"));
+    QFont font(qt_convert::text(lessonFont().face));
     font.setPixelSize(15);
     font.setBold(true);
     painter.setFont(font);
-    const int step = 24;
     for (int k = 0; k < static_cast<int>(intro.sketch.size()); ++k) {
-        const QRect line(area.left() + 10, area.top() + 10 + step * k, area.width() - 20, 20);
+        const QRect line =
+            free_place::rect(layout.sketchLines[static_cast<size_t>(k)]).translated(area.topLeft());
         if (k == intro.sketchCurrent)
-            painter.fillRect(line, qt_convert::colour(colours::yellow));
+            painter.fillRect(line, qt_convert::colour(colours::currentLine));
         painter.setPen(Qt::black);
         painter.drawText(line.adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
                          QString::fromUtf8(intro.sketch[k]));
@@ -91,6 +91,7 @@ void drawListing(QPainter& painter, const QRect& area)
 
 IntroForm::IntroForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
+    enter_key::install();
     setObjectName(QStringLiteral("frmIntro"));
     setWindowTitle(QStringLiteral("Trevisk"));
     const IntroScreen screen = introScreen();
@@ -99,10 +100,9 @@ IntroForm::IntroForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
     start->setObjectName(QStringLiteral("Command1"));
     auto* end = new QPushButton(QString::fromUtf8(screen.end), this);
     end->setObjectName(QStringLiteral("Command2"));
-    const int buttonWidth = 120;
-    const int buttonTop = height() - iconSize - 20 - 36;
-    start->setGeometry(width() / 2 - buttonWidth - 20, buttonTop, buttonWidth, 36);
-    end->setGeometry(width() / 2 + 20, buttonTop, buttonWidth, 36);
+    const IntroLayout layout = introLayout(screen);
+    start->setGeometry(free_place::rect(layout.start));
+    end->setGeometry(free_place::rect(layout.end));
     start->setDefault(true);
     start->setFocus();
     connect(start, &QPushButton::clicked, this, &IntroForm::Command1_Click);
@@ -136,13 +136,13 @@ void IntroForm::paintEvent(QPaintEvent*)
     painter.setPen(QPen(QColor(40, 70, 140), 2));
     painter.drawRect(area.adjusted(1, 1, -1, -1));
 
-    const int count = (size.width() - 8) / (iconSize + 2);
-    const int left = (size.width() - count * (iconSize + 2) + 2) / 2;
-    for (int k = 0; k < count; ++k) {
-        drawIcon(painter, QRect(left + k * (iconSize + 2), 6, iconSize, iconSize));
-        drawIcon(painter, QRect(left + k * (iconSize + 2), size.height() - 6 - iconSize, iconSize,
-                                iconSize));
+    const IntroLayout layout = introLayout(introScreen());
+    for (int k = 0; k < layout.iconCount; ++k) {
+        for (const int top : layout.iconTops) {
+            drawIcon(painter, QRect(layout.iconLeft + k * (layout.iconSize + layout.iconGap), top,
+                                    layout.iconSize, layout.iconSize));
+        }
     }
-    drawTitle(painter, QRect(QPoint((size.width() - titleSize.width()) / 2, 70), titleSize));
-    drawListing(painter, QRect(size.width() / 2 - 190, 150, 380, 190));
+    drawTitle(painter, free_place::rect(layout.title));
+    drawListing(painter, layout);
 }

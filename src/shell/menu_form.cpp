@@ -1,5 +1,6 @@
 #include "menu_form.h"
 
+#include "lesson/enter_key.h"
 #include "lesson/qt_convert.h"
 #include "text_form.h"
 #include "window_registry.h"
@@ -13,6 +14,7 @@ MenuForm::MenuForm(const MenuTable& menu, QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       menu_(menu)
 {
+    enter_key::install();
     setObjectName(QLatin1String(menu.form));
     setWindowTitle(QString::fromUtf8(menu.title));
     const MenuLayout layout = layOut(menu);

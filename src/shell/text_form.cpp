@@ -9,8 +9,6 @@
 namespace
 {
 
-constexpr int twipsPerPixel = 15;
-
 void (*listingPresenter)(TextForm&) = nullptr;
 
 } // namespace
@@ -41,8 +39,8 @@ void TextForm::Form_Resize()
     // The client area in twips, as at 100 %: a zoomed window keeps its margins in scale.
     const ListingWindow window = listingWindow();
     const double zoom = window_zoom::factor(this);
-    const int width = static_cast<int>(this->width() / zoom * twipsPerPixel);
-    const int height = static_cast<int>(this->height() / zoom * twipsPerPixel);
+    const int width = static_cast<int>(this->width() / zoom * added_buttons::twipsPerPixel);
+    const int height = static_cast<int>(this->height() / zoom * added_buttons::twipsPerPixel);
     if (width > window.smallest && height > window.smallest) {
         text1_->resize(QSize(qt_convert::pixels(width - window.margin),
                              qt_convert::pixels(height - window.margin)) *
@@ -56,7 +54,7 @@ void showListing(char id, QWidget* opener)
     TextForm form(opener);
     form.text()->setPlainText(qt_convert::shown(listing.text));
     form.setWindowTitle(qt_convert::text(listing.caption));
-    form.text()->setFont(qt_convert::font(Font{"ＭＳ ゴシック", listing.fontSize, false}));
+    form.text()->setFont(qt_convert::font(listingFont(listing)));
     form.setWindowModality(Qt::WindowModal);
     if (listingPresenter)
         listingPresenter(form);

@@ -86,6 +86,8 @@ ViewControls::ViewControls(QObject* parent) : QObject(parent)
 {
     ZoomStyle::install();
     qApp->installEventFilter(this);
+    window_zoom::setRule(
+        [](const QWidget* window) { return fitting(window, DisplaySettings::instance().zoom()); });
     connect(&DisplaySettings::instance(), &DisplaySettings::zoomChanged, this,
             &ViewControls::applyAll);
     if (DisplaySettings::instance().zoom() != 1)

@@ -1,13 +1,17 @@
 #include "lesson_desk.h"
 
+#include <array>
+#include <cmath>
 #include <cstdio>
 
+#include "lesson/added_window.h"
 #include "lesson/lesson_model.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/narration.h"
 #include "lesson/trace_export.h"
 #include "lesson/trace_table.h"
 #include "json/lesson_json.h"
+#include "json/window_json.h"
 
 namespace
 {
@@ -93,6 +97,52 @@ Json told(const LessonModel& model, Narration::Action action, const Outcome& out
     return Json{{"event", std::move(event)}, {"when", when}};
 }
 
+// Four numbers of the page's pixels, the members `names` of `object`: a rectangle or a frame.
+std::optional<std::array<int, 4>> fourOf(const Json& object, std::array<const char*, 4> names)
+{
+    if (!object.is_object())
+        return std::nullopt;
+    std::array<int, 4> values{};
+    for (size_t k = 0; k < names.size(); ++k) {
+        const auto found = object.find(names[k]);
+        if (found == object.end() || !found->is_number())
+            return std::nullopt;
+        const double value = found->get<double>();
+        if (!(value > -1e6 && value < 1e6))
+            return std::nullopt;
+        values[k] = static_cast<int>(std::lround(value));
+    }
+    return values;
+}
+
+// Where the page's trace window goes beside the lesson window, by the desktop's rule:
+// `where` gives the lesson window's client area, the frame the page draws around a client
+// area and the page's visible area; `columns`, the columns' widths added up.
+Json placeTrace(const LessonModel& model, int columns, std::string_view where)
+{
+    const Json given = Json::parse(where, nullptr, false);
+    const Json none;
+    const auto part = [&](const char* name) -> const Json& {
+        return given.is_object() && given.contains(name) ? given[name] : none;
+    };
+    const std::array<const char*, 4> rect{"left", "top", "width", "height"};
+    const auto lesson = fourOf(part("lesson"), rect);
+    const auto area = fourOf(part("area"), rect);
+    const auto frame = fourOf(part("frame"), {"left", "top", "right", "bottom"});
+    if (!lesson || !area || !frame)
+        return error("malformed place: " + std::string(where));
+    added_window::Request request = added_window::traceRequest(model.description(), columns);
+    const auto rectOf = [](const std::array<int, 4>& v) { return Rect{v[0], v[1], v[2], v[3]}; };
+    request.lesson = rectOf(*lesson);
+    request.area = rectOf(*area);
+    request.frame = added_window::Frame{(*frame)[0], (*frame)[1], (*frame)[2], (*frame)[3]};
+    const Rect placed = added_window::place(request);
+    return Json{{"left", placed.left},
+                {"top", placed.top},
+                {"width", placed.width},
+                {"height", placed.height}};
+}
+
 } // namespace
 
 LessonDesk::LessonDesk()
@@ -112,8 +162,10 @@ Json LessonDesk::view(const LessonModel& model) const
     Json object = lesson_json::view(model);
     object["canStepBack"] = model.canStepBack();
     object["txtTime"] = model.panel().txtTime;
-    if (model.description().has("Picture1"))
+    if (model.description().has("Picture1")) {
         object["picture"] = lesson_json::picture(model.panel().picture);
+        object["boardText"] = Narration::boardText(model.panel().picture.pegs);
+    }
     return object;
 }
 
@@ -137,6 +189,7 @@ Json LessonDesk::open(std::string_view form)
     description.update(lesson_json::listingLayout(model.description()));
     description.update(lesson_json::boxesLayout(model));
     description.update(lesson_json::addedLayout(model.description()));
+    description.update(window_json::access(model.description()));
     Json object;
     object["form"] = std::string(form);
     object["loaded"] = loaded;
@@ -210,6 +263,11 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
         extra = {"trace",
                  lesson_json::traceCells(TraceTable(model), static_cast<size_t>(std::max(index, 0)),
                                          static_cast<size_t>(std::max(value, 0)))};
+    } else if (action == "place") {
+        Json placed = placeTrace(model, value, text);
+        if (placed.contains("error"))
+            return placed;
+        extra = {"place", std::move(placed)};
     } else if (action == "csv") {
         std::string bytes;
         Json file = exportCsv(form, text, bytes);

@@ -4,6 +4,7 @@
 #include "lesson/trace_item_model.h"
 #include "lesson/trace_texts.h"
 #include "lesson/trace_window.h"
+#include "lesson/window_words.h"
 #include "support/window_checks.h"
 
 #include <QAccessible>
@@ -92,7 +93,8 @@ private slots:
     {
         auto window = window_checks::open("frmTotal");
         auto* button = window->findChild<QPushButton*>(QStringLiteral("TraceButton"));
-        QCOMPARE(button->toolTip(), QString::fromUtf8(trace_texts::buttonHint));
+        QCOMPARE(button->toolTip(), QString::fromStdString(window_words::hint(
+                                        *window_words::shortcutOf("TraceButton"))));
         window->Trace_Click();
         TraceWindow* trace = window->traceWindow();
         QVERIFY(trace);

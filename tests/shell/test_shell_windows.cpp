@@ -167,6 +167,36 @@ private slots:
         QVERIFY(!quit_);
     }
 
+    // Enter presses the focused button, as Space does, in the menus and the lesson windows
+    // alike; the key reaches nothing else.
+    void enterPressesTheFocusedButton()
+    {
+        QWidget* main = window_registry::show(QStringLiteral("frmMain"));
+        const MenuTable* menu = findMenu("frmMain");
+        QVERIFY(menu);
+        for (const MenuButton& b : menu->buttons) {
+            const QString target = QLatin1String(b.target);
+            if (!findMenu(b.target) || window_registry::find(target))
+                continue;
+            QPushButton* widget = button(main, b.name);
+            widget->setFocus();
+            QTest::keyClick(widget, Qt::Key_Return);
+            QWidget* opened = window_registry::find(target);
+            QVERIFY2(opened && opened->isVisible(), b.target);
+            break;
+        }
+        QWidget* total = window_registry::show(QStringLiteral("frmTotal"));
+        auto* lesson = qobject_cast<LessonForm*>(total);
+        QVERIFY(lesson);
+        QPushButton* step = button(total, "Command1");
+        step->setFocus();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+            QTest::keyClick(step, key);
+        QCOMPARE(lesson->model().line(), 4);
+        QTest::keyClick(button(total, "Command1"), Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(lesson->model().line(), 4); // Shift+Enter is not Enter
+    }
+
     void anOpenWindowIsShownAgainWithItsState()
     {
         auto* first = qobject_cast<LessonForm*>(window_registry::show(QStringLiteral("frmTotal")));

@@ -206,7 +206,8 @@ export function readLesson(page, form) {
     if (get('lblTable')) state.lblTable = shownText(get('lblTable'));
     const cells = array('lblP');
     if (cells.length) state.cells = cells.map(colourOf);
-    if (get('Picture1')) state.board = get('Picture1').getAttribute('aria-label');
+    // The board as a screen reader describes the picture (named "盤の図").
+    if (get('Picture1')) state.board = get('Picture1').getAttribute('aria-description');
     const run = get('Command3');
     state.running = run?.getAttribute('aria-pressed') === 'true';
     return state;

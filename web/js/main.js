@@ -5,21 +5,11 @@
 import { loadEngine } from './engine.js';
 import { App } from './shell/app.js';
 import { button } from './ui/button.js';
+import { words as texts } from './words.js';
 
 window.treviskStarted = true;
 
 const FONT_URL = 'fonts/trevisk-gothic.woff2';
-const LESSON_FACE = 'ＭＳ ゴシック';
-
-const texts = {
-  engine:
-    'Trevisk の本体（WebAssembly）を読み込めませんでした。ネットワークの接続を確かめてから、ページを再読み込みしてください。',
-  noWasm:
-    'このブラウザーは WebAssembly を使えないため、Trevisk を起動できません。新しいブラウザー（Chrome、Edge、Firefox、Safari の最新版）で開いてください。',
-  font: '教材用のフォントを読み込めませんでした。代わりにコンピューターのフォントで表示しています（字の幅が変わることがあります）。',
-  reload: '再読み込み',
-  fault: 'ページの処理で問題が起きました',
-};
 
 const desktop = document.getElementById('desktop');
 const problems = document.getElementById('problems');
@@ -42,10 +32,11 @@ function failure(text) {
   if (!notice.isConnected) desktop.append(notice);
 }
 
-async function loadFont() {
-  const face = new FontFace(LESSON_FACE, `url("${FONT_URL}") format("woff2")`);
-  await face.load();
-  document.fonts.add(face);
+// The lessons' face, under the name the lessons ask for (the catalog's).
+async function loadFont(data, face) {
+  const font = new FontFace(face, await data);
+  await font.load();
+  document.fonts.add(font);
 }
 
 window.addEventListener('error', (event) => problem(`${texts.fault}: ${event.message}`));
@@ -67,11 +58,13 @@ async function start() {
     failure(texts.noWasm);
     return;
   }
-  const font = loadFont().then(
-    () => true,
-    () => false,
-  );
+  const fontData = fetch(FONT_URL).then((response) => {
+    if (!response.ok) throw new Error(`${FONT_URL}: ${response.status}`);
+    return response.arrayBuffer();
+  });
+  fontData.catch(() => {}); // answered below, once the catalog names the face
   const engine = loadEngine();
+  engine.catch(() => {}); // its failure is told below, where it is awaited
   let catalog;
   try {
     catalog = await loadCatalog();
@@ -80,7 +73,11 @@ async function start() {
     failure(texts.engine);
     return;
   }
-  if (!(await font)) problem(texts.font);
+  const font = await loadFont(fontData, catalog.lessonFace).then(
+    () => true,
+    () => false,
+  );
+  if (!font) problem(texts.font);
   const app = new App(catalog, desktop, problem);
   window.trevisk = app; // for the benchmark, and for a look from the browser's console
   document.getElementById('starting')?.remove();

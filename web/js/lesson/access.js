@@ -1,42 +1,28 @@
 // What makes a lesson window usable without a mouse and readable by screen readers, as the
-// desktop window does it: the step-back button "◀" in the first free spot beside "進む",
-// the shortcuts, the names of the value boxes, the tab order (values top to bottom, then the
-// buttons) and a live region that tells which line runs next.
+// desktop window does it, from what the engine says of it: the buttons the program adds
+// (the step-back button and the trace table's) where the engine places them, the keys, hints and names of
+// the controls, the descriptions of the listing lines and the tab order.
 
 import { button } from '../ui/button.js';
 
-// The desktop's keys; a value box with the focus keeps the arrows and Home for editing, and
-// Ctrl+Z for its own undo; an option button keeps the arrows to switch options.
-export const SHORTCUTS = [
-  { button: 'Command1', what: '1行進めます', keys: '→ / F10', aria: 'ArrowRight F10', match: (e) => plain(e, 'ArrowRight') || plain(e, 'F10'), editing: ['ArrowRight'] },
-  { button: 'StepBack', what: '1つ前の状態に戻ります', keys: '← / Ctrl+Z', aria: 'ArrowLeft Control+Z', match: (e) => plain(e, 'ArrowLeft') || ctrl(e, 'z'), editing: ['ArrowLeft', 'z'] },
-  { button: 'Command2', what: '先頭の行に戻ります', keys: 'Home', aria: 'Home', match: (e) => plain(e, 'Home'), editing: ['Home'] },
-  { button: 'Command3', what: 'タイマ間隔ごとに自動で進めます', keys: 'F5', aria: 'F5', match: (e) => plain(e, 'F5'), editing: [] },
-  { button: 'Command4', what: '自動実行を止めます', keys: 'Esc', aria: 'Escape', match: (e) => plain(e, 'Escape'), editing: [] },
-  { button: 'Command5', what: '配列に新しい乱数を設定します', keys: 'F6', aria: 'F6', match: (e) => plain(e, 'F6'), editing: [] },
-];
+const plain = (e) => !e.ctrlKey && !e.altKey && !e.metaKey && !e.shiftKey;
+const withCtrl = (e) => (e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey;
 
-const STEP_BACK_NAME = '1つ戻る';
-const TIMER_NAME = 'タイマ間隔';
-const LIST_NAME = '一覧 listBox1';
-const PICTURE_NAME = '盤の図';
-const EMPTY_LINE = '空行';
-
-function plain(e, name) {
-  return e.key === name && !e.ctrlKey && !e.altKey && !e.metaKey && !e.shiftKey;
+// Whether a key press is one of a shortcut's keys ({key, ctrl}).
+function presses(event, key) {
+  const name = event.key.length === 1 ? event.key.toLowerCase() : event.key;
+  return name === key.key && (key.ctrl ? withCtrl(event) : plain(event));
 }
 
-function ctrl(e, letter) {
-  return (e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey && e.key.toLowerCase() === letter;
-}
-
-// The shortcut a key press stands for in a lesson window, or null.
-export function shortcutFor(event) {
+// The shortcut a key press stands for in a lesson window, or null: a value box with the
+// focus keeps the keys it edits with (the arrows, Home, Ctrl+Z), an option button its arrows.
+export function shortcutFor(event, shortcuts) {
   if (isOptionArrow(event)) return null;
   const editing = event.target.matches?.('input.box, textarea.box');
-  for (const s of SHORTCUTS) {
-    if (!s.match(event)) continue;
-    if (editing && s.editing.includes(event.key.length === 1 ? event.key.toLowerCase() : event.key)) return null;
+  for (const s of shortcuts) {
+    const key = s.keys.find((k) => presses(event, k));
+    if (!key) continue;
+    if (editing && s.editing.includes(key.key)) return null;
     return s;
   }
   return null;
@@ -47,14 +33,12 @@ export function isOptionArrow(event) {
   return (
     event.target.matches?.('input[type=radio]') &&
     ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'].includes(event.key) &&
-    !event.ctrlKey && !event.altKey && !event.metaKey && !event.shiftKey
+    plain(event)
   );
 }
 
-// --- the buttons the program adds: "◀" and the trace table's ---
+// --- the buttons the program adds ---
 
-// Each where the engine places it (as the desktop window does, where the lesson has no
-// control), with its caption.
 function addButton(controls, client, placed, name) {
   if (!placed) return null;
   const e = button(placed.caption, null, { control: name });
@@ -64,6 +48,7 @@ function addButton(controls, client, placed, name) {
   e.style.width = `${placed.width}px`;
   e.style.height = `${placed.height}px`;
   controls.buttons[name] = e;
+  controls.focusable.set(name, e);
   client.append(e);
   return e;
 }
@@ -73,46 +58,41 @@ export function addButtons(controls, description, client) {
   const back = addButton(controls, client, added.stepBack, 'StepBack');
   if (back) back.disabled = true;
   const trace = addButton(controls, client, added.trace, 'TraceButton');
-  if (trace) {
-    trace.title = added.trace.hint;
-    trace.setAttribute('aria-label', added.trace.name);
-    trace.setAttribute('aria-keyshortcuts', 'F7');
-  }
+  if (trace) trace.setAttribute('aria-label', added.trace.name);
 }
-
-// F7 opens the trace table, wherever the focus is in the lesson window.
-export const isTraceKey = (e) => plain(e, 'F7');
 
 // --- names, hints and order ---
 
-export function nameControls(controls, names) {
-  for (const s of SHORTCUTS) {
+// `window`: the catalog's lessonWindow (words, shortcuts); `description`: the lesson's.
+export function nameControls(controls, description, window) {
+  const words = window.words;
+  for (const s of window.shortcuts) {
     const button = controls.buttons[s.button];
     if (!button) continue;
-    button.title = `${s.what} (${s.keys})`;
-    button.setAttribute('aria-keyshortcuts', s.aria);
+    button.title = s.hint;
+    button.setAttribute('aria-keyshortcuts', s.keyList);
   }
-  controls.buttons.StepBack?.setAttribute('aria-label', STEP_BACK_NAME);
-  controls.txtTime?.setAttribute('aria-label', TIMER_NAME);
+  controls.buttons.StepBack?.setAttribute('aria-label', words.stepBack);
+  controls.txtTime?.setAttribute('aria-label', words.timer);
 
-  for (const [control, name] of Object.entries(names ?? {})) {
+  for (const [control, name] of Object.entries(description.names ?? {})) {
     const [, group, index] = control.match(/^(\w+)\((\d+)\)$/) ?? [];
     const boxes = group === 'Text1' ? controls.text1 : group === 'Text2' ? controls.text2 : controls.checks[group];
     boxes?.[Number(index)]?.setAttribute('aria-label', name);
   }
-  controls.list?.setAttribute('aria-label', LIST_NAME);
-  controls.picture?.setAttribute('aria-label', PICTURE_NAME);
+  controls.list?.setAttribute('aria-label', words.list);
+  controls.picture?.setAttribute('aria-label', words.picture);
   controls.listing.forEach((line, index) => {
-    line?.setAttribute('aria-label', line.textContent.trim() || EMPTY_LINE);
-    line?.setAttribute('aria-description', `${index}行目`);
+    line?.setAttribute('aria-label', labelName(line.textContent, words.emptyLine));
+    line?.setAttribute('aria-description', lineDescription(description, index, false));
   });
   // The note and the condition take the focus by Tab, named by what they show.
-  for (const [label, description] of [
-    [controls.note, '説明'],
-    [controls.condition, '条件'],
+  for (const [label, what] of [
+    [controls.note, words.noteDescription],
+    [controls.condition, words.conditionDescription],
   ]) {
     label?.setAttribute('role', 'note');
-    label?.setAttribute('aria-description', description);
+    label?.setAttribute('aria-description', what);
     if (label) label.tabIndex = 0;
   }
 }
@@ -122,24 +102,21 @@ export function labelName(text, empty) {
   return text.replace(/[\s\u3000]+/g, ' ').trim() || empty;
 }
 
-// "3行目" for a listing line, "3行目、次に実行する行" for the current one.
-export const lineDescription = (line, current) => (current ? `${line}行目、次に実行する行` : `${line}行目`);
+// A listing line's description, the current one's saying that it runs next.
+export const lineDescription = (description, line, current) => description.access.lines[line]?.[current ? 1 : 0] ?? '';
 
-// Whether `a` comes before `b` in reading order: top to bottom, then left to right on a row.
-const readsBefore = (a, b) => (Math.abs(a.top - b.top) > 60 ? a.top - b.top : a.left - b.left);
-
-// The tab order, as on the desktop: the listing (one stop, at the current line), the note and
-// the condition; the values frame by frame, the frames and the values in each in reading
-// order; タイマ間隔; the buttons. The controls that take no focus stay behind them.
-export function orderControls(controls, client) {
-  const values = controls.values
-    .slice()
-    .sort((a, b) => (a.outer === b.outer ? readsBefore(a.rect, b.rect) : readsBefore(a.outer, b.outer) || readsBefore(a.rect, b.rect)));
-  const focusable = [...controls.listing.filter(Boolean), controls.note, controls.condition].filter(Boolean);
-  focusable.push(...values.map((v) => v.element.closest('label.choice') ?? v.element));
-  if (controls.txtTime) focusable.push(controls.txtTime);
-  for (const name of ['Command1', 'StepBack', 'Command2', 'Command5', 'Command3', 'Command4'])
-    if (controls.buttons[name]) focusable.push(controls.buttons[name]);
-  for (const button of Object.values(controls.buttons)) if (!focusable.includes(button)) focusable.push(button);
+// The tab order the engine gives: the listing (one stop, at the current line), the note, the
+// condition, the values, the interval and the buttons; the controls that take no focus stay
+// behind them.
+export function orderControls(controls, description, client) {
+  const focusable = [];
+  for (const key of description.access.tabOrder) {
+    if (key === 'Label1') {
+      focusable.push(...controls.listing.filter(Boolean));
+      continue;
+    }
+    const e = controls.focusable.get(key);
+    if (e) focusable.push(e.closest('label.choice') ?? e);
+  }
   client.append(...focusable);
 }

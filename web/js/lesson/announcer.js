@@ -3,13 +3,13 @@
 // last announcement has had time to be spoken, and then only the latest state; after a message
 // box, a moment after it closed. The engine composes the text when it is said.
 
-const AFTER_DIALOG_MS = 700;
-
 export class Announcer {
   // `say(event)` tells the event with the current state and answers how long that takes to
-  // speak (ms), or 0 when there was nothing to tell.
-  constructor(say) {
+  // speak (ms), or 0 when there was nothing to tell; `afterDialog`: how long an announcement
+  // waits after a message box closed (ms).
+  constructor(say, afterDialog) {
     this.say = say;
+    this.afterDialog = afterDialog;
     this.timer = null;
     this.pending = '';
     this.since = -Infinity;
@@ -32,7 +32,7 @@ export class Announcer {
     this.timer = null;
     if (when === 'afterDialog') {
       this.pending = event;
-      this.timer = setTimeout(() => this.speak(this.pending), AFTER_DIALOG_MS);
+      this.timer = setTimeout(() => this.speak(this.pending), this.afterDialog);
     } else {
       this.speak(event);
     }

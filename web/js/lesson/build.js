@@ -17,7 +17,7 @@ export class Controls {
     this.buttons = {};
     this.options = {};
     this.frames = [];
-    this.values = []; // focusable values (boxes, options, check boxes), for the tab order
+    this.focusable = new Map(); // "Text1(3)" → what takes the focus (an option's input), for the tab order
     this.note = null;
     this.condition = null;
     this.label6 = null;
@@ -73,19 +73,13 @@ export function buildControls(description) {
   for (const control of description.controls)
     if (control.kind === 'frame') frames.set(key(control), control);
 
-  // The frame a control stands in at the window's level (or the control itself there).
-  const outer = (control) => {
-    let top = control;
-    for (let depth = 0; top.container && frames.has(top.container) && depth < 8; ++depth) top = frames.get(top.container);
-    return inWindow(top, frames);
-  };
   for (const control of description.controls) {
     const rect = inWindow(control, frames);
-    c.outer = outer(control);
     const e = buildOne(c, { ...control, multiline: multiline.has(key(control)) }, rect, description);
     if (!e) continue;
     e.dataset.control = key(control);
     c.byKey.set(key(control), e);
+    c.focusable.set(key(control), e.querySelector('input') ?? e);
   }
   buildListing(c, description, frames);
   return c;
@@ -130,7 +124,6 @@ function buildOne(c, control, rect, description) {
       } else if (c.checks[control.name] && control.index >= 0) {
         c.checks[control.name][control.index] = input;
       }
-      c.values.push({ element: input, rect, outer: c.outer });
       return e;
     }
     case 'list': {
@@ -138,7 +131,6 @@ function buildOne(c, control, rect, description) {
       e.tabIndex = 0;
       applyFont(e, control.font);
       c.list = e;
-      c.values.push({ element: e, rect, outer: c.outer });
       return e;
     }
     case 'picture': {
@@ -203,7 +195,6 @@ function buildBox(c, control, rect) {
     group[control.index] = e;
     e.dataset.group = control.name;
     e.dataset.index = String(control.index);
-    c.values.push({ element: e, rect, outer: c.outer });
   }
   return e;
 }

@@ -6,8 +6,8 @@ export const twips = (value) => value / 15;
 // "Text1(3)" for an element of a control array, "Frame3" otherwise.
 export const key = (control) => (control.index >= 0 ? `${control.name}(${control.index})` : control.name);
 
-// A lesson font as CSS: the face first (the page serves "ＭＳ ゴシック"), then the fallbacks
-// for glyphs it lacks; sizes in points.
+// A lesson font as CSS: the face first (the page serves the lessons' face under its own
+// name), then the fallbacks for glyphs it lacks; sizes in points.
 export function fontOf(font) {
   return {
     family: `"${font.face}", var(--lesson-fallback)`,

@@ -8,17 +8,12 @@ import { drawPicture, watchScale } from './picture.js';
 
 const shown = (stored) => (stored ?? '').replace(/\r\n/g, '\n');
 
-// White text on a dark mark (blue), so the value stays legible; the desktop does the same.
-function textColour(name) {
-  if (!/^#[0-9A-Fa-f]{6}$/.test(name ?? '')) return '';
-  const [r, g, b] = [1, 3, 5].map((i) => parseInt(name.slice(i, i + 2), 16));
-  const lightness = (Math.max(r, g, b) + Math.min(r, g, b)) / 510;
-  return lightness < 0.35 || (b > 200 && r < 80 && g < 80) ? '#fff' : '';
-}
-
 export class Painter {
-  constructor(controls) {
+  // `colours`: the catalog's lessonWindow.colours (the marks on which text is light).
+  constructor(controls, colours) {
     this.c = controls;
+    this.lightOn = new Set(colours.lightTextOn);
+    this.lightText = colours.lightText;
     this.noteText = controls.note && new LaidOutText(controls.note);
     this.conditionText = controls.condition && new LaidOutText(controls.condition);
     this.line = -1;
@@ -54,7 +49,7 @@ export class Painter {
       this.pictureOps = view.picture.ops;
       drawPicture(c.picture, view.picture.ops);
     }
-    if (c.picture && view.board) c.picture.setAttribute('aria-label', boardText(view.board));
+    if (c.picture && view.boardText !== undefined) c.picture.setAttribute('aria-description', view.boardText);
   }
 
   paint(view) {
@@ -79,7 +74,7 @@ export class Painter {
       if (box.text !== was.text) writeBox(e, box.text);
       if (box.color !== was.color) {
         e.style.backgroundColor = cssColour(box.color);
-        e.style.color = textColour(box.color);
+        e.style.color = this.lightOn.has(box.color) ? this.lightText : '';
       }
       this.boxes[k] = box;
     });
@@ -153,9 +148,4 @@ function sameList(a, b) {
   if (a.length !== b.length) return false;
   for (let k = 0; k < a.length; ++k) if (a[k] !== b[k]) return false;
   return true;
-}
-
-// The board for those who cannot see the picture: each peg's disks from the bottom up.
-function boardText(pegs) {
-  return pegs.map((disks, k) => `${k + 1}本目の棒: ${disks.length ? disks.join(', ') : 'なし'}`).join('。');
 }

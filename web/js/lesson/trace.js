@@ -1,4 +1,4 @@
-// The trace table (トレース表) of a lesson window, the browser's TraceWindow: every step as a
+// The trace table of a lesson window, the browser's TraceWindow: every step as a
 // row, read from the engine a screenful at a time. Only the rows in view are in the page, so
 // that a run of tens of thousands of steps opens and scrolls as fast as a short one. Texts,
 // colours, cells, marks and hints all come from the engine, as the desktop window has them.
@@ -8,15 +8,6 @@ import { showMessage } from '../ui/message.js';
 
 const ROW_HEIGHT = 20; // CSS px: one text line and its padding
 const OVERSCAN = 3; // rows fetched above and below the view, for a smooth scroll
-const FIT_FIRST = 20; // the first fit measures these first rows and the newest FIT_LAST
-const FIT_LAST = 200;
-const WIDEST = 360; // a column is never fitted wider than this (its text is cut off)
-const PADDING = 14;
-// While the lesson steps faster than the eye follows (auto-run), the table catches up at
-// most this often, and less often when catching up takes long.
-const FASTEST_SYNC = 40;
-const SLOWEST_SYNC = 500;
-const SYNC_SHARE = 10;
 
 let serial = 0;
 
@@ -31,6 +22,7 @@ export class TraceWindow {
   constructor(lesson) {
     this.lesson = lesson;
     this.texts = lesson.description.traceWindow;
+    this.rules = lesson.window.rules; // the columns' fit and the pace of catching up
     this.win = null;
     this.id = `trace-${++serial}`;
   }
@@ -67,14 +59,12 @@ export class TraceWindow {
     this.lastSync = 0;
     this.syncCost = 0;
 
-    const height = Math.max(440, lessonWindow.client.offsetHeight);
-    const width = 480;
     this.win = this.lesson.app.desktop.open({
       title: t.title,
-      width,
-      height,
+      width: 0, // sized and placed once the columns are measured
+      height: 0,
       className: 'trace',
-      place: { left: 0, top: 0 }, // placed once the columns are measured
+      place: { left: 0, top: 0 },
       onClose: () => this.closed(),
     });
     this.win.element.dataset.trace = this.lesson.form;
@@ -164,36 +154,31 @@ export class TraceWindow {
     this.resizeObserver = new ResizeObserver(() => this.scheduleRender());
     this.resizeObserver.observe(this.grid);
     this.fit(true);
-    this.place(lessonWindow, height);
+    this.place(lessonWindow);
   }
 
-  // As wide as the columns need (with the scroll bar and margins), within bounds: right of
-  // the lesson window when there is room, else below it, else in the page's lower right
-  // corner, as the desktop places it on the screen.
-  place(lessonWindow, height) {
-    const e = lessonWindow.element;
-    const gap = 8;
-    const frame = 2; // the window's borders
-    const title = 28;
-    const roomX = Math.max(document.documentElement.clientWidth, 320) - 4;
-    const roomY = Math.max(document.documentElement.clientHeight, 240) - 4;
+  // Beside the lesson window, by the desktop's rule (the engine's): right of it when there is
+  // room, else below, left or above it, else over it but clear of its listing, its note and
+  // its step button.
+  place(lessonWindow) {
+    const rect = (e) => e.getBoundingClientRect();
+    const desk = rect(this.lesson.app.desktop.root);
+    const outer = rect(lessonWindow.element);
+    const client = rect(lessonWindow.client);
+    const where = {
+      lesson: { left: client.left - desk.left, top: client.top - desk.top, width: client.width, height: client.height },
+      frame: { left: client.left - outer.left, top: client.top - outer.top, right: outer.right - client.right, bottom: outer.bottom - client.bottom },
+      area: { left: -desk.left, top: -desk.top, width: document.documentElement.clientWidth, height: document.documentElement.clientHeight },
+    };
     const columns = this.widths.reduce((a, b) => a + b, 0);
-    let width = Math.min(Math.max(columns + 40, 480), 1100);
-    let at = { left: roomX - width - frame, top: roomY - height - title };
-    const right = e.offsetLeft + e.offsetWidth + gap;
-    const below = e.offsetTop + e.offsetHeight + gap;
-    if (roomX - right - frame >= 480) {
-      at = { left: right, top: e.offsetTop };
-      width = Math.min(width, roomX - right - frame);
-    } else if (roomY - below - title >= 240) {
-      at = { left: e.offsetLeft, top: below };
-      height = Math.min(height, roomY - below - title);
+    const result = this.lesson.app.engine.act(this.lesson.form, 'place', { value: columns, text: JSON.stringify(where) });
+    if (result.error) {
+      this.lesson.app.report(result.error);
+      return;
     }
-    width = Math.min(width, roomX - frame);
-    at.left = Math.max(0, Math.min(at.left, roomX - width - frame));
-    at.top = Math.max(0, at.top);
-    this.win.resize(width, height);
-    this.win.place(at);
+    const placed = result.place;
+    this.win.resize(placed.width, placed.height);
+    this.win.place({ left: placed.left - where.frame.left, top: placed.top - where.frame.top });
   }
 
   closed() {
@@ -223,7 +208,7 @@ export class TraceWindow {
   // steps faster than the eye follows, a few times a second.
   refresh() {
     if (!this.win) return; // taken in when the window opens again
-    const interval = Math.min(Math.max(this.syncCost * SYNC_SHARE, FASTEST_SYNC), SLOWEST_SYNC);
+    const interval = Math.min(Math.max(this.syncCost * this.rules.traceSyncShare, this.rules.traceFastestSync), this.rules.traceSlowestSync);
     const since = performance.now() - this.lastSync;
     if (since < interval) {
       if (!this.pending) this.pending = setTimeout(() => this.syncNow(), interval - since);
@@ -298,7 +283,7 @@ export class TraceWindow {
     }
     let width = this.measured.get(text);
     if (width === undefined) {
-      width = Math.min(Math.ceil(this.context.measureText(text).width) + PADDING, WIDEST);
+      width = Math.min(Math.ceil(this.context.measureText(text).width) + this.rules.traceColumnPadding, this.rules.traceWidestColumn);
       this.measured.set(text, width);
     }
     return width;
@@ -306,13 +291,14 @@ export class TraceWindow {
 
   // The first fit: the headers, the first rows and the newest ones.
   fit(fresh) {
-    const now = this.fetch(0, FIT_FIRST);
+    const { traceFitFirst: first, traceFitLast: last } = this.rules;
+    const now = this.fetch(0, first);
     if (!now) return;
     if (fresh) this.widths = now.headers.map(() => 24);
     this.headers(now);
     for (let c = 0; c < now.headers.length; ++c) this.widen(c, now.headers[c]);
     this.widenBy(now.rows);
-    if (now.size > FIT_FIRST) this.widenBy(this.fetch(Math.max(FIT_FIRST, now.size - FIT_LAST), FIT_LAST)?.rows ?? []);
+    if (now.size > first) this.widenBy(this.fetch(Math.max(first, now.size - last), last)?.rows ?? []);
     this.applyWidths();
   }
 
@@ -586,7 +572,7 @@ export class TraceWindow {
     } catch {
       copied = copyByCommand(text);
     }
-    if (!copied && this.win) await showMessage(this.lesson.app.desktop, this.win, this.texts.copyFailed);
+    if (!copied && this.win) await showMessage(this.lesson.app.desktop, this.win, this.texts.copyFailed, this.lesson.window.messageCaption);
   }
 }
 

@@ -3,7 +3,7 @@
 // model answers with. Message boxes of a lesson are modal over its window; while one is
 // open, the lesson takes no action and its timer's ticks wait.
 
-import { addButtons, isOptionArrow, isTraceKey, labelName, lineDescription, nameControls, orderControls, shortcutFor } from './access.js';
+import { addButtons, isOptionArrow, labelName, lineDescription, nameControls, orderControls, shortcutFor } from './access.js';
 import { Announcer } from './announcer.js';
 import { AutoRun } from './autorun.js';
 import { buildControls } from './build.js';
@@ -46,10 +46,11 @@ export class LessonWindow {
     const client = this.win.client;
     const c = buildControls(d);
     this.controls = c;
+    this.window = this.app.catalog.lessonWindow; // the lesson window's words, keys and rules
     for (const e of c.byKey.values()) client.append(e);
     addButtons(c, d, client);
-    nameControls(c, d.names);
-    orderControls(c, client);
+    nameControls(c, d, this.window);
+    orderControls(c, d, client);
     const live = document.createElement('div');
     live.className = 'visually-hidden';
     live.setAttribute('role', 'status');
@@ -57,9 +58,9 @@ export class LessonWindow {
     this.live = document.createTextNode(''); // its text changes in place: no new layout object
     live.append(this.live);
     client.append(live);
-    this.painter = new Painter(c);
+    this.painter = new Painter(c, this.window.colours);
     this.trace = new TraceWindow(this);
-    this.announcer = new Announcer((event) => this.narrate(event));
+    this.announcer = new Announcer((event) => this.narrate(event), this.window.rules.announceAfterDialog);
     c.buttons.Command1?.setAttribute('data-autofocus', '');
     this.wire();
   }
@@ -163,7 +164,7 @@ export class LessonWindow {
       if (result.view) this.painter.paintDirect(result.view);
       this.busy = true;
       for (const message of messages) {
-        await showMessage(this.app.desktop, this.win, message);
+        await showMessage(this.app.desktop, this.win, message, this.window.messageCaption);
         if (this.closed) return;
       }
       this.busy = false;
@@ -183,8 +184,9 @@ export class LessonWindow {
     const condition = this.painter.condition;
     this.painter.paint(view);
     const c = this.controls;
-    if (view.note !== note) c.note?.setAttribute('aria-label', labelName(view.note, '説明なし'));
-    if (view.condition !== condition) c.condition?.setAttribute('aria-label', labelName(view.condition, '条件なし'));
+    const words = this.window.words;
+    if (view.note !== note) c.note?.setAttribute('aria-label', labelName(view.note, words.emptyNote));
+    if (view.condition !== condition) c.condition?.setAttribute('aria-label', labelName(view.condition, words.emptyCondition));
     if (view.line !== line) this.markCurrentLine(line, view.line);
   }
 
@@ -192,10 +194,11 @@ export class LessonWindow {
   // the student is moving in the listing).
   markCurrentLine(previous, current) {
     const lines = this.controls.listing;
-    lines[previous]?.setAttribute('aria-description', lineDescription(previous, false));
+    const d = this.description;
+    lines[previous]?.setAttribute('aria-description', lineDescription(d, previous, false));
     const now = lines[current];
     if (!now) return;
-    now.setAttribute('aria-description', lineDescription(current, true));
+    now.setAttribute('aria-description', lineDescription(d, current, true));
     if (lines.includes(document.activeElement)) return;
     for (const l of lines) if (l) l.tabIndex = l === now ? 0 : -1;
   }
@@ -215,11 +218,6 @@ export class LessonWindow {
   // --- keyboard ---
 
   key(event) {
-    if (isTraceKey(event)) {
-      event.preventDefault();
-      this.openTrace();
-      return;
-    }
     if (isOptionArrow(event)) {
       // Two options: any arrow goes to the other one and chooses it.
       event.preventDefault();
@@ -229,7 +227,7 @@ export class LessonWindow {
       other?.click();
       return;
     }
-    const shortcut = shortcutFor(event);
+    const shortcut = shortcutFor(event, this.window.shortcuts);
     if (!shortcut) return;
     const button = this.controls.buttons[shortcut.button];
     if (!button) return;

@@ -7,6 +7,7 @@ import { LessonWindow } from '../lesson/window.js';
 import { IntroWindow, MenuWindow } from './menus.js';
 import { showListing } from './listing.js';
 import { button } from '../ui/button.js';
+import { words } from '../words.js';
 
 export class App {
   constructor(catalog, root, problems) {
@@ -20,6 +21,10 @@ export class App {
     this.menus = new Map(catalog.menus.map((menu) => [menu.form, menu]));
     this.lessons = new Set(catalog.lessons.map((lesson) => lesson.form));
     this.listings = new Map(catalog.listings.map((listing) => [listing.id, listing]));
+    // The colour of the current line and the lessons' face, for the style sheet.
+    const style = document.documentElement.style;
+    style.setProperty('--current-line', catalog.lessonWindow.colours.currentLine);
+    style.setProperty('--lesson-face', JSON.stringify(catalog.lessonFace));
   }
 
   engineReady(engine) {
@@ -95,8 +100,8 @@ export class App {
     notice.className = 'notice ended';
     notice.setAttribute('role', 'status');
     const text = document.createElement('p');
-    text.textContent = 'Trevisk を終了しました。';
-    const again = button('もう一度起動する', () => this.start(), { className: '' });
+    text.textContent = words.ended;
+    const again = button(words.startAgain, () => this.start(), { className: '' });
     notice.append(text, again);
     this.root.append(notice);
     this.ended = notice;
@@ -107,6 +112,6 @@ export class App {
   // goes on.
   report(text) {
     console.error('Trevisk:', text);
-    this.problems(`内部エラー: ${text}`);
+    this.problems(`${words.internal}: ${text}`);
   }
 }

@@ -4,8 +4,6 @@
 
 import { twips, fontOf } from '../lesson/geometry.js';
 
-const SMALLEST = 600; // twips: below this width or height the box keeps its size
-
 export function showListing(app, listing, opener) {
   const frame = app.catalog.listingWindow;
   const win = app.desktop.open({
@@ -25,7 +23,7 @@ export function showListing(app, listing, opener) {
   text.spellcheck = false;
   text.style.left = '0px';
   text.style.top = '0px';
-  const font = fontOf({ face: 'ＭＳ ゴシック', size: listing.fontSize, bold: false });
+  const font = fontOf(listing.font);
   text.style.fontFamily = font.family;
   text.style.fontSize = font.size;
   text.style.fontWeight = font.weight;
@@ -35,12 +33,13 @@ export function showListing(app, listing, opener) {
   win.client.append(text);
   win.title = listing.caption;
 
+  // Below the smallest size, either way, the box keeps its size.
   const fit = () => {
-    const width = win.client.clientWidth * 15;
-    const height = win.client.clientHeight * 15;
-    if (width > SMALLEST && height > SMALLEST) {
-      text.style.width = `${twips(width - frame.margin)}px`;
-      text.style.height = `${twips(height - frame.margin)}px`;
+    const width = win.client.clientWidth;
+    const height = win.client.clientHeight;
+    if (width > twips(frame.smallest) && height > twips(frame.smallest)) {
+      text.style.width = `${width - twips(frame.margin)}px`;
+      text.style.height = `${height - twips(frame.margin)}px`;
     }
   };
   fit();

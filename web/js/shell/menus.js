@@ -6,8 +6,6 @@ import { twips } from '../lesson/geometry.js';
 import { placeAt } from '../lesson/build.js';
 import { button as makeButton } from '../ui/button.js';
 
-const ICON = 32;
-
 export class MenuWindow {
   constructor(app, menu) {
     this.app = app;
@@ -34,11 +32,13 @@ export class MenuWindow {
   }
 }
 
-// The opening screen: no title bar, the program's title picture and rows of icons, "開始"
-// (the main menu, then the opening screen closes) and "終了" (the program ends).
+// The opening screen: no title bar, the program's title picture and rows of icons, the start
+// button (the main menu, then the opening screen closes) and the end button (the program
+// ends), each where the catalog places it, as on the desktop.
 export class IntroWindow {
   constructor(app) {
     const intro = app.catalog.intro;
+    const layout = intro.layout;
     const width = twips(intro.width);
     const height = twips(intro.height);
     const room = document.documentElement;
@@ -55,22 +55,25 @@ export class IntroWindow {
     });
     this.win.element.dataset.form = 'frmIntro';
     const client = this.win.client;
-    const count = Math.floor((width - 8) / (ICON + 2));
-    for (const top of [6, height - 6 - ICON]) {
+    for (const top of layout.iconTops) {
       const row = document.createElement('div');
       row.className = 'icons';
       row.style.top = `${top}px`;
+      row.style.left = `${layout.iconLeft}px`;
+      row.style.gap = `${layout.iconGap}px`;
       row.setAttribute('aria-hidden', 'true');
-      for (let k = 0; k < count; ++k) {
+      for (let k = 0; k < layout.iconCount; ++k) {
         const icon = document.createElement('img');
         icon.src = 'icons/bars.svg';
         icon.alt = '';
+        icon.width = icon.height = layout.iconSize;
         row.append(icon);
       }
       client.append(row);
     }
     const title = document.createElement('div');
     title.className = 'title';
+    placeIn(title, layout.title);
     const name = document.createElement('strong');
     name.textContent = intro.title;
     const subtitle = document.createElement('span');
@@ -79,19 +82,19 @@ export class IntroWindow {
     // The small listing with its current line in yellow, as the desktop draws it.
     const sketch = document.createElement('div');
     sketch.className = 'sketch';
+    placeIn(sketch, layout.sketch);
     sketch.setAttribute('aria-hidden', 'true');
     intro.sketch.forEach((text, k) => {
       const line = document.createElement('div');
       line.className = k === intro.sketchCurrent ? 'line current' : 'line';
-      line.style.top = `${10 + 24 * k}px`;
+      placeIn(line, layout.sketchLines[k]);
       line.textContent = text;
       sketch.append(line);
     });
     client.append(title, sketch);
 
-    const buttonTop = height - ICON - 20 - 36;
-    const start = this.button(intro.start, 'Command1', width / 2 - 120 - 20, buttonTop);
-    const end = this.button(intro.end, 'Command2', width / 2 + 20, buttonTop);
+    const start = this.button(intro.start, 'Command1', layout.start);
+    const end = this.button(intro.end, 'Command2', layout.end);
     start.dataset.autofocus = '';
     start.addEventListener('click', () => {
       app.show('frmMain', this.win);
@@ -107,11 +110,18 @@ export class IntroWindow {
     start.focus();
   }
 
-  button(caption, name, left, top) {
+  button(caption, name, rect) {
     const e = makeButton(caption, null, { control: name });
-    e.style.left = `${left}px`;
-    e.style.top = `${top}px`;
+    placeIn(e, rect);
     this.win.client.append(e);
     return e;
   }
+}
+
+// An element at a place given in pixels.
+function placeIn(e, rect) {
+  e.style.left = `${rect.left}px`;
+  e.style.top = `${rect.top}px`;
+  e.style.width = `${rect.width}px`;
+  e.style.height = `${rect.height}px`;
 }

@@ -1,15 +1,13 @@
-// The message box of the lessons: caption "Project1", the text as given (a leading line
-// break makes an empty first line), one OK button, modal over the window that shows it.
-// Enter, Space and Esc press OK, as does the close box.
+// The message box of the lessons: the engine's caption ("Project1"), the text as given (a
+// leading line break makes an empty first line), one OK button, modal over the window that
+// shows it. Enter, Space and Esc press OK, as does the close box.
 
 import { button } from './button.js';
 
-const CAPTION = 'Project1';
-
-export function showMessage(desktop, owner, text) {
+export function showMessage(desktop, owner, text, caption) {
   return new Promise((resolve) => {
     const win = desktop.open({
-      title: CAPTION,
+      title: caption,
       owner,
       role: 'alertdialog',
       className: 'message',

@@ -5,8 +5,9 @@
 // stays usable. It leaves what a window shows to the code that opens it.
 
 import { button } from './button.js';
+import { words } from '../words.js';
 
-const CLOSE_LABEL = '閉じる';
+const CLOSE_LABEL = words.close;
 
 export class Desktop {
   constructor(root) {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "json_text.h"
+
+struct LessonDescription;
+
+// What a front end needs beyond a lesson's own description to make its windows usable and
+// readable the same way the desktop program does: the words, keys, colours and rules of the
+// lesson window, and per lesson its tab order and its lines' descriptions.
+namespace window_json
+{
+
+using json::Json;
+
+// {"words", "shortcuts", "colours", "rules", "messageCaption"}: the same for every lesson.
+Json lessonWindow();
+
+// {"access": {"tabOrder": [keys], "lines": [[description, description as the current
+// line], ...]}} for the lesson `d`.
+Json access(const LessonDescription& d);
+
+} // namespace window_json
