@@ -2,6 +2,8 @@
 
 #include "catalog/view_menu.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QSettings>
 
 namespace
@@ -17,6 +19,20 @@ QSettings store()
 }
 
 } // namespace
+
+DisplaySettings::DisplaySettings()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool DisplaySettings::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == QCoreApplication::instance() &&
+        event->type() == QEvent::ApplicationPaletteChange)
+        emit looksChanged();
+    return false;
+}
 
 DisplaySettings& DisplaySettings::instance()
 {
@@ -54,7 +70,7 @@ void DisplaySettings::setMarksBeyondColour(bool on)
     marks_ = on;
     keep();
     if (shapes != showsShapes())
-        emit marksChanged();
+        emit looksChanged();
 }
 
 void DisplaySettings::setHighContrast(bool on)
@@ -62,7 +78,7 @@ void DisplaySettings::setHighContrast(bool on)
     if (on == highContrast_)
         return;
     highContrast_ = on;
-    emit marksChanged();
+    emit looksChanged();
 }
 
 void DisplaySettings::keep() const

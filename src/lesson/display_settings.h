@@ -4,8 +4,9 @@
 
 // How the program's windows are shown, for every window at once: the zoom and whether the
 // marks carry shapes besides their colours ("色に頼らない表示"), both kept between runs once
-// `remember` was called, and whether the system asks for high contrast. Windows listen to
-// `changed`; the keys and menus that change the settings are the shell's.
+// `remember` was called, and whether the system asks for high contrast. Windows listen to its
+// signals, also to hear that the application's palette changed (a theme, high contrast); the
+// keys and menus that change the settings are the shell's.
 class DisplaySettings : public QObject
 {
     Q_OBJECT
@@ -28,10 +29,14 @@ public:
 
 signals:
     void zoomChanged();
-    void marksChanged();
+    // Whether marks carry shapes changed, or the application's palette did.
+    void looksChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    DisplaySettings() = default;
+    DisplaySettings();
     void keep() const;
 
     double zoom_ = 1.0;

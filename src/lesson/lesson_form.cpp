@@ -33,17 +33,6 @@ LessonForm::MessagePresenter& presenter()
     return p;
 }
 
-// A box's background, and its text white on a dark mark (the rule both front ends follow).
-void setBase(QWidget* widget, Colour colour)
-{
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Base, qt_convert::colour(colour));
-    p.setColor(QPalette::Text, colours::lightTextOn(colour)
-                                   ? qt_convert::colour(colours::white)
-                                   : QApplication::palette().color(QPalette::Text));
-    widget->setPalette(p);
-}
-
 int checkGroup(const std::string& name)
 {
     return name == "Check1" ? 0 : name == "Check2" ? 1 : name == "Check3" ? 2 : -1;
@@ -85,8 +74,9 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
     buildAccess();
     buildTraceButton();
     orderTabs();
-    connect(&DisplaySettings::instance(), &DisplaySettings::marksChanged, this,
-            &LessonForm::showShapes);
+    applyColours();
+    connect(&DisplaySettings::instance(), &DisplaySettings::looksChanged, this,
+            &LessonForm::applyColours);
     timer_.setTimerType(Qt::PreciseTimer); // intervals down to 1 ms mean what they say
     connect(&timer_, &QTimer::timeout, this, &LessonForm::Timer1_Timer);
     Form_Load();
@@ -123,7 +113,6 @@ void LessonForm::build()
         label->setGeometry(qt_convert::rect(line.rect));
         label->setFont(qt_convert::font(d.listingFont));
         label->setCaption(qt_convert::shown(line.text));
-        label->setBackground(qt_convert::colour(Colour::buttonFace()));
         const int index = line.index;
         connect(label, &LineLabel::clicked, this, [this, index] { Label1_Click(index); });
         listing_[static_cast<size_t>(index)] = label;
@@ -142,14 +131,11 @@ void LessonForm::build()
         case ControlKind::Label: {
             auto* label = new LineLabel(parent);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setBackground(parent->palette().color(QPalette::Window)); // opaque: the
-            // frame behind a label need not repaint when the label changes
             label->setWordWrap(control.multiline);
             label->setCaption(qt_convert::shown(control.caption));
             if (control.name == "Label2") {
                 note_ = label;
                 label->setWordWrap(true);
-                label->setBackground(qt_convert::colour(Colour::window()));
             } else if (control.name == "Label3") {
                 condition_ = label;
             } else if (control.name == "Label6") {
@@ -161,7 +147,6 @@ void LessonForm::build()
             } else if (control.name == "lblP" && control.index >= 0) {
                 label->setAlignment(Qt::AlignCenter);
                 label->setFrameStyle(QFrame::Box | QFrame::Plain);
-                label->setBackground(qt_convert::colour(Colour::buttonFace()));
                 cells_[static_cast<size_t>(control.index)] = label;
             }
             widget = label;
@@ -274,7 +259,6 @@ void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const C
     widget->setGeometry(qt_convert::rect(control.rect));
     if (control.font)
         widget->setFont(qt_convert::font(*control.font));
-    setBase(widget, Colour::window());
 }
 
 // --- events ---
@@ -440,9 +424,7 @@ void LessonForm::updateBoxes(std::vector<BoxWidget>& widgets, const std::vector<
         }
         if (widget.shownColour != box.colour) {
             widget.shownColour = box.colour;
-            setBase(w, box.colour);
-            if (widget.line)
-                widget.line->setMark(shapeOf(box.colour));
+            paintBox(widget, box.colour);
         }
     }
 }
@@ -454,10 +436,8 @@ void LessonForm::updateDisplay()
     const int previousHighlight = shownHighlight_;
     if (shownHighlight_ != panel.highlight) {
         const auto paintLine = [this](int line, Colour colour) {
-            if (line >= 0 && static_cast<size_t>(line) < listing_.size() && listing_[line]) {
-                listing_[static_cast<size_t>(line)]->setBackground(qt_convert::colour(colour));
-                listing_[static_cast<size_t>(line)]->setMark(shapeOf(colour));
-            }
+            if (line >= 0 && static_cast<size_t>(line) < listing_.size() && listing_[line])
+                paintLabel(listing_[static_cast<size_t>(line)], colour);
         };
         paintLine(shownHighlight_, Colour::buttonFace());
         paintLine(panel.highlight, colours::currentLine);
@@ -487,8 +467,7 @@ void LessonForm::updateDisplay()
     for (size_t k = 0; k < cells_.size() && k < panel.cells.size(); ++k) {
         if (cells_[k] && shownCells_[k] != panel.cells[k]) {
             shownCells_[k] = panel.cells[k];
-            cells_[k]->setBackground(qt_convert::colour(panel.cells[k]));
-            cells_[k]->setMark(shapeOf(panel.cells[k]));
+            paintLabel(cells_[k], panel.cells[k]);
         }
     }
     if (lblTable_ && shownTable_ != panel.lblTable) {

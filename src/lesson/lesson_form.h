@@ -105,10 +105,13 @@ private:
     void announce(Heard heard, const Outcome& outcome, bool wasRunning);
     // The trace table's button and key (lesson_form_trace.cpp).
     void buildTraceButton();
-    // The shapes of the marks beyond colour (lesson_form_marks.cpp): the shape a mark in
-    // `colour` carries now, and every mark's shape drawn again after the setting changed.
+    // Colours and the shapes of marks (lesson_form_colours.cpp): the shape a mark in `colour`
+    // carries now; a listing line, a cell or a box in a colour of the model's; and every
+    // colour and shape again, from the palette and the setting as they now are.
     mark_shapes::Shape shapeOf(Colour colour) const;
-    void showShapes();
+    void paintLabel(LineLabel* label, Colour colour) const;
+    void paintBox(BoxWidget& box, Colour colour) const;
+    void applyColours();
 
     std::unique_ptr<LessonModel> model_;
     std::vector<LineLabel*> listing_;

@@ -23,6 +23,14 @@ void LineLabel::setBackground(const QColor& colour)
     setPalette(p);
 }
 
+void LineLabel::setColours(const QColor& background, const QColor& text)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::WindowText, text);
+    setPalette(p);
+}
+
 void LineLabel::setMark(mark_shapes::Shape shape)
 {
     if (shape == mark_)

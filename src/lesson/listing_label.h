@@ -22,6 +22,8 @@ class LineLabel : public QLabel
 public:
     explicit LineLabel(QWidget* parent = nullptr);
     void setBackground(const QColor& colour);
+    // The background and the colour of the text on it.
+    void setColours(const QColor& background, const QColor& text);
     // The shape drawn over the background when marks are shown beyond colour.
     void setMark(mark_shapes::Shape shape);
     mark_shapes::Shape mark() const { return mark_; }

@@ -8,7 +8,7 @@ src="$1/src"
 failed=0
 # The window files of src/lesson: everything else there is the model.
 windows="accessibility announcer display_settings enter_key free_place lesson_form lesson_form_access
-lesson_form_marks lesson_form_trace listing_label mark_painter picture_box qt_convert text_boundaries
+lesson_form_colours lesson_form_trace listing_label mark_painter picture_box qt_convert text_boundaries
 trace_item_model trace_window value_box window_zoom"
 is_window() {
     base=$(basename "$1"); base=${base%.*}

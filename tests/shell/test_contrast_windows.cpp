@@ -10,6 +10,16 @@
 
 using namespace window_checks;
 
+namespace
+{
+
+QColor textColour(const QWidget& window, const QString& key, QPalette::ColorRole role)
+{
+    return control(window, key)->palette().color(role);
+}
+
+} // namespace
+
 class ContrastTest : public QObject
 {
     Q_OBJECT
@@ -82,12 +92,34 @@ private slots:
             const QPalette p = QApplication::palette();
             QCOMPARE(p.color(QPalette::Base), dark ? QColor(Qt::black) : QColor(Qt::white));
             QCOMPARE(p.color(QPalette::Text), dark ? QColor(Qt::white) : QColor(Qt::black));
-            // The marks keep their colours.
-            QCOMPARE(boxColour(*window, 0), QColor(255, 0, 0));
+            // The marks keep their colours, with text that reads on them; the rest follows the
+            // palette, the boxes and the listing of a window that was open already included.
+            for (int k = 0; k < 9; ++k) {
+                const QColor ground = boxColour(*window, k);
+                const QColor ink =
+                    textColour(*window, QStringLiteral("Text1(%1)").arg(k), QPalette::Text);
+                if (ground == QColor(0, 0, 255))
+                    QCOMPARE(ink, QColor(Qt::white));
+                else if (ground == QColor(255, 0, 0) || ground == QColor(0, 255, 255))
+                    QCOMPARE(ink, QColor(Qt::black));
+                else
+                    QVERIFY2(ground == p.color(QPalette::Base) && ink == p.color(QPalette::Text), qPrintable(QStringLiteral("%1 %2 %3 %4").arg(k).arg(dark).arg(ground.name(), ink.name())));
+            }
+            const int current = window->model().panel().highlight;
+            QCOMPARE(lineColour(*window, current), QColor(255, 255, 0));
+            QCOMPARE(textColour(*window, QStringLiteral("Label1(%1)").arg(current),
+                                QPalette::WindowText),
+                     QColor(Qt::black));
+            QCOMPARE(lineColour(*window, 0), p.color(QPalette::Button));
+            QCOMPARE(textColour(*window, "Label1(0)", QPalette::WindowText),
+                     p.color(QPalette::WindowText));
         }
         SystemContrast::apply(false, false);
         QVERIFY(shapes().isEmpty());
         QCOMPARE(QApplication::palette(), before);
+        QCOMPARE(boxColour(*window, 3), before.color(QPalette::Base));
+        QCOMPARE(boxColour(*window, 0), QColor(255, 0, 0));
+        QCOMPARE(lineColour(*window, 0), before.color(QPalette::Button));
     }
 };
 
