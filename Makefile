@@ -102,7 +102,7 @@ $(WEB_MODULES): tests/web/package-lock.json | web-deps
 # readers, offline, faults, monkey.
 test-web: $(WEB_MODULES)
 	WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site LESSON_CONSOLE=$(CURDIR)/$(BUILD)/tools/lesson-console/lesson-console \
-	    node --test tests/web/*.test.mjs
+	    SHOW_LESSON=$(CURDIR)/$(BUILD)/tools/show-lesson/show-lesson node --test tests/web/*.test.mjs
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-bench $(WEB_BUILD)

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 // The fuzz targets, callable from libFuzzer and from the corpus replay test. Each aborts
 // when a property of its input does not hold.
@@ -13,5 +14,8 @@ void numeric(const uint8_t* data, size_t size);
 
 // lesson-console fed the data as its input lines.
 void console(const uint8_t* data, size_t size);
+
+// Whether `text` is well-formed UTF-8: the targets' own reference, not the program's decoder.
+bool wellFormedUtf8(std::string_view text);
 
 } // namespace fuzz_targets

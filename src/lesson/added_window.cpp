@@ -110,13 +110,13 @@ Rect place(const Request& r)
         taken.push_back(
             boxOf(Rect{r.lesson.left + k.left, r.lesson.top + k.top, k.width, k.height}));
     // Where none is as large as the least size, the largest there is, if it is at least half
-    // as large: a sliver of a window is of no use.
+    // as large (a sliver of a window is of no use) and the window can be that small.
     const std::vector<Box> rooms = freeBoxes(area, taken);
     for (const bool least : {true, false}) {
         Request wanted = r;
         if (!least) {
-            wanted.leastWidth /= 2;
-            wanted.leastHeight /= 2;
+            wanted.leastWidth = std::max(r.leastWidth / 2, r.smallestWidth);
+            wanted.leastHeight = std::max(r.leastHeight / 2, r.smallestHeight);
         }
         std::optional<Rect> best;
         for (const Box& room : rooms) {

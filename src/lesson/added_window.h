@@ -27,8 +27,10 @@ struct Request {
     std::vector<Rect> keepClear; // parts of the lesson's client area, in its coordinates
     int wantedWidth = 0;         // the client size the added window would like
     int wantedHeight = 0;
-    int leastWidth = 0; // the smallest client size it can be used at
+    int leastWidth = 0; // the smallest client size it is placed at by choice
     int leastHeight = 0;
+    int smallestWidth = 0; // the smallest client size the window can take at all
+    int smallestHeight = 0;
     Rect area; // the part of the screen windows may take
 };
 

@@ -6,6 +6,7 @@
 #include "trace_export.h"
 #include "trace_item_model.h"
 #include "trace_texts.h"
+#include "window_rules.h"
 #include "window_zoom.h"
 
 #include <QApplication>
@@ -31,13 +32,6 @@
 
 namespace
 {
-
-// While the lesson steps faster than this (auto-run), the table takes in new rows at most
-// this often, and less often when showing them takes long: keeping up with every step of
-// a 1 ms auto-run would slow it down, and no eye follows it anyway.
-constexpr int fastestSync = 40;
-constexpr int slowestSync = 500;
-constexpr int syncShare = 10; // the table's time at most one part in this many
 
 TraceWindow::SavePathChooser& chooser()
 {
@@ -196,18 +190,27 @@ void TraceWindow::open()
 
 void TraceWindow::place()
 {
-    int columns = 0;
-    for (int c = 0; c < model_->columnCount(); ++c)
-        columns += view_->horizontalHeader()->sectionSize(c);
-    free_place::placeBesideLesson(this, lessonWindow_,
-                                  added_window::traceRequest(lesson_.description(), columns));
+    added_window::Request request =
+        added_window::traceRequest(lesson_.description(), fittedWidth());
+    request.smallestWidth = minimumSizeHint().width(); // the buttons' row
+    request.smallestHeight = minimumSizeHint().height();
+    free_place::placeBesideLesson(this, lessonWindow_, request);
+}
+
+int TraceWindow::fittedWidth() const
+{
+    int width = 0;
+    for (const int column : fitted_)
+        width += column;
+    return width;
 }
 
 void TraceWindow::refresh()
 {
     if (!isVisible())
         return; // taken in when the window opens again
-    const int interval = std::clamp(syncCost_ * syncShare, fastestSync, slowestSync);
+    const int interval = std::clamp(syncCost_ * window_rules::traceSyncShare,
+                                    window_rules::traceFastestSync, window_rules::traceSlowestSync);
     if (lastSync_.isValid() && lastSync_.elapsed() < interval) {
         if (!pending_.isActive())
             pending_.start(interval - static_cast<int>(lastSync_.elapsed()));
@@ -228,7 +231,7 @@ void TraceWindow::syncNow()
     const bool rebuilt = model_->sync();
     const int after = model_->rowCount();
     if (rebuilt)
-        fitColumns(std::max(1, after - 20), after);
+        fitColumns(std::max(1, after - window_rules::traceFitFirst), after);
     else
         fitColumns(std::max(before, after - 5), after);
     showCounts();
@@ -246,15 +249,21 @@ void TraceWindow::fitColumns(int fromRow, int toRow, bool fresh)
     QFont bold = view_->font();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
+    // The padding and the widest column grow with the window's zoom, as its font does.
     const double zoom = window_zoom::factor(this);
-    const int padding = static_cast<int>(14 * zoom + 0.5);
-    const int widest = static_cast<int>(360 * zoom + 0.5);
+    const int padding = static_cast<int>(window_rules::traceColumnPadding * zoom + 0.5);
+    const int widest = static_cast<int>(window_rules::traceWidestColumn * zoom + 0.5);
     const auto widen = [&](int column, const QString& text) {
         const int width = std::min(metrics.horizontalAdvance(text) + padding, widest);
-        if (width > header->sectionSize(column))
+        int& fitted = fitted_[static_cast<size_t>(column)];
+        if (width > fitted) {
+            fitted = width;
             header->resizeSection(column, width);
+        }
     };
-    if (fresh) { // the first fit: each column as wide as its header and rows need
+    if (fresh || fitted_.size() != static_cast<size_t>(model_->columnCount())) {
+        // The first fit: each column as wide as its header and rows need.
+        fitted_.assign(static_cast<size_t>(model_->columnCount()), header->minimumSectionSize());
         for (int c = 0; c < model_->columnCount(); ++c)
             header->resizeSection(c, header->minimumSectionSize());
     }
@@ -274,8 +283,9 @@ void TraceWindow::fitAll()
     // The first rows and the newest ones: measuring every row would take as long as the
     // table is long, and a column that turns out too narrow elides its text.
     const int rows = model_->rowCount();
-    fitColumns(0, std::min(rows, 20), true);
-    fitColumns(std::max(20, rows - 200), rows);
+    const int first = window_rules::traceFitFirst;
+    fitColumns(0, std::min(rows, first), true);
+    fitColumns(std::max(first, rows - window_rules::traceFitLast), rows);
 }
 
 void TraceWindow::showCounts()

@@ -48,6 +48,9 @@ public:
 
     QTableView* view() const { return view_; }
     TraceItemModel* model() const { return model_; }
+    // The columns' widths added up, as fitted to their texts (the last one also stretches to
+    // the window's edge): what the window's width is chosen from.
+    int fittedWidth() const;
 
     // The buttons.
     void Save_Click();
@@ -77,6 +80,7 @@ private:
     QPushButton* copy_ = nullptr;
     QTimer pending_;
     QElapsedTimer lastSync_;
-    int syncCost_ = 0; // milliseconds the last sync took, painting included
+    int syncCost_ = 0;        // milliseconds the last sync took, painting included
+    std::vector<int> fitted_; // each column's width as fitted
     bool placed_ = false;
 };

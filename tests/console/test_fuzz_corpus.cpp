@@ -36,4 +36,27 @@ TEST(FuzzCorpus, ConsoleInput)
     replay("console", fuzz_targets::console);
 }
 
+// The reference the console target holds lesson-console's output to.
+TEST(FuzzCorpus, TheUtf8ReferenceTakesWellFormedTextOnly)
+{
+    const std::pair<std::string, bool> cases[] = {
+        {"", true},
+        {"total = 13", true},
+        {"関数の宣言です。", true},
+        {"\xF0\x9F\x98\x80", true},  // U+1F600
+        {"\xF4\x8F\xBF\xBF", true},  // U+10FFFF, the last
+        {"\xC0\xAF", false},         // an overlong slash
+        {"\xE0\x80\xAF", false},     // overlong again
+        {"\xED\xA0\x80", false},     // a surrogate
+        {"\xF4\x90\x80\x80", false}, // past U+10FFFF
+        {"\xE3\x81", false},         // cut short
+        {"\x80", false},             // a lone continuation byte
+        {"a\xFF"
+         "b",
+         false},
+    };
+    for (const auto& [text, wellFormed] : cases)
+        EXPECT_EQ(fuzz_targets::wellFormedUtf8(text), wellFormed) << text;
+}
+
 } // namespace

@@ -52,6 +52,43 @@ class LessonAccessTest : public QObject
 private slots:
     void initTestCase() { window_checks::setUp(); }
 
+    // Exactly one listing line says it runs next, the current one, whatever the student did:
+    // at load (some lessons start past line 0), after steps, a step back, 先頭に戻る and the
+    // option buttons.
+    void exactlyOneLineIsTheNextToRun()
+    {
+        for (const std::string& form : lesson_registry::forms()) {
+            auto window = window_checks::open(form.c_str());
+            const auto check = [&](const char* after) {
+                QList<int> current;
+                for (int k = 0; k < 40; ++k) {
+                    auto* line =
+                        window_checks::control(*window, QStringLiteral("Label1(%1)").arg(k));
+                    if (line &&
+                        line->accessibleDescription().contains(QStringLiteral("次に実行する行")))
+                        current << k;
+                }
+                QVERIFY2(current == QList<int>{window->model().panel().highlight},
+                         qPrintable(QString::fromStdString(form) + " after " + after));
+            };
+            check("load");
+            window->Command1_Click();
+            window->Command1_Click();
+            check("two steps");
+            window->StepBack_Click();
+            check("a step back");
+            window->Command2_Click();
+            check("先頭に戻る");
+            if (window->model().description().has("Option2")) {
+                window->Option2_Click();
+                check("Option2");
+                window->Command1_Click();
+                window->Option1_Click();
+                check("Option1");
+            }
+        }
+    }
+
     void stepBackButtonFitsEveryWindowAndGoesBackOneStep()
     {
         for (const std::string& form : lesson_registry::forms()) {

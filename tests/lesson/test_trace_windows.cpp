@@ -1,5 +1,6 @@
 // The trace window of a lesson, offscreen: its button and key in every lesson window, its
 // rows, headers and marks, keeping up with steps and steps back, saving and copying.
+#include "lesson/added_window.h"
 #include "lesson/free_place.h"
 #include "lesson/trace_item_model.h"
 #include "lesson/trace_texts.h"
@@ -85,6 +86,35 @@ private slots:
                 QCOMPARE(button->geometry(), free_place::rect(placed->rect));
                 QCOMPARE(button->text(), QString::fromStdString(placed->caption));
             }
+        }
+    }
+
+    // The trace window lands where the rule both front ends share puts it, for the screen
+    // and the lesson window as they are (the page is held to the same rule; the rule's own
+    // tests hold it clear of the listing, the note and 進む on a projector's screen).
+    void theTraceWindowIsPlacedByTheSharedRule()
+    {
+        for (const std::string& form : lesson_registry::forms()) {
+            auto window = window_checks::open(form.c_str());
+            window->move(0, 0);
+            window->Trace_Click();
+            TraceWindow* trace = window->traceWindow();
+            QVERIFY2(trace, form.c_str());
+            const LessonDescription& d = window->model().description();
+            added_window::Request request = added_window::traceRequest(d, trace->fittedWidth());
+            request.smallestWidth = trace->minimumSizeHint().width();
+            request.smallestHeight = trace->minimumSizeHint().height();
+            const QRect screen = window->screen()->availableGeometry();
+            const QRect client = window->geometry();
+            const QRect outer = window->frameGeometry();
+            request.area = Rect{screen.x(), screen.y(), screen.width(), screen.height()};
+            request.lesson = Rect{client.x(), client.y(), client.width(), client.height()};
+            request.frame = added_window::Frame{
+                client.left() - outer.left(), client.top() - outer.top(),
+                outer.right() - client.right(), outer.bottom() - client.bottom()};
+            const Rect placed = added_window::place(request);
+            QCOMPARE(trace->geometry(), free_place::rect(placed));
+            QVERIFY2(screen.contains(trace->frameGeometry()), form.c_str());
         }
     }
 

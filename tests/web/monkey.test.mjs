@@ -54,6 +54,7 @@ describe('monkey', () => {
       assert.equal(await page.$('.window.message'), null, 'no message box stuck');
       assert.deepEqual(page.errors, [], `after ${actions} actions`);
       assert.equal(await page.$eval('#problems', (e) => e.textContent), '');
+      page.on('dialog', (dialog) => dialog.accept()); // leaving with lessons open: yes, leave
       await page.reload();
       await page.waitForSelector('[data-form=frmIntro]');
       await start(page);

@@ -3,12 +3,14 @@
 // options act in order: type with --set, then press "進む" with --steps.
 //
 //   show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--zoom F] [--marks]
-//               [--grab OUT.png]
+//               [--grab OUT.png] [--names]
 //
 // With --grab the window is rendered offscreen and saved; otherwise it stays on screen
 // until it is closed. --trace opens the lesson's trace window too (and --grab saves that
 // one instead). --zoom shows the windows at F times their size (1 to 3, as the keys of the
-// program do, but not held to a screen), --marks with the marks beyond colour.
+// program do, but not held to a screen), --marks with the marks beyond colour. --names
+// prints, offscreen, what screen readers are told of every control of the window, as one
+// JSON object: {"Text1(2)": {"name", "description", "hint"}, ...}.
 #include "lesson/display_settings.h"
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
@@ -17,19 +19,49 @@
 #include "shell/fonts.h"
 #include "shell/zoom_style.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPixmap>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+namespace
+{
+
+// Every named control of `window` as its accessibility interface tells it.
+QByteArray accessibleNames(QWidget& window)
+{
+    QJsonObject all;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+        if (!face)
+            continue;
+        all.insert(
+            w->objectName(),
+            QJsonObject{{QStringLiteral("name"), face->text(QAccessible::Name)},
+                        {QStringLiteral("description"), face->text(QAccessible::Description)},
+                        {QStringLiteral("hint"), w->toolTip()}});
+    }
+    return QJsonDocument(all).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     bool grab = false;
-    for (int k = 1; k < argc; ++k)
+    bool names = false;
+    for (int k = 1; k < argc; ++k) {
         grab = grab || std::strcmp(argv[k], "--grab") == 0;
-    if (grab)
+        names = names || std::strcmp(argv[k], "--names") == 0;
+    }
+    if (grab || names)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Windows"));
@@ -39,7 +71,7 @@ int main(int argc, char* argv[])
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--zoom F] "
-                     "[--marks] [--grab OUT.png]\n");
+                     "[--marks] [--grab OUT.png] [--names]\n");
         return 2;
     }
     auto model = lesson_registry::create(argv[1]);
@@ -81,6 +113,11 @@ int main(int argc, char* argv[])
         form.Trace_Click();
         if (zoom != 1)
             window_zoom::apply(form.traceWindow(), zoom);
+    }
+    if (names) {
+        QCoreApplication::processEvents();
+        std::printf("%s\n", accessibleNames(form).constData());
+        return 0;
     }
     if (!out.isEmpty()) {
         QCoreApplication::processEvents();

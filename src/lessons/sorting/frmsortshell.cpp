@@ -10,45 +10,16 @@ constexpr int length = 9;
 const LessonDescription& lessonDescription()
 {
     static const LessonDescription d = [] {
-        LessonDescription d =
-            lessonWindow("frmSortShell", "シェルソート", sort_panel::windowWidth,
-                         sort_panel::nineValueHeight, sort_panel::nineValueLayout(),
-                         {
-                             "private void シェルソート()",
-                             "{",
-                             " int i,j,h, Tmp;",
-                             " for(h= Data.Length / 2 ; h>0; h /=2)",
-                             "  for(i=h; i<Data.Length;i++)",
-                             "  {",
-                             "    Tmp=Data[i];",
-                             "    for(j=i-h; j>=0 && Data[j]>Tmp; j -= h)",
-                             "         Data[j+h]=Data[j];",
-                             "    Data[j+h]=Tmp;",
-                             " }",
-                             "}",
-                             "",
-                             "",
-                         },
-                         {
-                             note({"  関数の宣言です。"}),
-                             note({"  関数の本体の先頭です。"}),
-                             note({"  ローカル変数の宣言です。"}),
-                             note({"  最初 h=Dataの配列サイズ/2として，", "  hを2で除しながら",
-                                   "   h>0のあいだ以下を繰り返します。"}),
-                             note({"　i=hとしてi<配列サイズのあいだ", "  iを加算しながら",
-                                   "  以下を繰り返します"}),
-                             "",
-                             note({"  Tmp=Data[i]とします。"}),
-                             note({"　j=i-hとしてj>=0かつData[j]>Tmpのあいだ",
-                                   "  jをhだけ減じながら", "  以下を繰り返します"}),
-                             note({"  Data[j+h]=Data[j]とします。"}),
-                             note({"　Data[j+h]=Tmpとします。"}),
-                             note({""}),
-                             note({"　関数の終わりです。"}),
-                             "",
-                         },
-                         {"", "", "", "  h>0", "  i<Data.Length", "", "", "  j>=0 && Data[j]>Tmp",
-                          "", "", "", "", ""});
+        const ShellTexts texts =
+            shellTexts("private void シェルソート()",
+                       {{" for(h= Data.Length / 2 ; h>0; h /=2)",
+                         note({"  最初 h=Dataの配列サイズ/2として，", "  hを2で除しながら",
+                               "   h>0のあいだ以下を繰り返します。"}),
+                         "  h>0"}},
+                       2, 1);
+        LessonDescription d = lessonWindow(
+            "frmSortShell", "シェルソート", sort_panel::windowWidth, sort_panel::nineValueHeight,
+            sort_panel::nineValueLayout(), texts.listing, texts.notes, texts.conditions);
         sort_panel::dropListingLabels(d, {12});
         sort_panel::addFillButton(d);
         sort_panel::addNineValueColumn(d, "Data( Length=9)");

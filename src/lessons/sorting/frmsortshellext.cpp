@@ -11,46 +11,20 @@ constexpr int ninth = length / 9; // Data.Length/9
 const LessonDescription& lessonDescription()
 {
     static const LessonDescription d = [] {
+        const ShellTexts texts = shellTexts(
+            "private void シェルソート改良版()",
+            {{" for(h=1; h < Data.Length/9; h = h*3+1);", note({"  増分値を計算します。"}),
+              "  h < Data.Length/9"},
+             {" for( ; h>0; h /= 3)",
+              note({"  hを3で除しながら", "   h>0のあいだ以下を繰り返します。"}), "  h>0"}},
+            0, 0);
         CommonLayout layout = sort_panel::nineValueLayout();
         layout.frame1 = Rect{0, 240, 6615, 5175};
         layout.listingTop = 480;
         layout.label2 = Rect{0, 5520, 6615, 1575};
         LessonDescription d =
             lessonWindow("frmSortShellExt", "シェルソート", sort_panel::windowWidth, 7200, layout,
-                         {
-                             "private void シェルソート改良版()",
-                             "{",
-                             " int i,j,h, Tmp;",
-                             " for(h=1; h < Data.Length/9; h = h*3+1);",
-                             " for( ; h>0; h /= 3)",
-                             "  for(i=h; i<Data.Length;i++)",
-                             "  {",
-                             "    Tmp=Data[i];",
-                             "    for(j=i-h; j>=0 && Data[j]>Tmp; j -= h)",
-                             "         Data[j+h]=Data[j];",
-                             "    Data[j+h]=Tmp;",
-                             " }",
-                             "}",
-                         },
-                         {
-                             note({"  関数の宣言です。"}),
-                             note({"  関数の本体の先頭です。"}),
-                             note({"  ローカル変数の宣言です。"}),
-                             note({"  増分値を計算します。"}),
-                             note({"  hを3で除しながら", "   h>0のあいだ以下を繰り返します。"}),
-                             note({"　i=hとしてi<配列サイズのあいだ", "  iを加算しながら",
-                                   "  以下を繰り返します"}),
-                             "",
-                             note({"  Tmp=Data[i]とします。"}),
-                             note({"　j=i-hとしてj>=0かつData[j]>Tmpのあいだ",
-                                   "  jをhだけ減じながら", "  以下を繰り返します"}),
-                             note({"  Data[j+h]=Data[j]とします。"}),
-                             note({"　Data[j+h]=Tmpとします。"}),
-                             note({""}),
-                             note({"　関数の終わりです。"}),
-                         },
-                         {"", "", "", "  h < Data.Length/9", "  h>0", "  i<Data.Length", "", "",
-                          "  j>=0 && Data[j]>Tmp", "", "", "", ""});
+                         texts.listing, texts.notes, texts.conditions);
         sort_panel::addFillButton(d);
         sort_panel::addTwentyValueColumns(d, {"Data( Length=20)", 1560, 1920, 240, 735, 285});
         sort_panel::addScalars(d, {{21, "i", 3240, 840, 20, Rect{3600, 720, 855, 375}},

@@ -8,6 +8,43 @@ int nextIncrement(int h)
     return add(checked::mul(h, 3, "h*3"), 1, "h*3+1");
 }
 
+ShellTexts shellTexts(std::string heading, const std::vector<ShellTexts::Line>& own, int emptyLines,
+                      int emptyRows)
+{
+    const std::vector<ShellTexts::Line> declarations = {
+        {std::move(heading), note({"  関数の宣言です。"}), ""},
+        {"{", note({"  関数の本体の先頭です。"}), ""},
+        {" int i,j,h, Tmp;", note({"  ローカル変数の宣言です。"}), ""},
+    };
+    const std::vector<ShellTexts::Line> loops = {
+        {"  for(i=h; i<Data.Length;i++)",
+         note({"　i=hとしてi<配列サイズのあいだ", "  iを加算しながら", "  以下を繰り返します"}),
+         "  i<Data.Length"},
+        {"  {", "", ""},
+        {"    Tmp=Data[i];", note({"  Tmp=Data[i]とします。"}), ""},
+        {"    for(j=i-h; j>=0 && Data[j]>Tmp; j -= h)",
+         note({"　j=i-hとしてj>=0かつData[j]>Tmpのあいだ", "  jをhだけ減じながら",
+               "  以下を繰り返します"}),
+         "  j>=0 && Data[j]>Tmp"},
+        {"         Data[j+h]=Data[j];", note({"  Data[j+h]=Data[j]とします。"}), ""},
+        {"    Data[j+h]=Tmp;", note({"　Data[j+h]=Tmpとします。"}), ""},
+        {" }", note({""}), ""},
+        {"}", note({"　関数の終わりです。"}), ""},
+    };
+    ShellTexts texts;
+    for (const auto* part : {&declarations, &own, &loops}) {
+        for (const ShellTexts::Line& line : *part) {
+            texts.listing.push_back(line.text);
+            texts.notes.push_back(line.note);
+            texts.conditions.push_back(line.condition);
+        }
+    }
+    texts.listing.insert(texts.listing.end(), static_cast<size_t>(emptyLines), "");
+    texts.notes.insert(texts.notes.end(), static_cast<size_t>(emptyRows), "");
+    texts.conditions.insert(texts.conditions.end(), static_cast<size_t>(emptyRows), "");
+    return texts;
+}
+
 ShellSortLesson::ShellSortLesson(const LessonDescription& d, const Shape& shape)
     : SortLesson(d, shape.length, "Data"), shape_(shape)
 {

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
 // The variables of the Shell sort routines; `data` has room for the longer array.
 struct ShellVariables {
@@ -16,6 +18,24 @@ struct ShellVariables {
 
 // h*3+1: the next term of the increments 1, 4, 13, 40, ...
 int nextIncrement(int h);
+
+// The texts of a Shell sort routine: its listing, notes and conditions. Both routines begin
+// with the same declarations and end with the same loops (from i=h to the closing brace);
+// only the lines between, which start h, are their own.
+struct ShellTexts {
+    struct Line {
+        std::string text;
+        std::string note;
+        std::string condition;
+    };
+    std::vector<std::string> listing;
+    std::vector<std::string> notes;
+    std::vector<std::string> conditions;
+};
+// `heading` (the routine's first line), its declarations, `own` and the shared loops; then
+// `emptyLines` empty listing lines and `emptyRows` empty notes and conditions.
+ShellTexts shellTexts(std::string heading, const std::vector<ShellTexts::Line>& own, int emptyLines,
+                      int emptyRows);
 
 // A Shell sort lesson. From the test h>0 of the increment loop to the end message both
 // Shell sort routines are the same: for each increment h an insertion over the elements h

@@ -33,8 +33,14 @@ export class TraceWindow {
 
   // Shows the window (beside its lesson window the first time) and gives the table the focus.
   open() {
-    if (!this.win) this.build();
+    const fresh = !this.win;
+    if (fresh) this.build();
     this.syncNow();
+    if (fresh) {
+      this.place(this.lesson.win); // as wide as the columns are once filled
+      this.grid.scrollTop = this.grid.scrollHeight;
+      this.render();
+    }
     this.win.raise();
     this.grid.focus({ preventScroll: true });
   }
@@ -154,7 +160,6 @@ export class TraceWindow {
     this.resizeObserver = new ResizeObserver(() => this.scheduleRender());
     this.resizeObserver.observe(this.grid);
     this.fit(true);
-    this.place(lessonWindow);
   }
 
   // Beside the lesson window, by the desktop's rule (the engine's): right of it when there is
@@ -519,6 +524,8 @@ export class TraceWindow {
     } else if (event.key === 'Escape' && !event.ctrlKey && !event.altKey && !event.shiftKey) {
       event.preventDefault();
       this.win.close();
+    } else if (/^F\d+$/.test(event.key)) {
+      this.lesson.key(event); // the lesson's function keys work here too: F5, F6, F7
     }
   }
 

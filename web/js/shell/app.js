@@ -25,6 +25,19 @@ export class App {
     const style = document.documentElement.style;
     style.setProperty('--current-line', catalog.lessonWindow.colours.currentLine);
     style.setProperty('--lesson-face', JSON.stringify(catalog.lessonFace));
+    // Inside one of the program's windows its function keys are its own, wherever the focus
+    // is (a menu, a message box, a title bar's close box): they never reload the page, move
+    // to the address bar or turn on caret browsing.
+    const functionKeys = new Set(catalog.lessonWindow.shortcuts.flatMap((s) => s.keys.map((k) => k.key)).filter((k) => /^F\d+$/.test(k)));
+    root.addEventListener('keydown', (event) => {
+      if (functionKeys.has(event.key) && event.target.closest?.('.window')) event.preventDefault();
+    });
+    // Leaving the page while a lesson is open asks first: its state would be lost.
+    window.addEventListener('beforeunload', (event) => {
+      if (![...this.open.values()].some((w) => w instanceof LessonWindow)) return;
+      event.preventDefault();
+      event.returnValue = '';
+    });
   }
 
   engineReady(engine) {

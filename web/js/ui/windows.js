@@ -2,7 +2,8 @@
 // dragged by its title and comes to the front when used. A window may be modal over one
 // owner window (a message box over its lesson, the listing window over its menu): the
 // owner then takes no input until the modal one is closed, and the rest of the desktop
-// stays usable. It leaves what a window shows to the code that opens it.
+// stays usable. Tab goes through the windows front to back; a window that closes gives the
+// focus to the one in front after it. It leaves what a window shows to the code that opens it.
 
 import { button } from './button.js';
 import { words } from '../words.js';
@@ -16,6 +17,49 @@ export class Desktop {
     this.top = 0;
     this.placed = 0;
     this.active = null;
+    this.round = null; // the windows front to back as Tab began going through them
+    root.addEventListener('keydown', (event) => this.tab(event));
+    root.addEventListener('pointerdown', () => (this.round = null), true);
+  }
+
+  // The windows front to back.
+  stack() {
+    return [...this.windows].filter((w) => !w.closed).sort((a, b) => Number(b.element.style.zIndex) - Number(a.element.style.zIndex));
+  }
+
+  windowOf(element) {
+    return this.stack().find((w) => w.element.contains(element)) ?? null;
+  }
+
+  // Tab on a window's last control goes on to the next window behind it (Shift+Tab on its
+  // first, to the one in front), round the windows in the order they stood when Tab began
+  // going through them: a window that takes the focus comes to the front, which must not send
+  // the next Tab back.
+  tab(event) {
+    if (event.key !== 'Tab' || event.defaultPrevented || event.ctrlKey || event.altKey || event.metaKey) return;
+    const win = this.windowOf(event.target);
+    if (!win) return;
+    const stops = win.tabStops();
+    const back = event.shiftKey;
+    const edge = back ? stops[0] : stops[stops.length - 1];
+    if (stops.length && event.target !== edge && event.target !== win.element) return;
+    if (!this.round || !this.round.includes(win)) this.round = this.stack();
+    const round = this.round.filter((w) => !w.closed && !w.modal);
+    const at = round.indexOf(win);
+    if (at < 0) return;
+    const next = round[(at + (back ? round.length - 1 : 1)) % round.length];
+    const nextStops = next.tabStops();
+    event.preventDefault();
+    ((back ? nextStops[nextStops.length - 1] : nextStops[0]) ?? next.element).focus();
+  }
+
+  // After a window closed with the focus in it: the window in front takes it back, where it
+  // last was.
+  focusFront() {
+    const front = this.stack().find((w) => !w.modal);
+    if (!front) return;
+    this.bringToFront(front);
+    front.focusBack();
   }
 
   // Opens a window. `options`: title, width and height of the client area (CSS px),
@@ -123,7 +167,8 @@ class Window {
     element.append(this.client, shield);
 
     element.addEventListener('pointerdown', () => desktop.bringToFront(this), true);
-    element.addEventListener('focusin', () => {
+    element.addEventListener('focusin', (event) => {
+      this.lastFocus = event.target;
       if (!this.modal) desktop.bringToFront(this);
     });
   }
@@ -159,6 +204,26 @@ class Window {
     target.focus({ preventScroll: false });
   }
 
+  // The focus back where it last was in this window, or on its first control.
+  focusBack() {
+    const last = this.lastFocus;
+    if (last?.isConnected && this.element.contains(last) && !last.closest('[inert]') && !last.disabled) last.focus();
+    else this.focusFirst();
+  }
+
+  // What Tab stops at in this window, in order: of a group of option buttons only the chosen
+  // one, as the browser does.
+  tabStops() {
+    return [...this.element.querySelectorAll('button, input, textarea, select, [tabindex]')].filter(
+      (e) =>
+        e.tabIndex >= 0 &&
+        !e.disabled &&
+        !e.closest('[inert]') &&
+        e.getClientRects().length > 0 &&
+        !(e.type === 'radio' && !e.checked && e.name && this.element.querySelector(`input[type=radio][name="${e.name}"]:checked`)),
+    );
+  }
+
   // The owner of a modal window takes no input (keyboard, pointer, assistive technology)
   // until the modal window closes; a click on it brings the modal window forward.
   block(modal) {
@@ -192,11 +257,15 @@ class Window {
       this.modal.close({ force });
     }
     this.closed = true;
+    const hadFocus = this.element.contains(document.activeElement);
     this.element.remove();
     this.desktop.windows.delete(this);
     if (this.desktop.active === this) this.desktop.active = null;
     if (this.owner) this.owner.unblock();
     this.onClose?.();
+    // The focus goes back to a window, not to the page.
+    const now = document.activeElement;
+    if ((hadFocus || !now || now === document.body) && !this.desktop.root.contains(now)) this.desktop.focusFront();
   }
 
   dragBy(handle) {
