@@ -28,6 +28,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace
@@ -190,8 +191,14 @@ void TraceWindow::open()
 
 void TraceWindow::place()
 {
-    added_window::Request request =
-        added_window::traceRequest(lesson_.description(), fittedWidth());
+    // Measured as it will be shown: zoomed first, as its lesson is, its columns fitted to the
+    // zoomed font; what it asks for goes to the rule at 100 %.
+    if (lessonWindow_)
+        window_zoom::follow(this, lessonWindow_);
+    window_zoom::prepare(this);
+    const double zoom = window_zoom::factor(this);
+    added_window::Request request = added_window::traceRequest(
+        lesson_.description(), static_cast<int>(std::lround(fittedWidth() / zoom)));
     request.smallestWidth = minimumSizeHint().width(); // the buttons' row
     request.smallestHeight = minimumSizeHint().height();
     free_place::placeBesideLesson(this, lessonWindow_, request);

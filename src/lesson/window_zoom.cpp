@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QLayout>
+#include <QPointer>
 #include <QVariant>
 #include <QWidget>
 
@@ -176,6 +177,29 @@ void prepare(QWidget* window)
 {
     if (rule())
         apply(window, rule()(window));
+}
+
+namespace
+{
+
+QHash<const QWidget*, QPointer<const QWidget>>& leaders()
+{
+    static QHash<const QWidget*, QPointer<const QWidget>> followed;
+    return followed;
+}
+
+} // namespace
+
+void follow(QWidget* window, const QWidget* lesson)
+{
+    if (!leaders().contains(window))
+        QObject::connect(window, &QObject::destroyed, [window] { leaders().remove(window); });
+    leaders().insert(window, lesson);
+}
+
+const QWidget* leader(const QWidget* window)
+{
+    return leaders().value(window).data();
 }
 
 QSize baseSize(const QWidget* window)

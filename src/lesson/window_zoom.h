@@ -32,6 +32,12 @@ void setRule(Rule rule);
 // shown, so that it is placed at the size it will have.
 void prepare(QWidget* window);
 
+// A window the program adds beside a lesson window (the trace table) is shown at the
+// lesson's factor: the two are one view, held to the screen alike.
+void follow(QWidget* window, const QWidget* lesson);
+// The lesson window `window` follows, if any.
+const QWidget* leader(const QWidget* window);
+
 // The size `window` has at 100 % (its frame not included).
 QSize baseSize(const QWidget* window);
 

@@ -124,6 +124,8 @@ void ViewControls::switchMarks()
 
 double ViewControls::fitting(const QWidget* window, double wanted)
 {
+    if (const QWidget* lesson = window_zoom::leader(window))
+        return window_zoom::factor(lesson);
     const QScreen* screen = window->screen();
     if (!fixedSize(window) || !screen)
         return wanted; // made no larger than its screen instead
@@ -154,9 +156,13 @@ void ViewControls::applyAll()
     popupFont.setPointSizeF(plain.pointSizeF() * zoom);
     for (const char* kind : popupKinds)
         QApplication::setFont(zoom == 1 ? plain : popupFont, kind);
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (zoomable(window) && window->isVisible())
-            applyTo(window);
+    // The windows that follow a lesson's factor after the lessons.
+    for (const bool following : {false, true}) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (zoomable(window) && window->isVisible() &&
+                (window_zoom::leader(window) != nullptr) == following)
+                applyTo(window);
+        }
     }
 }
 

@@ -11,7 +11,8 @@ class QWidget;
 // a right click where no control has a menu of its own offers both. It zooms each window as
 // it is shown, a window the program adds included, and keeps it on its screen: a window of
 // one size stops at the largest size that fits, any other window is made no larger than the
-// screen. The settings themselves are DisplaySettings'.
+// screen, and a window shown beside a lesson (the trace table) takes the lesson's factor.
+// The settings themselves are DisplaySettings'.
 class ViewControls : public QObject
 {
     Q_OBJECT

@@ -194,7 +194,8 @@ private slots:
             window->close();
             settle();
         }
-        // A window the student can resize is made no larger than the screen instead.
+        // A window the student can resize is made no larger than the screen instead; the trace
+        // window takes its lesson's factor.
         auto* lesson = qobject_cast<LessonForm*>(window_registry::show("frmTotal"));
         lesson->setScreen(small);
         lesson->move(area.topLeft());
@@ -202,7 +203,39 @@ private slots:
         TraceWindow* trace = lesson->traceWindow();
         settings_.setZoom(3);
         QVERIFY(area.contains(trace->frameGeometry()));
-        QCOMPARE(window_zoom::factor(trace), 3.0);
+        QVERIFY(window_zoom::factor(lesson) > 1);
+        QCOMPARE(window_zoom::factor(trace), window_zoom::factor(lesson));
+    }
+
+    // Every lesson zoomed, with its trace window: on a projector's screen at the largest
+    // zoom both stay on the screen, the trace window at its lesson's factor; at 200 % on a
+    // screen with room the trace window stays off the listing, the note and "進む".
+    void aZoomedTraceWindowFollowsItsLesson()
+    {
+        QScreen* small = projector();
+        for (const std::string& form : lesson_registry::forms()) {
+            for (QScreen* screen : {small, QGuiApplication::primaryScreen()}) {
+                const QRect area = screen->availableGeometry();
+                auto* lesson = qobject_cast<LessonForm*>(window_registry::show(form.c_str()));
+                lesson->setScreen(screen);
+                lesson->move(area.topLeft());
+                settings_.setZoom(screen == small ? 3 : 2);
+                QVERIFY2(area.contains(lesson->frameGeometry()), form.c_str());
+                lesson->Trace_Click();
+                const TraceWindow* trace = lesson->traceWindow();
+                QCOMPARE(window_zoom::factor(trace), window_zoom::factor(lesson));
+                QVERIFY2(area.contains(trace->frameGeometry()), form.c_str());
+                for (const char* needed : {"Frame1", "Label2", "Command1"}) {
+                    const QWidget* w = lesson->findChild<QWidget*>(QLatin1String(needed));
+                    const QRect onScreen(w->mapToGlobal(QPoint(0, 0)), w->size());
+                    QVERIFY2(screen == small || !trace->frameGeometry().intersects(onScreen),
+                             qPrintable(QString::fromStdString(form) + " covers " + needed));
+                }
+                lesson->close();
+                settle();
+                settings_.setZoom(1);
+            }
+        }
     }
 
     void theKeysAndTheWheelZoomEveryWindow()
