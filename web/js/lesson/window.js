@@ -58,7 +58,7 @@ export class LessonWindow {
     this.live = document.createTextNode(''); // its text changes in place: no new layout object
     live.append(this.live);
     client.append(live);
-    this.painter = new Painter(c, this.window.colours);
+    this.painter = new Painter(c, this.window.colours, this.window.marks.shapes);
     this.trace = new TraceWindow(this);
     this.announcer = new Announcer((event) => this.narrate(event), this.window.rules.announceAfterDialog);
     c.buttons.Command1?.setAttribute('data-autofocus', '');
