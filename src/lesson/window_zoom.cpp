@@ -46,6 +46,20 @@ void setFactor(QWidget* window, double zoom)
     zoomed().insert(window, zoom);
 }
 
+// How the program decides a window's factor (the shell's), and which lesson window each
+// window shown beside one follows.
+Rule& rule()
+{
+    static Rule r;
+    return r;
+}
+
+QHash<const QWidget*, QPointer<const QWidget>>& leaders()
+{
+    static QHash<const QWidget*, QPointer<const QWidget>> followed;
+    return followed;
+}
+
 // The value kept under `key`, or `now` kept there as the value at 100 %.
 template <class T> T kept(QWidget* widget, const char* key, const T& now)
 {
@@ -157,17 +171,6 @@ double factor(const QWidget* widget)
     return zoomed().value(widget->window(), 1.0);
 }
 
-namespace
-{
-
-Rule& rule()
-{
-    static Rule r;
-    return r;
-}
-
-} // namespace
-
 void setRule(Rule r)
 {
     rule() = std::move(r);
@@ -178,17 +181,6 @@ void prepare(QWidget* window)
     if (rule())
         apply(window, rule()(window));
 }
-
-namespace
-{
-
-QHash<const QWidget*, QPointer<const QWidget>>& leaders()
-{
-    static QHash<const QWidget*, QPointer<const QWidget>> followed;
-    return followed;
-}
-
-} // namespace
 
 void follow(QWidget* window, const QWidget* lesson)
 {
