@@ -80,10 +80,11 @@ web-engine:
 	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 
-# What the page's build and tests need besides the engine: node (and npm), Chromium, and
-# fontTools with Brotli for the font subset.
+# What the page's build and tests need besides the engine: node (and npm), the three browser
+# engines the page is tested in (Chromium, Firefox ESR, WebKitGTK's WebKitWebDriver with Xvfb
+# for its window), and fontTools with Brotli for the font subset.
 web-deps:
-	@./scripts/install-deps.sh nodejs chromium python3-fonttools python3-brotli
+	@./scripts/install-deps.sh nodejs chromium firefox-esr webkit2gtk-driver xvfb python3-fonttools python3-brotli
 	@command -v npm >/dev/null || ./scripts/install-deps.sh npm
 
 # The static site, in $(WEB_BUILD)/site: any web server can host the folder.
@@ -99,7 +100,8 @@ $(WEB_MODULES): tests/web/package-lock.json | web-deps
 	@cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null
 
 # Headless Chromium: menus, every lesson against lesson-console, places, keyboard and screen
-# readers, offline, faults, monkey.
+# readers, offline, faults, touch, monkey; Firefox and WebKit: a representative set of the
+# same checks, and every window's look held to Chromium's.
 test-web: $(WEB_MODULES)
 	WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site LESSON_CONSOLE=$(CURDIR)/$(BUILD)/tools/lesson-console/lesson-console \
 	    SHOW_LESSON=$(CURDIR)/$(BUILD)/tools/show-lesson/show-lesson node --test tests/web/*.test.mjs

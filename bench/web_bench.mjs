@@ -1,9 +1,10 @@
 // Speed figures of the web edition in headless Chromium (make bench; docs/PERFORMANCE.md):
 // step plus repaint of every lesson window, auto-run at 1 ms, the complete eight-queens run
 // through the binding beside lesson-console's native run, the first visit to the first lesson,
-// and what the page fetches.
+// and what the page fetches; then step plus repaint in Firefox and WebKit beside Chromium.
 import { spawnSync } from 'node:child_process';
 import { performance } from 'node:perf_hooks';
+import { ENGINES } from '../tests/web/engines.mjs';
 import { CONSOLE, catalog, launch, openSite, openThroughMenus, press, server, start } from '../tests/web/support.mjs';
 
 const STEPS = Number(process.env.TREVISK_BENCH_STEPS ?? 2000);
@@ -13,21 +14,21 @@ const percentile = (values, p) => values.slice().sort((a, b) => a - b)[Math.min(
 const [browser, site, cat] = await Promise.all([launch(), server(), catalog()]);
 
 // --- step plus repaint: a click on 進む, the model's step, the view shown, style and layout ---
-// The page's clock counts in 0.1 ms (no cross-origin isolation), so each sample is the mean of
-// a run of 10 steps.
-async function stepTimes(page, form, samples) {
+// The page's clock counts in 0.1 ms (no cross-origin isolation; WebKit's in 1 ms), so each
+// sample is the mean of a run of `batch` steps.
+async function stepTimes(page, form, samples, batch = 10) {
   return page.$eval(
     `[data-form=${form}]`,
-    async (win, samples) => {
+    async (win, samples, batch) => {
       const step = win.querySelector('[data-control=Command1]');
       const times = [];
       for (let k = 0; k < samples; ++k) {
         const t0 = performance.now();
-        for (let s = 0; s < 10; ++s) {
+        for (let s = 0; s < batch; ++s) {
           step.click();
           win.getBoundingClientRect(); // style and layout of what changed
         }
-        times.push((performance.now() - t0) / 10);
+        times.push((performance.now() - t0) / batch);
         const boxes = document.querySelectorAll('.window.message .buttons button');
         for (const ok of boxes) ok.click();
         if (boxes.length) await new Promise((r) => setTimeout(r, 0));
@@ -36,6 +37,7 @@ async function stepTimes(page, form, samples) {
       return times;
     },
     samples,
+    batch,
   );
 }
 
@@ -243,4 +245,27 @@ console.log(
   `\nstep plus repaint, median: frm8Queen ${(stepFigures.frm8Queen * 1000).toFixed(0)} µs, frmSortQuick ${(stepFigures.frmSortQuick * 1000).toFixed(0)} µs`,
 );
 await browser.close();
+
+// --- step plus repaint in the three engines, one after the other in this run: samples of
+// 100 steps, for WebKit's clock of 1 ms ---
+const ENGINE_LESSONS = ['frmTotal', 'frmSortQuick', 'frmHanoi', 'frm8Queen'];
+const ENGINE_STEPS = Number(process.env.TREVISK_BENCH_ENGINE_STEPS ?? 3000);
+const engineFigures = {};
+for (const engine of ENGINES) {
+  const other = await launch(engine);
+  const visit = await openSite(other, site.url);
+  await start(visit);
+  engineFigures[engine] = { version: await other.version() };
+  for (const form of ENGINE_LESSONS) {
+    await openThroughMenus(visit, cat, form);
+    await stepTimes(visit, form, 3, 100); // warm up
+    engineFigures[engine][form] = median(await stepTimes(visit, form, ENGINE_STEPS / 100, 100));
+    await visit.click(`[data-form=${form}] .titlebar .close`);
+  }
+  await other.close();
+}
+console.log(`\nstep plus repaint in each engine, median µs (${ENGINE_STEPS} steps a lesson; target ≤ 1000 µs)`);
+console.log(`| lesson | ${ENGINES.map((e) => engineFigures[e].version).join(' | ')} |`);
+console.log(`|---|${ENGINES.map(() => '---').join('|')}|`);
+for (const form of ENGINE_LESSONS) console.log(`| \`${form}\` | ${ENGINES.map((e) => (engineFigures[e][form] * 1000).toFixed(0)).join(' | ')} |`);
 await site.close();

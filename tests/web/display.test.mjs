@@ -3,10 +3,32 @@
 // colour (measured on screenshots turned to greyscale); forced colours and more contrast.
 import assert from 'node:assert/strict';
 import { describe, it } from 'node:test';
-import { ink, differing, readPng } from './png.mjs';
+import { decodePng } from './png.mjs';
 import { browserSuite, catalog, openSite, openThroughMenus, press, start } from './support.mjs';
 
 const cat = await catalog();
+
+// What is drawn on a picture of one box, text and shape, in greyscale: the pixels whose grey
+// (the luminance of their colour, back in sRGB) stands out from the grey most of the box has
+// by more than `contrast`.
+function ink(png, contrast = 50) {
+  const { rgba } = decodePng(png);
+  const linear = (c) => (c / 255 <= 0.04045 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4);
+  const greys = [];
+  for (let k = 0; k < rgba.length; k += 4) {
+    const y = 0.2126 * linear(rgba[k]) + 0.7152 * linear(rgba[k + 1]) + 0.0722 * linear(rgba[k + 2]);
+    greys.push(255 * (y <= 0.0031308 ? 12.92 * y : 1.055 * y ** (1 / 2.4) - 0.055));
+  }
+  const ground = [...greys].sort((a, b) => a - b)[greys.length >> 1];
+  return greys.map((g) => Math.abs(g - ground) > contrast);
+}
+
+// The share of pixels where two masks of the same size differ.
+function differing(a, b) {
+  let count = 0;
+  for (let k = 0; k < Math.min(a.length, b.length); ++k) if (a[k] !== b[k]) ++count;
+  return a.length ? count / a.length : 0;
+}
 
 // The canvas's pixels that are none of the picture's colours: the blends of an edge that
 // falls between two device pixels.
@@ -76,7 +98,7 @@ async function boxPicture(page, form, index) {
     const edge = parseFloat(getComputedStyle(box).borderTopWidth);
     return { x: r.left + edge, y: r.top + edge, width: r.width - 2 * edge, height: r.height - 2 * edge };
   });
-  return readPng(Buffer.from(await page.screenshot({ clip, encoding: 'binary' })));
+  return Buffer.from(await page.screenshot({ clip, encoding: 'binary' }));
 }
 
 // The media features the page is shown with (Chromium's emulation, asked directly: the

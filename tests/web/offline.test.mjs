@@ -87,6 +87,26 @@ describe('offline and faults', () => {
       assert.deepEqual(page.errors, []);
     }));
 
+  it('an engine without WebAssembly says at once which browsers work, and starts nothing', async () => {
+    // V8 without its compilers has no WebAssembly at all (the switch that only hid it is gone).
+    const [bare, site] = await Promise.all([launch('chromium', { args: ['--js-flags=--jitless'] }), server()]);
+    try {
+      const page = await bare.newPage();
+      await page.goto(site.url);
+      await page.waitForFunction(() => document.body.innerText.includes('Firefox\u00a0112'), { timeout: 5000 });
+      // a version stays on the line of its browser's name (a no-break space between)
+      const notice = await page.$eval('#starting', (e) => ({ text: e.textContent.replace(/\u00a0/g, ' '), role: e.getAttribute('role') }));
+      assert.match(notice.text, /^このブラウザーでは Trevisk を動かせません。Chrome・Edge 102、Firefox 112、Safari 15\.5/);
+      assert.equal(notice.role, 'alert');
+      await new Promise((r) => setTimeout(r, 500));
+      assert.equal(await page.$('.window'), null, 'no window opens');
+      assert.equal(await page.$eval('#problems', (e) => e.textContent), '');
+    } finally {
+      await bare.close();
+      await site.close();
+    }
+  });
+
   it('the whole site is at most 1.5 MB before compression', () => {
     assert.ok(siteBytes() <= 1.5e6, `${siteBytes()} bytes`);
   });

@@ -1,29 +1,27 @@
 // What the browser tests share: the site served from its folder, headless Chromium, the
 // catalog, lesson-console for the expected states, and reading a window as a student sees it.
 import { spawnSync } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import assert from 'node:assert/strict';
 import { after, before } from 'node:test';
-import puppeteer from 'puppeteer-core';
 import { loadNodeEngine } from '../../tools/web/node-engine.mjs';
 import { serve } from '../../tools/web/serve.mjs';
+import { launchEngine } from './engines.mjs';
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '..', '..');
 export const SITE = process.env.WEB_SITE ?? join(root, 'build-web', 'site');
 export const CONSOLE = process.env.LESSON_CONSOLE ?? join(root, 'build', 'tools', 'lesson-console', 'lesson-console');
-export const CHROMIUM = process.env.CHROMIUM ?? '/usr/bin/chromium';
 
 export const server = (site = SITE) => serve(site);
 
-// The browser and the served site of a suite of tests: started before its first test and
-// closed after its last (read them from the object inside the tests).
-export function browserSuite() {
-  const suite = {};
+// The browser (Chromium unless another engine is named) and the served site of a suite of
+// tests: started before its first test and closed after its last (read them from the object
+// inside the tests).
+export function browserSuite(engine = 'chromium') {
+  const suite = { engine };
   before(async () => {
-    [suite.browser, suite.site] = await Promise.all([launch(), server()]);
+    [suite.browser, suite.site] = await Promise.all([launch(engine), server()]);
   });
   after(async () => {
     await suite.browser?.close();
@@ -32,38 +30,14 @@ export function browserSuite() {
   return suite;
 }
 
-export async function launch() {
-  const profile = mkdtempSync(join(tmpdir(), 'trevisk-chromium-'));
-  const browser = await puppeteer.launch({
-    executablePath: CHROMIUM,
-    headless: true,
-    args: [
-      '--no-sandbox',
-      '--disable-gpu',
-      '--disable-quic',
-      '--no-first-run',
-      '--disable-background-networking',
-      '--disable-component-update',
-      '--disable-sync',
-      '--disable-dev-shm-usage',
-      `--user-data-dir=${profile}`,
-    ],
-  });
-  browser.on('disconnected', () => {
-    try {
-      rmSync(profile, { recursive: true, force: true, maxRetries: 5, retryDelay: 100 });
-    } catch {
-      // Chromium's last writes: the folder is in the system's temporary folder anyway.
-    }
-  });
-  return browser;
-}
+// Headless Chromium, or another engine of engines.mjs.
+export const launch = (engine = 'chromium', options = {}) => launchEngine(engine, options);
 
 // A page of the site with its uncaught errors collected in `page.errors`.
 export async function openSite(browser, url, { scale = 1 } = {}) {
   const page = await browser.newPage();
   page.errors = [];
-  page.on('pageerror', (error) => page.errors.push(error.message));
+  page.on?.('pageerror', (error) => page.errors.push(error.message));
   await page.setViewport({ width: 1600, height: 1000, deviceScaleFactor: scale });
   await page.goto(url, { waitUntil: 'load' });
   await page.waitForSelector('[data-form=frmIntro]');

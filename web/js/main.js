@@ -5,6 +5,7 @@
 import { loadEngine } from './engine.js';
 import { App } from './shell/app.js';
 import { button } from './ui/button.js';
+import { keepTypingInView } from './ui/keep-in-view.js';
 import { words as texts } from './words.js';
 
 window.treviskStarted = true;
@@ -54,10 +55,7 @@ async function loadCatalog() {
 // The opening screen and the menus need only the catalog and the font; the engine goes on
 // loading meanwhile, and a lesson asked for before it is ready opens when it is.
 async function start() {
-  if (typeof WebAssembly !== 'object') {
-    failure(texts.noWasm);
-    return;
-  }
+  if (window.treviskUnsupported) return; // index.html has said which browsers work
   const fontData = fetch(FONT_URL).then((response) => {
     if (!response.ok) throw new Error(`${FONT_URL}: ${response.status}`);
     return response.arrayBuffer();
@@ -79,6 +77,7 @@ async function start() {
   );
   if (!font) problem(texts.font);
   const app = new App(catalog, desktop, problem);
+  keepTypingInView();
   window.trevisk = app; // for the benchmark, and for a look from the browser's console
   document.getElementById('starting')?.remove();
   app.start();

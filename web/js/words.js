@@ -5,8 +5,6 @@
 export const words = {
   engine:
     'Trevisk の本体（WebAssembly）を読み込めませんでした。ネットワークの接続を確かめてから、ページを再読み込みしてください。',
-  noWasm:
-    'このブラウザーは WebAssembly を使えないため、Trevisk を起動できません。新しいブラウザー（Chrome、Edge、Firefox、Safari の最新版）で開いてください。',
   font: '教材用のフォントを読み込めませんでした。代わりにコンピューターのフォントで表示しています（字の幅が変わることがあります）。',
   reload: '再読み込み',
   fault: 'ページの処理で問題が起きました',

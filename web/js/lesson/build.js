@@ -3,7 +3,7 @@
 // at its place (twips ÷ 15 = CSS pixels, inside the frames that hold it). It knows no
 // lesson; what the controls show later comes from the model's views (paint.js).
 
-import { twips, fontOf, key } from './geometry.js';
+import { applyFont as applyLessonFont, key, twips } from './geometry.js';
 
 // The window's controls by role, for painting and for the events.
 export class Controls {
@@ -45,11 +45,7 @@ export function placeAt(e, rect) {
 }
 
 function applyFont(e, font) {
-  if (!font) return;
-  const f = fontOf(font);
-  e.style.fontFamily = f.family;
-  e.style.fontSize = f.size;
-  e.style.fontWeight = f.weight;
+  if (font) applyLessonFont(e, font);
 }
 
 // The window coordinates (twips) of a control given inside its frame, frames inside frames.

@@ -9,6 +9,7 @@ import { AutoRun } from './autorun.js';
 import { buildControls } from './build.js';
 import { twips } from './geometry.js';
 import { Painter } from './paint.js';
+import { addTapZones } from './touch.js';
 import { TraceWindow } from './trace.js';
 import { showMessage } from '../ui/message.js';
 
@@ -51,6 +52,7 @@ export class LessonWindow {
     addButtons(c, d, client);
     nameControls(c, d, this.window);
     orderControls(c, d, client);
+    addTapZones(c, client, { width: twips(d.width), height: twips(d.height) });
     const live = document.createElement('div');
     live.className = 'visually-hidden';
     live.setAttribute('role', 'status');

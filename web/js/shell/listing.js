@@ -2,7 +2,7 @@
 // over the menu that opened it. The window can be resized; the box keeps a margin at the right
 // and bottom, and keeps its size when the window is made very small.
 
-import { twips, fontOf } from '../lesson/geometry.js';
+import { applyFont, twips } from '../lesson/geometry.js';
 
 export function showListing(app, listing, opener) {
   const frame = app.catalog.listingWindow;
@@ -23,10 +23,7 @@ export function showListing(app, listing, opener) {
   text.spellcheck = false;
   text.style.left = '0px';
   text.style.top = '0px';
-  const font = fontOf(listing.font);
-  text.style.fontFamily = font.family;
-  text.style.fontSize = font.size;
-  text.style.fontWeight = font.weight;
+  applyFont(text, listing.font);
   text.value = listing.text.replace(/\r\n/g, '\n');
   text.setAttribute('aria-label', listing.caption);
   text.dataset.autofocus = '';
