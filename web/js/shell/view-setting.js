@@ -26,6 +26,7 @@ export class ViewSetting {
       event.preventDefault();
       this.switch();
     });
+    root.addEventListener('pointerdown', (event) => (this.pointer = event.pointerType), true);
     root.addEventListener('contextmenu', (event) => this.offer(event));
   }
 
@@ -44,10 +45,11 @@ export class ViewSetting {
   }
 
   // The context menu of a window, where no control has one of its own (a text box keeps the
-  // browser's, to cut and paste).
+  // browser's, to cut and paste; a finger held on a listing line shows the line's note).
   offer(event) {
     const target = event.target;
     if (!target.closest?.('.window') || target.closest('input, textarea')) return;
+    if (this.pointer === 'touch' && target.closest('.line')) return;
     event.preventDefault();
     this.menu?.remove();
     const menu = document.createElement('div');
