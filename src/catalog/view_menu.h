@@ -13,7 +13,7 @@ struct ViewMenu {
     const char* zoomReset = "標準の大きさ";
     const char* zoomResetKey = "Ctrl+0";
     const char* marks = "色に頼らない表示";
-    const char* marksKey = "F8";
+    const char* marksKey = "F9";
     const char* marksHint = "赤・青などの印に形も付けて、色がなくても見分けられるようにします";
 };
 inline ViewMenu viewMenu()

@@ -169,7 +169,7 @@ void ViewControls::applyAll()
 bool ViewControls::keyPressed(const QKeyEvent* event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (event->key() == Qt::Key_F8 && modifiers == Qt::NoModifier) {
+    if (event->key() == Qt::Key_F9 && modifiers == Qt::NoModifier) {
         switchMarks();
         return true;
     }

@@ -7,7 +7,7 @@ class QWidget;
 
 // The keys, the mouse wheel and the context menu that change how every window of the
 // program is shown, whichever window has the focus: Ctrl+plus, Ctrl+minus, Ctrl+0 and
-// Ctrl+wheel zoom all windows from 100 % to 300 %, F8 switches the marks beyond colour, and
+// Ctrl+wheel zoom all windows from 100 % to 300 %, F9 switches the marks beyond colour, and
 // a right click where no control has a menu of its own offers both. It zooms each window as
 // it is shown, a window the program adds included, and keeps it on its screen: a window of
 // one size stops at the largest size that fits, any other window is made no larger than the

@@ -275,10 +275,10 @@ private slots:
         QCOMPARE(settings_.zoom(), 1.25);
         turn(-120, Qt::NoModifier);
         QCOMPARE(settings_.zoom(), 1.25);
-        // F8 switches the marks beyond colour, in any window.
-        QTest::keyClick(menu, Qt::Key_F8);
+        // F9 switches the marks beyond colour, in any window.
+        QTest::keyClick(menu, Qt::Key_F9);
         QVERIFY(settings_.marksBeyondColour());
-        QTest::keyClick(box, Qt::Key_F8);
+        QTest::keyClick(box, Qt::Key_F9);
         QVERIFY(!settings_.marksBeyondColour());
     }
 

@@ -147,10 +147,10 @@ describe('the marks beyond colour', () => {
               differing(ink(await boxPicture(page, form, marked[a][1])), ink(await boxPicture(page, form, marked[b][1])));
             assert.equal(await shapesOn(page), false);
             const plain = await difference();
-            await page.keyboard.press('F8');
+            await page.keyboard.press('F9');
             assert.equal(await shapesOn(page), true);
             const shaped = await difference();
-            await page.keyboard.press('F8');
+            await page.keyboard.press('F9');
             assert.ok(shaped >= 0.05, `${form}: ${pair} differ in ${(shaped * 100).toFixed(1)} % of their pixels`);
             assert.ok(plain < 0.02, `${form}: ${pair} differ without the shapes, by ${(plain * 100).toFixed(1)} %`);
           }
@@ -186,7 +186,7 @@ describe('the marks beyond colour', () => {
     await page.reload({ waitUntil: 'load' });
     await page.waitForSelector('[data-form=frmIntro]');
     assert.equal(await shapesOn(page), true);
-    await page.keyboard.press('F8');
+    await page.keyboard.press('F9');
     assert.equal(await shapesOn(page), false);
     assert.deepEqual(page.errors, []);
     await page.close();

@@ -26,7 +26,7 @@ export class App {
     const style = document.documentElement.style;
     style.setProperty('--current-line', catalog.lessonWindow.colours.currentLine);
     style.setProperty('--lesson-face', JSON.stringify(catalog.lessonFace));
-    // The marks beyond colour: F8 and the windows' context menu; the browser zooms.
+    // The marks beyond colour: F9 and the windows' context menu; the browser zooms.
     this.view = new ViewSetting(root, catalog.lessonWindow.marks);
     // Inside one of the program's windows its function keys are its own, wherever the focus
     // is (a menu, a message box, a title bar's close box): they never reload the page, move

@@ -1,5 +1,5 @@
 // The setting of the marks beyond colour in the page: each mark also carries the shape of its
-// colour (the style sheet draws it, from the engine's table). Switched by F8 or from the
+// colour (the style sheet draws it, from the engine's table). Switched by F9 or from the
 // context menu of any of the program's windows, remembered by the browser (localStorage),
 // and on by itself while the system forces its colours or asks for more contrast. The page's
 // zoom is the browser's (Ctrl and +, Ctrl and -, Ctrl and 0).
