@@ -20,6 +20,39 @@ void steps(benchmark::State& state, const std::string& form)
     state.SetItemsProcessed(state.iterations());
 }
 
+// Steps with the prediction mode on (おまかせ), each answered right: the answer read and
+// judged, the step, and the next question worked out on a copy of the step after it. Beside
+// steps/<form>, what asking costs: at most one more step.
+void predictedSteps(benchmark::State& state, const std::string& form)
+{
+    std::unique_ptr<LessonModel> model = lesson_registry::create(form);
+    model->load();
+    model->setClock([] { return 0LL; });
+    model->setPredictionMode(prediction::Mode::Auto);
+    for (auto _ : state) {
+        if (const std::optional<prediction::Question>& q = model->question())
+            model->setDraft(q->expected);
+        const Outcome outcome = model->advance();
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// Plain steps with the prediction mode on (おまかせ), no answer given: each step works out the
+// next question on a copy of the step after it. Beside steps/<form>: what working out a
+// question costs.
+void askedSteps(benchmark::State& state, const std::string& form)
+{
+    std::unique_ptr<LessonModel> model = lesson_registry::create(form);
+    model->load();
+    model->setPredictionMode(prediction::Mode::Auto);
+    for (auto _ : state) {
+        const Outcome outcome = model->step();
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
 // The whole run from the empty board: 65115 steps, each reading the panel and refreshing,
 // with the trace recording a row a step or (`traced` false) switched off.
 void eightQueensRun(benchmark::State& state, bool traced)
@@ -89,6 +122,10 @@ int main(int argc, char** argv)
     lesson_registry::registerAll();
     for (const std::string& form : lesson_registry::forms())
         benchmark::RegisterBenchmark(("steps/" + form).c_str(), steps, form);
+    for (const std::string& form : lesson_registry::forms())
+        benchmark::RegisterBenchmark(("asked_steps/" + form).c_str(), askedSteps, form);
+    for (const std::string& form : lesson_registry::forms())
+        benchmark::RegisterBenchmark(("predicted_steps/" + form).c_str(), predictedSteps, form);
     if (lesson_registry::has("frm8Queen")) {
         benchmark::RegisterBenchmark("eight_queens_full_run", eightQueensRun, true)
             ->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 #include "catalog/menus.h"
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
+#include "lesson/question_window.h"
 #include "lesson/trace_item_model.h"
 #include "lesson/trace_window.h"
 #include "shell/fonts.h"
@@ -63,6 +64,33 @@ void stepTimes(const std::string& form, int steps)
     }
     std::printf("%-24s step+refresh median %7.1f us   p99 %7.1f us\n", form.c_str(),
                 percentile(micros, 0.5), percentile(micros, 0.99));
+}
+
+// A step with the prediction mode on (おまかせ) in the real window: with the right answer in the
+// question window, "答えて進む": the judgement and the step, and both windows repainted with
+// the next question.
+void predictedStepTimes(const std::string& form, int steps)
+{
+    LessonForm window(lesson_registry::create(form));
+    window.show();
+    window.Predict_Click();
+    window.PredictMode_Click(prediction::Mode::Auto);
+    QCoreApplication::processEvents();
+    std::vector<double> micros;
+    micros.reserve(static_cast<size_t>(steps));
+    QElapsedTimer clock;
+    for (int k = 0; k < steps; ++k) {
+        // The answer made (as typing it would), then timed: judged, stepped, repainted.
+        if (const std::optional<prediction::Question>& q = window.model().question())
+            window.Answer_Typed(q->expected);
+        QCoreApplication::processEvents();
+        clock.start();
+        window.Judge_Click();
+        QCoreApplication::processEvents();
+        micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
+    }
+    std::printf("%-24s predicted step, judged and repainted: median %7.1f us   p99 %7.1f us\n",
+                form.c_str(), percentile(micros, 0.5), percentile(micros, 0.99));
 }
 
 void autoRunRate(const std::string& form, int milliseconds)
@@ -168,6 +196,13 @@ int main(int argc, char** argv)
         stepTimes(argv[2], 2000);
         return 0;
     }
+    if (argc >= 2 && QByteArray(argv[1]) == "--predicted") { // the prediction mode alone
+        for (const std::string& form : lesson_registry::forms()) {
+            if (argc == 2 || form == argv[2])
+                predictedStepTimes(form, 2000);
+        }
+        return 0;
+    }
     if (argc == 2 && QByteArray(argv[1]) == "--trace") { // the trace window alone
         traceWindow();
         autoRunRate("frm8Queen", 2000);
@@ -177,6 +212,8 @@ int main(int argc, char** argv)
 
     for (const std::string& form : lesson_registry::forms())
         stepTimes(form, 2000);
+    for (const std::string& form : lesson_registry::forms())
+        predictedStepTimes(form, 2000);
     {
         // The timer's own rate at 1 ms on this machine, for comparison.
         QTimer bare;

@@ -8,6 +8,8 @@
 #include "lesson/lesson_model.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/narration.h"
+#include "lesson/prediction_texts.h"
+#include "lesson/question_panel.h"
 #include "lesson/trace_table.h"
 #include "lesson/trace_texts.h"
 #include "lesson/window_words.h"
@@ -128,6 +130,17 @@ const std::string& textAt(const std::vector<std::string>& texts, int index)
                : none;
 }
 
+// The controls that show several lines: ["Text1(4)", "Label3"].
+Json multiline(const LessonDescription& d)
+{
+    Json keys = Json::array();
+    for (const Control& control : d.controls) {
+        if (control.multiline)
+            keys.push_back(control.key());
+    }
+    return keys;
+}
+
 const std::string& listingText(const LessonDescription& d, int line)
 {
     static const std::string none;
@@ -149,7 +162,7 @@ Json view(const LessonModel& model)
     object["caption"] = d.caption;
     object["line"] = model.line();
     object["note"] = panel.note;
-    object["condition"] = panel.condition;
+    object["condition"] = model.shownCondition();
     object["boxes"] = boxes(panel.text1, true);
     object["timer"] = Json{{"enabled", panel.timer.enabled}, {"interval", panel.timer.interval}};
     if (panel.option != 0)
@@ -183,7 +196,76 @@ Json view(const LessonModel& model)
             pegs.push_back(peg);
         object["board"] = std::move(pegs);
     }
+    if (model.predictionMode() != prediction::Mode::Off)
+        object["prediction"] = predictionScore(model);
     return object;
+}
+
+Json predictionScore(const LessonModel& model)
+{
+    const Attempts::Score score = model.score();
+    return Json{{"mode", prediction::modeName(model.predictionMode())},
+                {"asked", score.asked},
+                {"correct", score.correct}};
+}
+
+Json question(const LessonModel& model)
+{
+    const std::optional<prediction::Question>& q = model.question();
+    if (!q)
+        return nullptr;
+    const bool value = q->kind == prediction::Kind::Value;
+    return Json{{"kind", prediction::kindName(q->kind)},
+                {"text", q->text},
+                {"box", q->box ? Json(*q->box) : Json(nullptr)},
+                {"name", value ? Json(q->name) : Json(nullptr)}};
+}
+
+Json questionWindow(const LessonDescription& lesson)
+{
+    namespace p = prediction_texts;
+    const LessonDescription panel = question_panel::description(lesson);
+    Json window = description(panel);
+    window["names"] = Json{{"Answer", p::answerName}};
+    // The labels are read as what they show, and told what they are.
+    window["descriptions"] = Json{
+        {"Question", p::questionCaption}, {"Verdict", p::judgementName}, {"Score", p::scoreName}};
+    window["hints"] = Json{{"Answer", p::answerHint},
+                           {"True", p::trueHint},
+                           {"False", p::falseHint},
+                           {"Judge", p::judgeHint},
+                           {"DontKnow", p::dontKnowHint}};
+    window["multiline"] = multiline(panel);
+    Json modes = Json::array();
+    for (const prediction::Mode mode : prediction::modes)
+        modes.push_back(prediction::modeName(mode));
+    window["modes"] = std::move(modes); // the options' modes, as the action "predict" names them
+    return window;
+}
+
+Json questionView(const LessonModel& model)
+{
+    const question_panel::View v = question_panel::view(model);
+    const char* forms[] = {"line", "truth", "number", "text"};
+    return Json{{"mode", v.mode},
+                {"question", v.question},
+                {"asking", v.asking},
+                {"form", forms[static_cast<size_t>(v.form)]},
+                {"typed", v.typed},
+                {"answer", v.answer},
+                {"truth", v.truth ? Json(*v.truth) : Json(nullptr)},
+                {"chosen", v.chosen},
+                {"verdict", v.verdict},
+                {"score", v.score}};
+}
+
+Json judgement(const prediction::Attempt& attempt)
+{
+    const bool known = attempt.judgement != prediction::Judgement::DontKnow;
+    return Json{{"kind", prediction::kindName(attempt.kind)},
+                {"correct", attempt.judgement == prediction::Judgement::Correct},
+                {"expected", attempt.expected},
+                {"given", known ? Json(attempt.given) : Json(nullptr)}};
 }
 
 Json description(const LessonDescription& d)
@@ -228,12 +310,7 @@ Json boxesLayout(const LessonModel& model)
         names[std::string(boxGroupName(value.box.group)) + "(" + std::to_string(value.box.index) +
               ")"] = value.name;
     }
-    Json multiline = Json::array();
-    for (const Control& control : model.description().controls) {
-        if (control.multiline)
-            multiline.push_back(control.key());
-    }
-    return Json{{"names", std::move(names)}, {"multiline", std::move(multiline)}};
+    return Json{{"names", std::move(names)}, {"multiline", multiline(model.description())}};
 }
 
 Json addedLayout(const LessonDescription& d)
@@ -254,6 +331,11 @@ Json addedLayout(const LessonDescription& d)
         added["trace"]["name"] = t::buttonName;
         if (const window_words::Shortcut* key = window_words::shortcutOf("TraceButton"))
             added["trace"]["hint"] = window_words::hint(*key);
+    }
+    if (places.predict) {
+        added["predict"] = button(*places.predict);
+        added["predict"]["name"] = prediction_texts::buttonName;
+        added["predict"]["hint"] = window_words::hint(*window_words::shortcutOf("PredictButton"));
     }
     const auto css = [](t::Rgb rgb) {
         char name[8];
@@ -317,7 +399,7 @@ Json traceRow(const TraceTable& table, size_t row)
     for (const Trace::Message& message : cursor.messages())
         messages.push_back(message.text);
     std::string condition = textAt(d.conditions, r.landed);
-    if (r.truth != Trace::Truth::None)
+    if (table.truthShown())
         condition += r.truth == Trace::Truth::True ? " : True" : " : False";
     Json object;
     object["row"] = trace.dropped() + row;
@@ -331,6 +413,13 @@ Json traceRow(const TraceTable& table, size_t row)
     object["changed"] = std::move(changed);
     object["typed"] = std::move(typed);
     object["messages"] = std::move(messages);
+    if (trace.showsPredictions()) {
+        const Trace::Predicted* predicted = cursor.predicted();
+        object["prediction"] = predicted ? Json(predicted->text) : Json(nullptr);
+        object["judgement"] =
+            predicted ? Json(std::string(prediction_texts::judgementMark(predicted->judgement)))
+                      : Json(nullptr);
+    }
     return object;
 }
 

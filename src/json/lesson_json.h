@@ -4,6 +4,10 @@
 
 class LessonModel;
 struct LessonDescription;
+namespace prediction
+{
+struct Attempt;
+}
 struct Outcome;
 struct Picture;
 class TraceTable;
@@ -44,12 +48,30 @@ Json picture(const Picture& picture);
 
 // Row `row` of a lesson's trace (0: the oldest kept) with its values as the variables held
 // them: {"row", "event", "step", "ran", "statement", "line", "condition", "values",
-// "changed", "typed", "messages"}.
+// "changed", "typed", "messages"}, and "prediction" and "judgement" (the 予想 and 正誤
+// cells, or null) once the prediction mode was on.
 Json traceRow(const TraceTable& table, size_t row);
 
 // Rows `first` to `first + count - 1` of the trace as the trace window shows them: the
 // headers, every cell's text and its marks, and what the window says of the whole.
 Json traceCells(const TraceTable& table, size_t first, size_t count);
+
+// The prediction mode of a window while it is on: {"mode", "asked", "correct"}, the score
+// of the current section.
+Json predictionScore(const LessonModel& model);
+// The question waiting, or null: {"kind", "text", "box", "name"} (box and name of the
+// variable a value question asks for; null for the other kinds and a variable without a
+// Text1 box).
+Json question(const LessonModel& model);
+// An answer judged: {"kind", "correct", "expected", "given"} (given: null for わからない).
+Json judgement(const prediction::Attempt& attempt);
+// The question window of a lesson window: its description (caption, size, controls in
+// twips) with the names, descriptions and hints of its controls for screen readers, and
+// the modes of its options.
+Json questionWindow(const LessonDescription& lesson);
+// What the question window shows now: {"mode", "question", "asking", "form", "typed",
+// "answer", "truth", "chosen", "verdict", "score"}.
+Json questionView(const LessonModel& model);
 
 // {"messages": [...], "refused": bool}
 Json outcome(const Outcome& outcome);

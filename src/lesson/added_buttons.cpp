@@ -86,15 +86,19 @@ Places place(const Rect& area, std::span<const Rect> taken, const Rect& step)
         beside(area, taken, step, small, step.height).value_or(corner(area, small, step.height));
     places.stepBack = Placed{back, std::string(stepBackCaption)};
 
-    std::vector<Rect> withBack(taken.begin(), taken.end());
-    withBack.push_back(back);
-    if (const auto named = beside(area, withBack, step, traceWidth, step.height)) {
-        places.trace = Placed{*named, std::string(traceCaption)};
-    } else {
-        places.trace = Placed{beside(area, withBack, step, small, step.height)
-                                  .value_or(corner(area, small, step.height)),
-                              std::string(traceShortCaption)};
-    }
+    std::vector<Rect> placed(taken.begin(), taken.end());
+    placed.push_back(back);
+    // With its name where there is room, else as small as "◀".
+    const auto named = [&](int width, std::string_view caption, std::string_view shortCaption) {
+        if (const auto roomy = beside(area, placed, step, width, step.height))
+            return Placed{*roomy, std::string(caption)};
+        return Placed{beside(area, placed, step, small, step.height)
+                          .value_or(corner(area, small, step.height)),
+                      std::string(shortCaption)};
+    };
+    places.trace = named(traceWidth, traceCaption, traceShortCaption);
+    placed.push_back(places.trace->rect);
+    places.predict = named(predictWidth, predictCaption, predictShortCaption);
     return places;
 }
 

@@ -7,10 +7,10 @@
 #include <string>
 
 // The buttons the program adds to a lesson window that has "進む" (Command1): "◀" (one step
-// back) and "トレース表" (the trace table), each where the lesson has no control, so that
-// nothing the lesson places moves. Plain rectangles in whole pixels (a control's twips
-// ÷ 15, as the desktop window rounds them), the left and top edges included and the right
-// and bottom ones at left + width - 1: the desktop window applies them to its widgets and
+// back), "トレース表" (the trace table) and "予想" (predicting each step), each where the
+// lesson has no control, so that nothing the lesson places moves. Plain rectangles in whole pixels
+// (a control's twips ÷ 15, as the desktop window rounds them), the left and top edges included and
+// the right and bottom ones at left + width - 1: the desktop window applies them to its widgets and
 // the browser page receives them in the lesson's description.
 namespace added_buttons
 {
@@ -31,7 +31,12 @@ inline constexpr std::string_view stepBackCaption = "◀";
 // The trace button's width with its name: five full-width characters of 12 pixels (the
 // page's and the desktop's 9 point face) and the button's margins.
 inline constexpr int traceWidth = 76;
-// "◀" and "表": a square a little wider than the step button is high.
+// The prediction button's captions: its name where there is room, else "予", as small as "◀".
+inline constexpr std::string_view predictCaption = "予想";
+inline constexpr std::string_view predictShortCaption = "予";
+// Two full-width characters and the margins.
+inline constexpr int predictWidth = 40;
+// "◀", "表" and "予": a square a little wider than the step button is high.
 int smallWidth(int stepHeight);
 
 struct Placed {
@@ -42,11 +47,12 @@ struct Placed {
 struct Places {
     std::optional<Placed> stepBack; // none in a window without "進む"
     std::optional<Placed> trace;
+    std::optional<Placed> predict;
 };
 
-// Where the two buttons go in a window of `area` with `taken` placed in it (the controls
+// Where the three buttons go in a window of `area` with `taken` placed in it (the controls
 // placed directly in the window) and "進む" at `step`: "◀" first, then the trace button
-// clear of it too.
+// clear of it, then the prediction button clear of both (placing it moves neither).
 Places place(const Rect& area, std::span<const Rect> taken, const Rect& step);
 // The same for a lesson as its description places it.
 Places place(const LessonDescription& description);

@@ -1,8 +1,10 @@
 #include "added_window.h"
 
 #include "added_buttons.h"
+#include "question_panel.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 namespace added_window
@@ -79,6 +81,29 @@ long long size(const Rect& r)
     return static_cast<long long>(r.width) * r.height;
 }
 
+// As fit(), in the part of `room` clear of the windows to avoid that lets the window stand
+// nearest to where it would.
+std::optional<Rect> fitAvoiding(const Request& r, const Box& room, int left, int top,
+                                const std::vector<Box>& avoid)
+{
+    if (avoid.empty())
+        return fit(r, room, left, top);
+    std::optional<Rect> best;
+    long long nearest = 0;
+    for (const Box& part : freeBoxes(room, avoid)) {
+        const std::optional<Rect> placed = fit(r, part, left, top);
+        if (!placed)
+            continue;
+        const long long distance = std::abs(placed->left - r.frame.left - left) +
+                                   std::abs(placed->top - r.frame.top - top);
+        if (!best || distance < nearest) {
+            best = placed;
+            nearest = distance;
+        }
+    }
+    return best;
+}
+
 } // namespace
 
 Rect place(const Request& r)
@@ -89,23 +114,26 @@ Rect place(const Request& r)
                      r.lesson.top + r.lesson.height + r.frame.bottom};
     const int outerWidth = std::min(r.wantedWidth + r.frame.left + r.frame.right, area.width());
     const int outerHeight = std::min(r.wantedHeight + r.frame.top + r.frame.bottom, area.height());
+    std::vector<Box> avoid;
+    for (const Rect& other : r.avoid)
+        avoid.push_back(boxOf(other));
     // Beside the lesson window, on the first side with room.
     const std::optional<Rect> sides[] = {
-        fit(r, Box{lesson.right + gap, area.top, area.right, area.bottom}, lesson.right + gap,
-            lesson.top),
-        fit(r, Box{area.left, lesson.bottom + gap, area.right, area.bottom}, lesson.left,
-            lesson.bottom + gap),
-        fit(r, Box{area.left, area.top, lesson.left - gap, area.bottom},
-            lesson.left - gap - outerWidth, lesson.top),
-        fit(r, Box{area.left, area.top, area.right, lesson.top - gap}, lesson.left,
-            lesson.top - gap - outerHeight),
+        fitAvoiding(r, Box{lesson.right + gap, area.top, area.right, area.bottom},
+                    lesson.right + gap, lesson.top, avoid),
+        fitAvoiding(r, Box{area.left, lesson.bottom + gap, area.right, area.bottom}, lesson.left,
+                    lesson.bottom + gap, avoid),
+        fitAvoiding(r, Box{area.left, area.top, lesson.left - gap, area.bottom},
+                    lesson.left - gap - outerWidth, lesson.top, avoid),
+        fitAvoiding(r, Box{area.left, area.top, area.right, lesson.top - gap}, lesson.left,
+                    lesson.top - gap - outerHeight, avoid),
     };
     for (const std::optional<Rect>& side : sides) {
         if (side)
             return *side;
     }
     // Over the lesson window, in the largest room that leaves what must be seen in view.
-    std::vector<Box> taken;
+    std::vector<Box> taken = avoid;
     for (const Rect& k : r.keepClear)
         taken.push_back(
             boxOf(Rect{r.lesson.left + k.left, r.lesson.top + k.top, k.width, k.height}));
@@ -154,6 +182,18 @@ Request traceRequest(const LessonDescription& description, int columns)
     request.wantedHeight = std::max(traceLowest, added_buttons::pixels(description.height));
     request.leastWidth = traceLeastWidth;
     request.leastHeight = traceLeastHeight;
+    return request;
+}
+
+Request questionRequest(const LessonDescription& description)
+{
+    const LessonDescription panel = question_panel::description(description);
+    Request request;
+    request.keepClear = keepClear(description);
+    request.wantedWidth = added_buttons::pixels(panel.width);
+    request.wantedHeight = added_buttons::pixels(panel.height);
+    request.leastWidth = request.wantedWidth;
+    request.leastHeight = request.wantedHeight;
     return request;
 }
 

@@ -4,11 +4,12 @@
 
 #include <vector>
 
-// Where a window the program adds beside a lesson window (the trace table) goes on the
-// screen, the same in the desktop program and in the page: right of the lesson window where
-// there is room, else below it, left of it or above it; on a screen too small for any of
-// these, over the lesson window but never over its listing, its note or "進む", which the
-// student needs while the added window is open. Rectangles in pixels, the screen's
+// Where a window the program adds beside a lesson window (the trace table, the question
+// window) goes on the screen, the same in the desktop program and in the page: right of the
+// lesson window where there is room, else below it, left of it or above it, clear of the
+// other windows added beside it; on a screen too small for any of these, over the lesson
+// window but never over its listing, its note or "進む", which the student needs while the
+// added window is open. Rectangles in pixels, the screen's
 // coordinates; a rectangle's right edge is left + width.
 namespace added_window
 {
@@ -32,6 +33,9 @@ struct Request {
     int smallestWidth = 0; // the smallest client size the window can take at all
     int smallestHeight = 0;
     Rect area; // the part of the screen windows may take
+    // The other windows added beside the lesson and open (their frames included): the added
+    // window stays clear of them.
+    std::vector<Rect> avoid;
 };
 
 // The added window's client area.
@@ -52,5 +56,8 @@ inline constexpr int traceLeastWidth = 480;
 inline constexpr int traceLeastHeight = 240;
 inline constexpr int traceWidest = 1100;
 inline constexpr int traceLowest = 440;
+
+// The question window: the size its description gives it.
+Request questionRequest(const LessonDescription& description);
 
 } // namespace added_window

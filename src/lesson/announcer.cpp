@@ -49,7 +49,19 @@ void Announcer::announce(const QString& event, When when)
 void Announcer::say(const QString& event)
 {
     pendingEvent_.clear();
-    text_ = compose_(event);
+    present(compose_(event));
+}
+
+void Announcer::sayAsIs(const QString& text)
+{
+    wait_.stop();
+    pendingEvent_.clear();
+    present(text);
+}
+
+void Announcer::present(QString text)
+{
+    text_ = std::move(text);
     if (text_.isEmpty())
         return;
     QAccessibleEvent shown(this, QAccessible::ObjectShow);

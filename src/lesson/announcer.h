@@ -30,6 +30,8 @@ public:
     Announcer(QWidget* window, Compose compose);
 
     void announce(const QString& event, When when);
+    // Says `text` as it is, at once: a short word on what the student just chose.
+    void sayAsIs(const QString& text);
     // The last announcement made.
     const QString& text() const { return text_; }
     bool isWaiting() const { return wait_.isActive(); }
@@ -45,6 +47,7 @@ signals:
 
 private:
     void say(const QString& event);
+    void present(QString text);
 
     Compose compose_;
     QString text_;

@@ -13,16 +13,6 @@
 namespace free_place
 {
 
-namespace
-{
-
-Rect plain(const QRect& r)
-{
-    return Rect{r.left(), r.top(), r.width(), r.height()};
-}
-
-} // namespace
-
 added_buttons::Places places(const QWidget* window, const QWidget* step,
                              std::initializer_list<const QWidget*> placing)
 {

@@ -27,7 +27,8 @@ size_t panelBytes(const Panel& p)
 
 History::Entry History::pack(LessonAction action)
 {
-    Entry entry{action.kind, action.box.group, action.box.index, action.value, nullptr};
+    Entry entry{action.kind,  action.box.group, action.box.index,
+                action.value, action.section,   nullptr};
     if (!action.text.empty() || !action.draws.empty())
         entry.extra =
             std::make_unique<Extra>(Extra{std::move(action.text), std::move(action.draws)});
@@ -36,7 +37,8 @@ History::Entry History::pack(LessonAction action)
 
 LessonAction History::unpack(const Entry& entry)
 {
-    LessonAction action{entry.kind, BoxRef{entry.group, entry.index}, entry.value, {}, {}};
+    LessonAction action{entry.kind,   BoxRef{entry.group, entry.index}, entry.value, {}, {},
+                        entry.section};
     if (entry.extra) {
         action.text = entry.extra->text;
         action.draws = entry.extra->draws;

@@ -21,6 +21,8 @@ struct LessonState {
     std::vector<int> pending;
     std::vector<char> isPending;
     Trace::Mark trace;
+    int section = 0;       // the number of the section it belongs to
+    int stepInSection = 0; // and the steps made in it
 };
 
 // One thing the student did that changed the lesson, with what is needed to do it again
@@ -29,9 +31,10 @@ struct LessonAction {
     enum class Kind : unsigned char { SetText, SetCheck, Step, BackToStart, Option, Fill };
     Kind kind = Kind::Step;
     BoxRef box;
-    int value = 0; // the check box value, or the option clicked
-    std::string text;
+    int value = 0;    // the check box value, the option clicked, or a step's judgement + 1
+    std::string text; // the text typed, or the prediction of a step as its trace row shows it
     std::vector<double> draws;
+    int section = 0; // the number of the section an action starts
 };
 
 // The history behind "one step back": every action since the load, with a full state every
@@ -84,6 +87,7 @@ private:
         BoxGroup group;
         int index;
         int value;
+        int section;
         std::unique_ptr<Extra> extra;
     };
     static Entry pack(LessonAction action);

@@ -7,6 +7,7 @@
 #include "narration.h"
 #include "picture_box.h"
 #include "qt_convert.h"
+#include "question_window.h"
 #include "trace_window.h"
 #include "value_box.h"
 #include "window_words.h"
@@ -73,6 +74,7 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
     build();
     buildAccess();
     buildTraceButton();
+    buildPredictButton();
     orderTabs();
     applyColours();
     connect(&DisplaySettings::instance(), &DisplaySettings::looksChanged, this,
@@ -187,6 +189,7 @@ void LessonForm::build()
                 const int index = control.index;
                 connect(check, &QCheckBox::clicked, this, [this, boxGroup, index](bool on) {
                     model_->setCheck(boxGroup, index, on ? 1 : 0);
+                    showPrediction();
                 });
             }
             widget = check;
@@ -242,6 +245,7 @@ void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const C
                 return;
             box.shownText = qt_convert::stored(box.multi->toPlainText());
             model_->setText(group, index, box.shownText);
+            showPrediction();
         });
         widget = box.multi;
     } else {
@@ -251,6 +255,7 @@ void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const C
                 [this, &box, group, index](const QString& t) {
                     box.shownText = qt_convert::utf8(t);
                     model_->setText(group, index, box.shownText);
+                    showPrediction();
                 });
         widget = box.line;
     }
@@ -270,8 +275,9 @@ void LessonForm::Form_Load()
 
 void LessonForm::Command1_Click()
 {
+    // With a question waiting, 進む answers it first (lesson_form_predict.cpp).
     if (!busy_)
-        perform(model_->step(), Heard::Step);
+        perform(model_->advance(), Heard::Step);
 }
 
 void LessonForm::Timer1_Timer()
@@ -317,6 +323,7 @@ void LessonForm::Command4_Click()
     const bool wasRunning = timer_.isActive();
     model_->stopAutoRun();
     syncTimer();
+    showPrediction(); // a question for the step from where it stopped
     announce(Heard::Stop, {}, wasRunning);
 }
 
@@ -346,7 +353,7 @@ void LessonForm::StepBack_Click()
 
 void LessonForm::Label1_Click(int index)
 {
-    if (!busy_)
+    if (!busy_ && !chooseLine(index))
         showMessages({model_->noteOf(index)});
 }
 
@@ -364,6 +371,7 @@ void LessonForm::perform(const Outcome& outcome, Heard heard)
     }
     updateDisplay();
     syncTimer();
+    showPrediction();
     announce(heard, outcome, wasRunning);
 }
 
@@ -447,10 +455,7 @@ void LessonForm::updateDisplay()
         shownNote_ = panel.note;
         note_->setCaption(qt_convert::shown(panel.note));
     }
-    if (condition_ && shownCondition_ != panel.condition) {
-        shownCondition_ = panel.condition;
-        condition_->setCaption(qt_convert::shown(panel.condition));
-    }
+    updateCondition();
     updateBoxes(text1_, panel.text1);
     updateBoxes(text2_, panel.text2);
     for (size_t g = 0; g < 3; ++g) {
@@ -484,6 +489,15 @@ void LessonForm::updateDisplay()
     updating_ = false;
     if (previousHighlight != panel.highlight)
         markCurrentLine();
+}
+
+void LessonForm::updateCondition()
+{
+    const std::string_view condition = model_->shownCondition();
+    if (condition_ && shownCondition_ != condition) {
+        shownCondition_ = condition;
+        condition_->setCaption(qt_convert::shown(condition));
+    }
 }
 
 void LessonForm::syncTimer()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "added_buttons.h"
 #include "lesson_model.h"
 #include "mark_shapes.h"
+#include "prediction.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -16,6 +18,7 @@ class Announcer;
 class LineLabel;
 class Narration;
 class PictureBox;
+class QuestionWindow;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -61,6 +64,23 @@ public:
     // Opens the trace table of the lesson (the button "トレース表", F7).
     void Trace_Click();
     TraceWindow* traceWindow() const { return trace_.get(); }
+    // The trace window while it is shown, for the windows placed beside this one.
+    const QWidget* traceWindowShown() const;
+
+    // Predicting each step (lesson_form_predict.cpp): the question window opens with the
+    // button "予想" or F8; in it the student chooses the mode, types an answer or chooses
+    // True or False (also T and F here), answers as 進む does, or presses "わからない". While a
+    // line is asked, a click on a listing line (or Enter on it) chooses it, and a second one
+    // answers.
+    void Predict_Click();
+    QuestionWindow* questionWindow() const { return question_.get(); }
+    void PredictMode_Click(prediction::Mode mode);
+    void Answer_Typed(const std::string& text);
+    // True or False chosen; with `again`, choosing the one chosen already answers (a second
+    // click or Enter on the button), as a second click on a listing line does.
+    void Truth_Click(bool truth, bool again = false);
+    void Judge_Click() { Command1_Click(); }
+    void DontKnow_Click();
 
 private:
     // What a screen reader is told after an action (lesson_form_access.cpp).
@@ -103,6 +123,10 @@ private:
     // and which one Tab reaches.
     void markCurrentLine();
     void announce(Heard heard, const Outcome& outcome, bool wasRunning);
+    // A button the program adds, where added_buttons placed it, named for screen readers,
+    // with its key's hint (window_words) and its action (lesson_form_access.cpp).
+    QPushButton* addButton(const added_buttons::Placed& placed, const char* name,
+                           std::string_view accessibleName, void (LessonForm::*action)());
     // The trace table's button and key (lesson_form_trace.cpp).
     void buildTraceButton();
     // Colours and the shapes of marks (lesson_form_colours.cpp): the shape a mark in `colour`
@@ -112,6 +136,14 @@ private:
     void paintLabel(LineLabel* label, Colour colour) const;
     void paintBox(BoxWidget& box, Colour colour) const;
     void applyColours();
+    // The prediction's button and keys (lesson_form_predict.cpp).
+    void buildPredictButton();
+    // After anything that can change the question: the condition (shown without its truth
+    // while that is asked) and the question window.
+    void showPrediction();
+    void updateCondition();
+    // A listing line chosen as the answer to a line question; false when no line is asked.
+    bool chooseLine(int line);
 
     std::unique_ptr<LessonModel> model_;
     std::vector<LineLabel*> listing_;
@@ -144,6 +176,8 @@ private:
     int optionToggled_ = 0; // the option whose toggle ran the selection its click would run
     QPushButton* traceButton_ = nullptr;
     std::unique_ptr<TraceWindow> trace_; // made when first opened; closes with this window
+    QPushButton* predictButton_ = nullptr;
+    std::unique_ptr<QuestionWindow> question_; // the same
     QTimer timer_;
     QElapsedTimer pace_; // since auto-run started, and the ticks it has had
     qint64 paced_ = 0;

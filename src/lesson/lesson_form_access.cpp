@@ -38,6 +38,7 @@ QKeySequence qtKey(const window_words::Key& key)
         {"F5", Qt::Key_F5},
         {"F6", Qt::Key_F6},
         {"F7", Qt::Key_F7},
+        {"F8", Qt::Key_F8},
         {"F10", Qt::Key_F10},
         {"Escape", Qt::Key_Escape},
         {"z", Qt::Key_Z},
@@ -112,6 +113,19 @@ void LessonForm::placeStepBackButton()
     stepBack_->setGeometry(free_place::rect(places.stepBack->rect));
 }
 
+QPushButton* LessonForm::addButton(const added_buttons::Placed& placed, const char* name,
+                                   std::string_view accessibleName, void (LessonForm::*action)())
+{
+    auto* button = new QPushButton(qt_convert::text(placed.caption), this);
+    button->setObjectName(QLatin1String(name));
+    if (const window_words::Shortcut* key = window_words::shortcutOf(name))
+        button->setToolTip(qt_convert::text(window_words::hint(*key)));
+    button->setAccessibleName(qt_convert::text(accessibleName));
+    button->setGeometry(free_place::rect(placed.rect));
+    connect(button, &QPushButton::clicked, this, action);
+    return button;
+}
+
 void LessonForm::addShortcuts()
 {
     // A value box with the focus takes the arrows and Home for its own editing first (Qt asks
@@ -120,12 +134,13 @@ void LessonForm::addShortcuts()
         {"Command1", &LessonForm::Command1_Click}, {"StepBack", &LessonForm::StepBack_Click},
         {"Command2", &LessonForm::Command2_Click}, {"Command3", &LessonForm::Command3_Click},
         {"Command4", &LessonForm::Command4_Click}, {"Command5", &LessonForm::Command5_Click},
-        {"TraceButton", &LessonForm::Trace_Click},
+        {"TraceButton", &LessonForm::Trace_Click}, {"PredictButton", &LessonForm::Predict_Click},
     };
     for (const auto& [name, action] : actions) {
         const window_words::Shortcut* shortcut = window_words::shortcutOf(name);
-        // The trace button comes later; its key belongs to every window with "進む".
-        const bool exists = name == "TraceButton"
+        // The trace and prediction buttons come later; their keys belong to every window
+        // with "進む".
+        const bool exists = name == "TraceButton" || name == "PredictButton"
                                 ? findChild<QPushButton*>(QStringLiteral("Command1")) != nullptr
                                 : findChild<QPushButton*>(qt_convert::text(name)) != nullptr;
         if (!shortcut || !exists)

@@ -6,7 +6,6 @@
 #include "qt_convert.h"
 #include "trace_texts.h"
 #include "trace_window.h"
-#include "window_words.h"
 
 #include <QPushButton>
 
@@ -16,15 +15,10 @@ void LessonForm::buildTraceButton()
     if (!step)
         return;
     const added_buttons::Places places = free_place::places(this, step, {stepBack_});
-    traceButton_ = new QPushButton(qt_convert::text(places.trace->caption), this);
-    traceButton_->setObjectName(QStringLiteral("TraceButton"));
-    if (const window_words::Shortcut* key = window_words::shortcutOf("TraceButton"))
-        traceButton_->setToolTip(qt_convert::text(window_words::hint(*key)));
-    traceButton_->setAccessibleName(qt_convert::text(trace_texts::buttonName));
-    // With its name where there is room, else as small as the step-back button, as "表".
-    traceButton_->setGeometry(free_place::rect(places.trace->rect));
-    // Its key (F7) is the window's, with the others (lesson_form_access.cpp).
-    connect(traceButton_, &QPushButton::clicked, this, &LessonForm::Trace_Click);
+    // With its name where there is room, else as small as the step-back button, as "表"; its
+    // key (F7) is the window's, with the others (lesson_form_access.cpp).
+    traceButton_ =
+        addButton(*places.trace, "TraceButton", trace_texts::buttonName, &LessonForm::Trace_Click);
 }
 
 void LessonForm::Trace_Click()

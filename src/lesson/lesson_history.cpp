@@ -5,8 +5,8 @@
 
 LessonState LessonModel::currentState() const
 {
-    return LessonState{copyVariables(), variablesSize(), line_,        panel_,
-                       pending_,        isPending_,      trace_.mark()};
+    return LessonState{copyVariables(), variablesSize(), line_,    panel_,        pending_,
+                       isPending_,      trace_.mark(),   section_, stepInSection_};
 }
 
 void LessonModel::restoreState(const LessonState& state)
@@ -17,6 +17,8 @@ void LessonModel::restoreState(const LessonState& state)
     pending_ = state.pending;
     isPending_ = state.isPending;
     trace_.rewindTo(state.trace); // the actions done again after it add their rows again
+    section_ = state.section;
+    stepInSection_ = state.stepInSection;
     touched_.clear();
     resolveBindings(); // the panel's boxes may have moved
 }
@@ -30,6 +32,7 @@ void LessonModel::remember(LessonAction action, bool undoable)
 void LessonModel::replay(const LessonAction& action)
 {
     const random_source::Replay draws(action.draws);
+    replayedSection_ = action.section;
     switch (action.kind) {
     case LessonAction::Kind::SetText:
         setText(action.box.group, action.box.index, action.text);
@@ -37,7 +40,15 @@ void LessonModel::replay(const LessonAction& action)
     case LessonAction::Kind::SetCheck:
         setCheck(action.box.group, action.box.index, action.value);
         break;
-    case LessonAction::Kind::Step: step(); break;
+    case LessonAction::Kind::Step:
+        if (action.value > 0) { // answered: its row shows the prediction again
+            const Trace::Predicted predicted{
+                0, static_cast<prediction::Judgement>(action.value - 1), action.text};
+            predictedStep(&predicted);
+        } else {
+            step();
+        }
+        break;
     case LessonAction::Kind::BackToStart: backToStart(); break;
     case LessonAction::Kind::Option: clickOption(action.value); break;
     case LessonAction::Kind::Fill: fillArray(); break;
@@ -49,6 +60,7 @@ Outcome LessonModel::stepBack()
     std::optional<History::Rewind> way = history_.rewind();
     if (!way)
         return {};
+    judged_.reset();
     // The timer and its interval text are the window's, not the lesson's: they stay.
     const AutoRunTimer timer = panel_.timer;
     const std::string interval = panel_.txtTime;
@@ -59,6 +71,7 @@ Outcome LessonModel::stepBack()
     replaying_ = false;
     panel_.timer = timer;
     panel_.txtTime = interval;
-    stopAutoRun();
+    stopTimer();
+    ask(false); // the question of the step undone, asked again
     return {};
 }

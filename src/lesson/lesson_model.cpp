@@ -60,7 +60,8 @@ void Marks::paintCell(int cell, Colour colour)
         panel_.cells[static_cast<size_t>(cell)] = colour;
 }
 
-LessonModel::LessonModel(const LessonDescription& description) : description_(description)
+LessonModel::LessonModel(const LessonDescription& description)
+    : description_(description), listingLines_(description.listingCount())
 {
     panel_.text1 = boxesOf(description, "Text1");
     panel_.text2 = boxesOf(description, "Text2");
@@ -324,7 +325,7 @@ Outcome LessonModel::transact(bool inStep, const std::function<void(StepEffects&
     } catch (const Fault& fault) {
         restoreVariables();
         line_ = savedLine;
-        stopAutoRun();
+        stopTimer();
         return Outcome{{fault.message}, true};
     }
     truth_ = shown;
@@ -357,7 +358,7 @@ void LessonModel::apply(StepEffects& effects)
         panel_.picture.revision = revision;
     }
     if (effects.stopAutoRun_)
-        stopAutoRun();
+        stopTimer();
 }
 
 void LessonModel::paint(const std::string& suffix)
@@ -376,10 +377,7 @@ void LessonModel::paint(const std::string& suffix)
         cell = Colour::buttonFace();
     Marks marks(panel_);
     paintMarks(line_, marks);
-    static const std::string none;
-    const std::vector<std::string>& conditions = description_.conditions;
-    const bool hasCondition = line_ >= 0 && static_cast<size_t>(line_) < conditions.size();
-    const std::string& condition = hasCondition ? conditions[static_cast<size_t>(line_)] : none;
+    const std::string& condition = conditionOf(line_);
     if (panel_.condition.size() != condition.size() + suffix.size() ||
         panel_.condition.compare(0, condition.size(), condition) != 0 ||
         panel_.condition.compare(condition.size(), std::string::npos, suffix) != 0) {
@@ -403,6 +401,15 @@ void LessonModel::paint(const std::string& suffix)
         touched_.push_back(static_cast<std::uint32_t>(binding - bindings_.data()));
         writeBinding(*binding);
     }
+}
+
+const std::string& LessonModel::conditionOf(int line) const
+{
+    static const std::string none;
+    const std::vector<std::string>& conditions = description_.conditions;
+    return line >= 0 && static_cast<size_t>(line) < conditions.size()
+               ? conditions[static_cast<size_t>(line)]
+               : none;
 }
 
 // --- the student's actions ---
@@ -435,23 +442,42 @@ Outcome LessonModel::load()
                                         binding.integer, binding.text, !written});
     }
     trace_.reset(std::move(columns));
+    startSection(0);
     traceRow(Trace::Event::Load, -1, outcome);
     history_.reset(currentState());
+    ask(false);
     return outcome;
 }
 
 Outcome LessonModel::step()
 {
-    random_source::Recording draws;
+    return predictedStep(nullptr);
+}
+
+Outcome LessonModel::predictedStep(const Trace::Predicted* predicted)
+{
+    judged_.reset();
     const int ran = line_;
-    Outcome outcome = transact(true, [this](StepEffects& effects) {
-        readEditedBoxes(stepReading_);
-        line_ = run(line_, effects);
-    });
-    if (!outcome.refused) {
-        traceRow(Trace::Event::Step, ran, outcome);
-        remember(LessonAction{LessonAction::Kind::Step, {}, 0, {}, draws.take()}, true);
+    Outcome outcome;
+    {
+        random_source::Recording draws;
+        outcome = transact(true, [this](StepEffects& effects) {
+            readEditedBoxes(stepReading_);
+            line_ = run(line_, effects);
+        });
+        if (!outcome.refused) {
+            traceRow(Trace::Event::Step, ran, outcome, {}, predicted);
+            // The history keeps the prediction with the step, for the trace row of a replay.
+            LessonAction action{LessonAction::Kind::Step, {}, 0, {}, draws.take()};
+            if (predicted) {
+                action.value = 1 + static_cast<int>(predicted->judgement);
+                action.text = predicted->text;
+            }
+            remember(std::move(action), true);
+            ++stepInSection_;
+        }
     }
+    ask(outcome.refused); // a refused step changed nothing, the answer being made included
     return outcome;
 }
 
@@ -464,12 +490,20 @@ Outcome LessonModel::tick()
 
 Outcome LessonModel::backToStart()
 {
-    random_source::Recording draws;
-    Outcome outcome = transact(false, [this](StepEffects& effects) { restart(effects); });
-    if (!outcome.refused) {
-        traceRow(Trace::Event::BackToStart, -1, outcome);
-        remember(LessonAction{LessonAction::Kind::BackToStart, {}, 0, {}, draws.take()}, true);
+    judged_.reset();
+    Outcome outcome;
+    {
+        random_source::Recording draws;
+        outcome = transact(false, [this](StepEffects& effects) { restart(effects); });
+        if (!outcome.refused) {
+            startSection(replayedSection_);
+            traceRow(Trace::Event::BackToStart, -1, outcome);
+            remember(
+                LessonAction{LessonAction::Kind::BackToStart, {}, 0, {}, draws.take(), section_},
+                true);
+        }
     }
+    ask(outcome.refused);
     return outcome;
 }
 
@@ -477,11 +511,15 @@ Outcome LessonModel::clickOption(int k)
 {
     if (panel_.option == 0 || (k != 1 && k != 2))
         return {};
+    judged_.reset();
     panel_.option = k;
     Outcome outcome = transact(false, [this](StepEffects&) { line_ = startLine(); });
-    if (!outcome.refused)
+    if (!outcome.refused) {
+        startSection(replayedSection_);
         traceRow(k == 1 ? Trace::Event::Option1 : Trace::Event::Option2, -1, outcome);
-    remember(LessonAction{LessonAction::Kind::Option, {}, k, {}, {}}, true);
+    }
+    remember(LessonAction{LessonAction::Kind::Option, {}, k, {}, {}, section_}, true);
+    ask(false);
     return outcome;
 }
 
@@ -489,6 +527,7 @@ Outcome LessonModel::fillArray()
 {
     if (!randomBoxes_)
         return {};
+    judged_.reset();
     random_source::Recording draws;
     drawRandomTexts();
     // The row shows the new values: the boxes hold them, and the next step reads them.
@@ -503,8 +542,10 @@ Outcome LessonModel::fillArray()
             shown.push_back(Trace::Shown{k, static_cast<Trace::Value>(value)});
         }
     }
+    startSection(replayedSection_);
     traceRow(Trace::Event::Fill, -1, Outcome{}, shown);
-    remember(LessonAction{LessonAction::Kind::Fill, {}, 0, {}, draws.take()}, true);
+    remember(LessonAction{LessonAction::Kind::Fill, {}, 0, {}, draws.take(), section_}, true);
+    ask(false); // (a look ahead at the next step draws apart from the fill's draws)
     return {};
 }
 
@@ -518,10 +559,19 @@ Outcome LessonModel::startAutoRun()
     }
     panel_.timer.interval = static_cast<int>(rounded);
     panel_.timer.enabled = true;
+    ask(true); // auto-run asks nothing
     return {};
 }
 
 void LessonModel::stopAutoRun()
+{
+    const bool running = panel_.timer.enabled && panel_.timer.interval > 0;
+    stopTimer();
+    if (running)
+        ask(true); // a question for the step from where it stopped
+}
+
+void LessonModel::stopTimer()
 {
     panel_.timer.interval = 100;
     panel_.timer.enabled = false;
@@ -557,6 +607,7 @@ bool LessonModel::setText(BoxGroup group, int index, std::string text)
     remember(
         LessonAction{LessonAction::Kind::SetText, BoxRef{group, index}, 0, std::move(text), {}},
         false);
+    ask(true); // the step reads what was typed
     return true;
 }
 
@@ -573,13 +624,14 @@ bool LessonModel::setCheck(BoxGroup group, int index, int value)
     traceTyped(BoxRef{group, index}, value ? "1" : "0");
     remember(LessonAction{LessonAction::Kind::SetCheck, BoxRef{group, index}, value, {}, {}},
              false);
+    ask(true);
     return true;
 }
 
 // --- the trace ---
 
 void LessonModel::traceRow(Trace::Event event, int ran, const Outcome& outcome,
-                           std::span<const Trace::Shown> shown)
+                           std::span<const Trace::Shown> shown, const Trace::Predicted* predicted)
 {
     if (event == Trace::Event::Fill) {
         // What was typed into a box the fill wrote is gone; the rest waits for the step.
@@ -596,8 +648,14 @@ void LessonModel::traceRow(Trace::Event event, int ran, const Outcome& outcome,
     }
     // "配列値設定" does not refresh: the condition stays as the row before showed it.
     const Trace::Truth truth = event == Trace::Event::Fill ? trace_.truth() : truth_;
-    trace_.record(event, ran, line_, truth, outcome.messages, touched_, shown);
+    trace_.record(event, ran, line_, truth, outcome.messages, touched_, shown, predicted);
     touched_.clear();
+}
+
+void LessonModel::startSection(int replayed)
+{
+    section_ = replaying_ ? replayed : ++sectionsMade_;
+    stepInSection_ = 0;
 }
 
 void LessonModel::traceTyped(BoxRef ref, const std::string& text)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "attempts.h"
 #include "checked.h"
 #include "description.h"
 #include "history.h"
 #include "panel.h"
+#include "prediction.h"
 #include "trace.h"
 
 #include <cstdint>
@@ -11,6 +13,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // Consecutive boxes that show the elements 0, 1, ... of one array.
@@ -113,6 +116,39 @@ public:
     bool setCheck(BoxGroup group, int index, int value);
     void setTimerText(std::string text) { panel_.txtTime = std::move(text); }
 
+    // --- predicting each step before it runs (lesson_prediction.cpp) ---
+    // The mode; off at load. While it is off nothing is asked and nothing changes.
+    void setPredictionMode(prediction::Mode mode);
+    prediction::Mode predictionMode() const { return mode_; }
+    // The question about the step from the current line, worked out after every action on
+    // a copy of the step: nothing while the mode is off or auto-run runs, before a step
+    // that would be refused, or where the mode does not apply.
+    const std::optional<prediction::Question>& question() const { return question_; }
+    // The answer being prepared: typed, a line chosen, True or False chosen.
+    void setDraft(std::string text);
+    const std::string& draft() const { return draft_; }
+    // Judges the draft and then steps as step() does. An answer that cannot be read as what
+    // was asked (or none) is refused with a message saying what is expected, and nothing
+    // runs; without a question nothing happens.
+    Outcome answer();
+    // "わからない": the step runs, its right answer shown, the question counted as missed.
+    Outcome dontKnow();
+    // "進む" as the window's button does it: answer() while a question waits, else step().
+    Outcome advance();
+    // The answer just judged, until the next action.
+    const std::optional<prediction::Attempt>& judged() const { return judged_; }
+    const Attempts& attempts() const { return attempts_; }
+    // The current section (the load, "先頭に戻る", an option click and "配列値設定" each start
+    // one, numbered from 1 in the order made) and its score.
+    int section() const { return section_; }
+    Attempts::Score score() const { return attempts_.score(section_); }
+    // Whether the condition is shown without its truth, which the student predicts.
+    bool truthHidden() const { return question_ && question_->kind == prediction::Kind::Condition; }
+    // The condition as the window shows it: without " : True" while its truth is predicted.
+    std::string_view shownCondition() const;
+    // Where an attempt's time comes from (milliseconds since the epoch); tests replace it.
+    void setClock(std::function<long long()> clock) { clock_ = std::move(clock); }
+
 protected:
     explicit LessonModel(const LessonDescription& description);
 
@@ -195,12 +231,36 @@ private:
     void replay(const LessonAction& action);
     // The trace's row for an action that succeeded.
     void traceRow(Trace::Event event, int ran, const Outcome& outcome,
-                  std::span<const Trace::Shown> shown = {});
+                  std::span<const Trace::Shown> shown = {},
+                  const Trace::Predicted* predicted = nullptr);
     // The student typed into a box: the bindings that read it note the text for the trace.
     void traceTyped(BoxRef ref, const std::string& text);
 
+    // A step, with the prediction made before it for its trace row and its history entry.
+    Outcome predictedStep(const Trace::Predicted* predicted);
+    // A new section begins (a replayed action takes the number it had).
+    void startSection(int replayed);
+    // The step worked out on a copy: what the question's answers are taken from.
+    struct Preview {
+        int landed = 0;
+        std::optional<bool> truth; // of the current line's test, on the values the step reads
+        int changed = -1;          // the first binding whose value the step changes
+        std::string changedText;   // its value as its box will show it
+        bool drew = false;         // the step draws random values
+    };
+    std::optional<Preview> preview();
+    // Works the question out again after an action; `keepDraft` after an edit.
+    void ask(bool keepDraft);
+    std::optional<prediction::Kind> kindFor(prediction::Mode mode, const Preview& step) const;
+    std::optional<prediction::Question> questionFor(prediction::Mode mode, const Preview& step);
+    std::string shownValue(const Binding& binding) const;
+    Outcome judgeAndStep(prediction::Judgement judgement, std::string given);
+
     void apply(StepEffects& effects);
+    void stopTimer();
     void paint(const std::string& suffix);
+    // The condition of `line` as stored (empty on a line without a test).
+    const std::string& conditionOf(int line) const;
     void writeBinding(const Binding& binding);
     Box* box(BoxRef ref);
     Binding& addBinding(Binding binding);
@@ -233,6 +293,21 @@ private:
     // The bindings whose boxes the refresh wrote since the trace's last row: the only
     // shown values that can differ from that row.
     std::vector<std::uint32_t> touched_;
+
+    prediction::Mode mode_ = prediction::Mode::Off;
+    std::optional<prediction::Question> question_;
+    std::string draft_;
+    std::optional<prediction::Attempt> judged_;
+    Attempts attempts_;
+    std::function<long long()> clock_;
+    int section_ = 0;       // the current section's number
+    int sectionsMade_ = 0;  // never goes back: a new section always has a new number
+    int stepInSection_ = 0; // steps since the section began
+    int replayedSection_ = 0;
+    std::vector<int> previewNumbers_; // what a preview's step starts from
+    std::vector<std::string> previewTexts_;
+    std::unordered_map<int, std::string> questionTexts_; // made once: by kind, variable, line
+    int listingLines_ = 0;
 };
 
 // A lesson whose variables are the struct V: the model keeps a copy of them before each

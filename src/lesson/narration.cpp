@@ -1,5 +1,6 @@
 #include "narration.h"
 
+#include "prediction_texts.h"
 #include "typed_text.h"
 
 #include <algorithm>
@@ -156,19 +157,24 @@ void Narration::hearAll()
     for (const Value& value : values_)
         told_.push_back(valueOf(value));
     toldList_ = model_.panel().list;
+    toldAttempts_ = model_.attempts().all().size();
 }
 
 std::string Narration::tell(const std::string& event)
 {
     const Panel& panel = model_.panel();
     std::string out = event;
+    const std::optional<prediction::Attempt>& judged = model_.judged();
+    if (judged && model_.attempts().all().size() > toldAttempts_)
+        addSentence(out, prediction_texts::judgementText(*judged));
+    toldAttempts_ = model_.attempts().all().size();
     const LessonDescription& d = model_.description();
     const auto line = std::find_if(d.listing.begin(), d.listing.end(), [&](const ListingLabel& l) {
         return l.index == panel.highlight;
     });
     addSentence(out, lineName(panel.highlight, line == d.listing.end() ? "" : line->text));
     addSentence(out, oneLine(panel.note));
-    const std::string condition = oneLine(panel.condition);
+    const std::string condition = oneLine(std::string(model_.shownCondition()));
     addSentence(out, condition.empty() ? "" : "条件 " + condition);
 
     std::string changes;
@@ -196,6 +202,8 @@ std::string Narration::tell(const std::string& event)
     for (size_t k = extended ? toldList_.size() : list.size(); k < list.size(); ++k)
         addSentence(out, "一覧に追加 " + oneLine(list[k]));
     toldList_ = list;
+    if (const std::optional<prediction::Question>& question = model_.question())
+        addSentence(out, prediction_texts::toldQuestion(question->text));
     endSentence(out);
     return out;
 }

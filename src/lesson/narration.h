@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-// What a screen reader is told after an action in a lesson window, as one text: the line
-// that runs next (its number and text), its note, the condition with its truth, and the
-// values that changed since it was last told (with the lines the move list gained). The
-// window names each value as its screen reader knows it: a box no variable is bound to is
-// named after its caption.
+// What a screen reader is told after an action in a lesson window, as one text: the
+// judgement of an answer just given, the line that runs next (its number and text), its
+// note, the condition with its truth (without it while the student predicts it), the values
+// that changed since it was last told (with the lines the move list gained), and the
+// question waiting. The window names each value as its screen reader knows it: a box no
+// variable is bound to is named after its caption.
 class Narration
 {
 public:
@@ -63,4 +64,5 @@ private:
     std::vector<Value> values_;
     std::vector<std::string> told_;
     std::vector<std::string> toldList_;
+    size_t toldAttempts_ = 0;
 };

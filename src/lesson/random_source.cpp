@@ -1,5 +1,6 @@
 #include "random_source.h"
 
+#include <deque>
 #include <random>
 
 namespace random_source
@@ -10,6 +11,7 @@ namespace
 struct Source {
     std::mt19937_64 engine; // default state: the program never seeds it
     std::function<double()> replacement;
+    std::deque<double> returned; // draws given back, to come first
     Recording* recording = nullptr;
     Replay* replay = nullptr;
 };
@@ -31,9 +33,14 @@ double next()
         const std::vector<double>& draws = *s.replay->draws_;
         return s.replay->next_ < draws.size() ? draws[s.replay->next_++] : 0.0;
     }
-    // 53 random bits scaled into [0, 1).
-    const double draw =
-        s.replacement ? s.replacement() : static_cast<double>(s.engine() >> 11) * 0x1.0p-53;
+    double draw = 0;
+    if (!s.returned.empty()) {
+        draw = s.returned.front();
+        s.returned.pop_front();
+    } else {
+        // 53 random bits scaled into [0, 1).
+        draw = s.replacement ? s.replacement() : static_cast<double>(s.engine() >> 11) * 0x1.0p-53;
+    }
     if (s.recording)
         s.recording->draws_.push_back(draw);
     return draw;
@@ -63,8 +70,15 @@ void replace(std::function<double()> replacement)
 {
     Source& s = source();
     s.replacement = std::move(replacement);
+    s.returned.clear();
     if (!s.replacement)
         s.engine = std::mt19937_64{};
+}
+
+void putBack(std::vector<double> draws)
+{
+    std::deque<double>& returned = source().returned;
+    returned.insert(returned.begin(), draws.begin(), draws.end());
 }
 
 int nextValue1To99()

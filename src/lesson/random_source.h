@@ -13,6 +13,10 @@ double next();
 // Replaces the source (an empty function restores the program's own, from its start).
 void replace(std::function<double()> source);
 
+// Gives `draws` back to the source: they come again, in order, before any new one. What
+// only looked ahead at a step (the prediction's question) leaves the sequence as it was.
+void putBack(std::vector<double> draws);
+
 // The integer part of r * 99 + 1 for the next draw r: a value from 1 to 99.
 int nextValue1To99();
 

@@ -46,7 +46,16 @@ void Trace::reset(std::vector<Column> columns)
     end_ = 0;
     nextStep_ = 1;
     truth_ = Truth::None;
+    predictions_ = false;
     ++revision_;
+}
+
+void Trace::showPredictions()
+{
+    if (predictions_)
+        return;
+    predictions_ = true;
+    ++revision_; // the table has two more columns
 }
 
 void Trace::setLimit(size_t rows)
@@ -144,7 +153,7 @@ void Trace::addMessages(Block& block, std::uint32_t row, const std::vector<std::
 
 void Trace::record(Event event, int ran, int landed, Truth truth,
                    const std::vector<std::string>& messages, std::span<const std::uint32_t> touched,
-                   std::span<const Shown> shown)
+                   std::span<const Shown> shown, const Predicted* predicted)
 {
     // The common row (a step that changed a value or two, typed nothing and showed no
     // message) takes the short way; the rest is done aside.
@@ -183,6 +192,10 @@ void Trace::record(Event event, int ran, int landed, Truth truth,
     if (!messages.empty()) {
         row.flags |= hasMessages;
         addMessages(block, inBlock, messages);
+    }
+    if (predicted) {
+        row.flags |= hasPrediction;
+        block.predicted.push_back(Predicted{inBlock, predicted->judgement, predicted->text});
     }
     block.rows.push_back(row);
     truth_ = truth;
@@ -224,6 +237,7 @@ void Trace::rewindTo(const Mark& mark)
             block.rows.resize(keep);
             std::erase_if(block.typed, [row](const Typed& t) { return t.row >= row; });
             std::erase_if(block.messages, [row](const Message& m) { return m.row >= row; });
+            std::erase_if(block.predicted, [row](const Predicted& p) { return p.row >= row; });
         }
         end_ = mark.end;
         first_ = std::max(blocks_.front().first, end_ > limit_ ? end_ - limit_ : 0);
@@ -249,11 +263,14 @@ size_t Trace::bytes() const
     for (const Block& b : blocks_) {
         total += sizeof(Block) + b.start.capacity() * sizeof(Value) +
                  b.rows.capacity() * sizeof(Row) + b.changes.capacity() * sizeof(Change) +
-                 b.typed.capacity() * sizeof(Typed) + b.messages.capacity() * sizeof(Message);
+                 b.typed.capacity() * sizeof(Typed) + b.messages.capacity() * sizeof(Message) +
+                 b.predicted.capacity() * sizeof(Predicted);
         for (const Typed& t : b.typed)
             total += t.text.capacity() > 15 ? t.text.capacity() : 0;
         for (const Message& m : b.messages)
             total += m.text.capacity() > 15 ? m.text.capacity() : 0;
+        for (const Predicted& p : b.predicted)
+            total += p.text.capacity() > 15 ? p.text.capacity() : 0;
     }
     // The pool's texts are kept twice (in order and as the keys of the lookup), each with
     // a node and a bucket.
@@ -312,6 +329,9 @@ void Trace::Cursor::seek(size_t index)
     typed_ = row_->flags & hasTyped ? ofRow(block->typed, row) : std::span<const Typed>{};
     messages_ =
         row_->flags & hasMessages ? ofRow(block->messages, row) : std::span<const Message>{};
+    const std::span<const Predicted> predicted =
+        row_->flags & hasPrediction ? ofRow(block->predicted, row) : std::span<const Predicted>{};
+    predicted_ = predicted.empty() ? nullptr : predicted.data();
 }
 
 const std::string* Trace::Cursor::typed(size_t column) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "prediction.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -72,6 +74,13 @@ public:
         std::uint32_t row;
         std::string text;
     };
+    // The student's prediction of a step, as the table shows it ("total=12", "次の行 5"),
+    // and its judgement.
+    struct Predicted {
+        std::uint32_t row;
+        prediction::Judgement judgement;
+        std::string text;
+    };
 
     // What the trace is at one moment, for the lesson's history: stepping back goes to such
     // a mark and records the actions after it again.
@@ -103,7 +112,13 @@ public:
     // values typed since the row before it.
     void record(Event event, int ran, int landed, Truth truth,
                 const std::vector<std::string>& messages,
-                std::span<const std::uint32_t> touched = {}, std::span<const Shown> shown = {});
+                std::span<const std::uint32_t> touched = {}, std::span<const Shown> shown = {},
+                const Predicted* predicted = nullptr);
+
+    // The table has the columns of the predictions from now on (until the next reset), also
+    // when stepping back takes every prediction away again.
+    void showPredictions();
+    bool showsPredictions() const { return predictions_; }
 
     Mark mark() const;
     // Back to `mark`: forgets the rows recorded after it.
@@ -139,6 +154,8 @@ public:
         const std::string* typed(size_t column) const;
         std::span<const Typed> typed() const { return typed_; }
         std::span<const Message> messages() const { return messages_; }
+        // The prediction of the row's step, or nothing.
+        const Predicted* predicted() const { return predicted_; }
 
     private:
         void apply(const Block& block, size_t inBlock);
@@ -153,11 +170,13 @@ public:
         std::uint32_t generation_ = 0;
         std::span<const Typed> typed_;
         std::span<const Message> messages_;
+        const Predicted* predicted_ = nullptr;
     };
 
 private:
     static constexpr unsigned char hasTyped = 1;
     static constexpr unsigned char hasMessages = 2;
+    static constexpr unsigned char hasPrediction = 4;
 
     // At most blockRows consecutive rows.
     struct Block {
@@ -167,6 +186,7 @@ private:
         std::vector<Change> changes;
         std::vector<Typed> typed;
         std::vector<Message> messages;
+        std::vector<Predicted> predicted;
     };
 
     Block& blockFor(size_t absolute);
@@ -196,5 +216,6 @@ private:
     Truth truth_ = Truth::None;
     size_t limit_ = defaultLimit;
     bool resync_ = false; // compare every column at the next row
+    bool predictions_ = false;
     std::uint64_t revision_ = 0;
 };

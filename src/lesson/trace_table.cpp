@@ -1,5 +1,6 @@
 #include "trace_table.h"
 
+#include "prediction_texts.h"
 #include "trace_texts.h"
 #include "typed_text.h"
 
@@ -67,7 +68,8 @@ void appendJoined(const Items& items, std::string_view separator, std::string& o
 } // namespace
 
 TraceTable::TraceTable(const LessonModel& model)
-    : description_(model.description()), trace_(model.trace()), cursor_(model.trace())
+    : description_(model.description()), trace_(model.trace()), model_(model),
+      cursor_(model.trace())
 {
     for (const ListingLabel& label : description_.listing) {
         if (label.index < 0)
@@ -89,10 +91,13 @@ TraceTable::Column TraceTable::kind(size_t column) const
     case 3: return Column::Next;
     case 4: return Column::Condition;
     }
+    const size_t fixed = fixedColumns();
+    if (column < fixed)
+        return column == 5 ? Column::Prediction : Column::Judgement;
     const size_t variables = trace_.columns().size();
-    if (column < fixedColumns + variables)
+    if (column < fixed + variables)
         return Column::Variable;
-    return column == fixedColumns + variables ? Column::Messages : Column::Typed;
+    return column == fixed + variables ? Column::Messages : Column::Typed;
 }
 
 std::string TraceTable::header(size_t column) const
@@ -103,6 +108,8 @@ std::string TraceTable::header(size_t column) const
     case Column::Statement: return "実行した文";
     case Column::Next: return "次の行";
     case Column::Condition: return "条件";
+    case Column::Prediction: return std::string(prediction_texts::predictionHeader);
+    case Column::Judgement: return std::string(prediction_texts::judgementHeader);
     case Column::Variable: return trace_.columns()[variable(column)].name;
     case Column::Messages: return "メッセージ";
     case Column::Typed: return "入力した値";
@@ -118,6 +125,8 @@ std::string TraceTable::headerHint(size_t column) const
     case Column::Statement: return "このステップで実行した文";
     case Column::Next: return "このステップのあとに実行する行の番号";
     case Column::Condition: return "このステップのあとの条件と、その真偽";
+    case Column::Prediction: return std::string(prediction_texts::predictionHeaderHint);
+    case Column::Judgement: return std::string(prediction_texts::judgementHeaderHint);
     case Column::Variable: return "このステップのあとの " + header(column) + " の値";
     case Column::Messages: return "このステップが表示したメッセージ";
     case Column::Typed: return "このステップの前に入力した値";
@@ -171,8 +180,16 @@ void TraceTable::appendCell(size_t column, std::string& out) const
     case Column::Next: appendNumber(row.landed, out); return;
     case Column::Condition:
         appendTidy(conditions_, row.landed, out);
-        if (row.truth != Trace::Truth::None)
+        if (truthShown())
             out += row.truth == Trace::Truth::True ? " : True" : " : False";
+        return;
+    case Column::Prediction:
+        if (const Trace::Predicted* predicted = cursor_.predicted())
+            out += predicted->text;
+        return;
+    case Column::Judgement:
+        if (const Trace::Predicted* predicted = cursor_.predicted())
+            out += prediction_texts::judgementMark(predicted->judgement);
         return;
     case Column::Variable: {
         const size_t v = variable(column);
@@ -198,6 +215,13 @@ std::string TraceTable::cell(size_t column) const
     return text;
 }
 
+bool TraceTable::truthShown() const
+{
+    // While the student predicts the truth the newest row shows, it is not given away.
+    return cursor_.row().truth != Trace::Truth::None &&
+           !(model_.truthHidden() && cursor_.index() + 1 == trace_.size());
+}
+
 bool TraceTable::changed(size_t column) const
 {
     return kind(column) == Column::Variable && cursor_.changed(variable(column));
@@ -219,7 +243,8 @@ std::string TraceTable::shown(size_t column) const
             return typed_text::shortened(oneLine(cell(column)));
         return oneLine(cell(column));
     }
-    case Column::Typed: return typed_text::shortened(oneLine(cell(column)));
+    case Column::Typed:
+    case Column::Prediction: return typed_text::shortened(oneLine(cell(column)));
     default: return oneLine(cell(column));
     }
 }

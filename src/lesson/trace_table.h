@@ -9,24 +9,37 @@
 #include <vector>
 
 // A lesson's trace as a table of texts, the same for the trace window, the CSV file and the
-// console: the columns 手順, 行, 実行した文, 次の行 and 条件, one column per variable named
-// as the lesson names it, then メッセージ and 入力した値. It reads the trace one row at a
-// time and leaves how a cell looks (colours, marks) to whoever shows it.
+// console: the columns 手順, 行, 実行した文, 次の行 and 条件 (with 予想 and 正誤 after them
+// once the prediction mode was on), one column per variable named as the lesson names it,
+// then メッセージ and 入力した値. It reads the trace one row at a time and leaves how a cell
+// looks (colours, marks) to whoever shows it.
 class TraceTable
 {
 public:
-    enum class Column { Step, Line, Statement, Next, Condition, Variable, Messages, Typed };
-    static constexpr size_t fixedColumns = 5;
+    enum class Column {
+        Step,
+        Line,
+        Statement,
+        Next,
+        Condition,
+        Prediction,
+        Judgement,
+        Variable,
+        Messages,
+        Typed
+    };
 
     explicit TraceTable(const LessonModel& model);
 
     const Trace& trace() const { return trace_; }
     const LessonDescription& description() const { return description_; }
     size_t rowCount() const { return trace_.size(); }
-    size_t columnCount() const { return fixedColumns + trace_.columns().size() + 2; }
+    // The columns before the variables': five, or seven with the predictions'.
+    size_t fixedColumns() const { return trace_.showsPredictions() ? 7 : 5; }
+    size_t columnCount() const { return fixedColumns() + trace_.columns().size() + 2; }
     Column kind(size_t column) const;
     // The trace column of a variable column.
-    size_t variable(size_t column) const { return column - fixedColumns; }
+    size_t variable(size_t column) const { return column - fixedColumns(); }
     std::string header(size_t column) const;
     // What a column holds, for a header's tooltip.
     std::string headerHint(size_t column) const;
@@ -34,6 +47,9 @@ public:
     // Goes to a row (0: the oldest kept); going to the next row is cheap.
     void seek(size_t row) const { cursor_.seek(row); }
     const Trace::Cursor& cursor() const { return cursor_; }
+    // Whether the current row shows the truth of its condition: where it has one, except in
+    // the newest row while the student predicts that truth.
+    bool truthShown() const;
     // Whether the current row starts a section (the load, "先頭に戻る", ...).
     bool section() const { return cursor_.row().event != Trace::Event::Step; }
     // The text of a cell of the current row, appended to `out`. Line breaks inside a value
@@ -70,5 +86,6 @@ private:
     std::vector<std::string> statements_; // by line, as a cell shows them
     std::vector<std::string> conditions_;
     const Trace& trace_;
+    const LessonModel& model_;
     mutable Trace::Cursor cursor_;
 };

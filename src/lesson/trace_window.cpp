@@ -3,6 +3,7 @@
 #include "free_place.h"
 #include "lesson_form.h"
 #include "qt_convert.h"
+#include "question_window.h"
 #include "trace_export.h"
 #include "trace_item_model.h"
 #include "trace_texts.h"
@@ -179,13 +180,7 @@ void TraceWindow::build()
 void TraceWindow::open()
 {
     syncNow();
-    if (!placed_) {
-        place();
-        placed_ = true;
-    }
-    show();
-    raise();
-    activateWindow();
+    free_place::showInFront(this, placed_, [this] { place(); });
     view_->scrollToBottom();
 }
 
@@ -201,6 +196,11 @@ void TraceWindow::place()
         lesson_.description(), static_cast<int>(std::lround(fittedWidth() / zoom)));
     request.smallestWidth = minimumSizeHint().width(); // the buttons' row
     request.smallestHeight = minimumSizeHint().height();
+    // Clear of the question window, when that is open beside the lesson window.
+    if (const auto* form = qobject_cast<const LessonForm*>(lessonWindow_.data())) {
+        if (const QWidget* question = form->questionWindow(); question && question->isVisible())
+            request.avoid.push_back(free_place::plain(question->frameGeometry()));
+    }
     free_place::placeBesideLesson(this, lessonWindow_, request);
 }
 

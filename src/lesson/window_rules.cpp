@@ -74,11 +74,11 @@ std::vector<std::string> tabOrder(const LessonDescription& d)
         order.push_back(value.control->key());
     if (d.has("txtTime"))
         order.push_back("txtTime");
-    const bool stepping = d.has("Command1"); // the window adds ◀ and トレース表 beside it
-    for (const char* button :
-         {"Command1", "StepBack", "Command2", "Command5", "Command3", "Command4", "TraceButton"}) {
-        const bool added =
-            std::string_view(button) == "StepBack" || std::string_view(button) == "TraceButton";
+    const bool stepping = d.has("Command1"); // the window adds ◀, トレース表 and 予想 beside it
+    for (const char* button : {"Command1", "StepBack", "Command2", "Command5", "Command3",
+                               "Command4", "PredictButton", "TraceButton"}) {
+        const std::string_view name(button);
+        const bool added = name == "StepBack" || name == "TraceButton" || name == "PredictButton";
         if (added ? stepping : d.has(button))
             order.push_back(button);
     }

@@ -15,7 +15,7 @@ namespace window_rules
 // The controls Tab goes through, by key: the listing as one stop ("Label1"), the note and
 // the condition ("Label2", "Label3"); the values (boxes, options, check boxes, the list)
 // frame by frame, the frames and the values in each in reading order; "txtTime"; the
-// buttons, the added "StepBack" and "TraceButton" among them.
+// buttons, the added "StepBack", "PredictButton" and "TraceButton" among them.
 std::vector<std::string> tabOrder(const LessonDescription& description);
 // Two controls whose tops differ by no more than this many twips stand on one row.
 inline constexpr int sameRow = 60;

@@ -48,7 +48,7 @@ struct Shortcut {
     std::array<std::string_view, 2> editing;
 };
 
-inline constexpr std::array<Shortcut, 7> shortcuts{{
+inline constexpr std::array<Shortcut, 8> shortcuts{{
     {"Command1", "1行進めます", "→ / F10", {{{"ArrowRight"}, {"F10"}}}, {"ArrowRight"}},
     {"StepBack",
      "1つ前の状態に戻ります",
@@ -60,6 +60,7 @@ inline constexpr std::array<Shortcut, 7> shortcuts{{
     {"Command4", "自動実行を止めます", "Esc", {{{"Escape"}}}, {}},
     {"Command5", "配列に新しい乱数を設定します", "F6", {{{"F6"}}}, {}},
     {"TraceButton", "トレース表: ステップごとの値の表を開きます", "F7", {{{"F7"}}}, {}},
+    {"PredictButton", "予想してから進む: 次のステップを予想する窓を開きます", "F8", {{{"F8"}}}, {}},
 }};
 
 // "1行進めます (→ / F10)": a button's tooltip.

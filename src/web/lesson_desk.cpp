@@ -8,6 +8,7 @@
 #include "lesson/lesson_model.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/narration.h"
+#include "lesson/prediction_texts.h"
 #include "lesson/trace_export.h"
 #include "lesson/trace_table.h"
 #include "json/lesson_json.h"
@@ -69,7 +70,8 @@ std::optional<Narration::Action> toldAction(std::string_view action)
         {"step", A::Step},     {"steps", A::Step},       {"tick", A::Tick},
         {"ticks", A::Tick},    {"back", A::BackToStart}, {"stepback", A::StepBack},
         {"option", A::Option}, {"fill", A::Fill},        {"autorun", A::AutoRun},
-        {"stop", A::Stop},
+        {"stop", A::Stop},     {"advance", A::Step},     {"answer", A::Step},
+        {"dontknow", A::Step},
     };
     for (const auto& [name, told] : actions) {
         if (name == action)
@@ -115,10 +117,12 @@ std::optional<std::array<int, 4>> fourOf(const Json& object, std::array<const ch
     return values;
 }
 
-// Where the page's trace window goes beside the lesson window, by the desktop's rule:
-// `where` gives the lesson window's client area, the frame the page draws around a client
-// area and the page's visible area; `columns`, the columns' widths added up.
-Json placeTrace(const LessonModel& model, int columns, std::string_view where)
+// Where the page's trace window (`window` 0) or question window (1) goes beside the lesson
+// window, by the desktop's rule: `where` gives the lesson window's client area, the frame the
+// page draws around a client area, the page's visible area and the other windows beside the
+// lesson to keep clear of ("avoid", frames included); `columns`, the trace's columns' widths
+// added up.
+Json placeAdded(const LessonModel& model, int window, int columns, std::string_view where)
 {
     const Json given = Json::parse(where, nullptr, false);
     const Json none;
@@ -129,10 +133,20 @@ Json placeTrace(const LessonModel& model, int columns, std::string_view where)
     const auto lesson = fourOf(part("lesson"), rect);
     const auto area = fourOf(part("area"), rect);
     const auto frame = fourOf(part("frame"), {"left", "top", "right", "bottom"});
-    if (!lesson || !area || !frame)
+    const Json& avoid = part("avoid");
+    if (!lesson || !area || !frame || (!avoid.is_null() && !avoid.is_array()) ||
+        (window != 0 && window != 1))
         return error("malformed place: " + std::string(where));
-    added_window::Request request = added_window::traceRequest(model.description(), columns);
+    added_window::Request request = window == 0
+                                        ? added_window::traceRequest(model.description(), columns)
+                                        : added_window::questionRequest(model.description());
     const auto rectOf = [](const std::array<int, 4>& v) { return Rect{v[0], v[1], v[2], v[3]}; };
+    for (size_t k = 0; avoid.is_array() && k < avoid.size() && k < 8; ++k) {
+        const auto other = fourOf(avoid[k], rect);
+        if (!other)
+            return error("malformed place: " + std::string(where));
+        request.avoid.push_back(rectOf(*other));
+    }
     request.lesson = rectOf(*lesson);
     request.area = rectOf(*area);
     request.frame = added_window::Frame{(*frame)[0], (*frame)[1], (*frame)[2], (*frame)[3]};
@@ -166,6 +180,7 @@ Json LessonDesk::view(const LessonModel& model) const
         object["picture"] = lesson_json::picture(model.panel().picture);
         object["boardText"] = Narration::boardText(model.panel().picture.pegs);
     }
+    object["asking"] = lesson_json::questionView(model);
     return object;
 }
 
@@ -190,6 +205,7 @@ Json LessonDesk::open(std::string_view form)
     description.update(lesson_json::boxesLayout(model));
     description.update(lesson_json::addedLayout(model.description()));
     description.update(window_json::access(model.description()));
+    description["questionWindow"] = lesson_json::questionWindow(model.description());
     Json object;
     object["form"] = std::string(form);
     object["loaded"] = loaded;
@@ -243,6 +259,25 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
         outcome = model.startAutoRun();
     } else if (action == "stop") {
         model.stopAutoRun();
+    } else if (action == "predict") {
+        const std::optional<prediction::Mode> mode = prediction::modeNamed(text);
+        if (!mode)
+            return error("no such prediction mode: " + std::string(text));
+        const bool changed = *mode != model.predictionMode();
+        model.setPredictionMode(*mode);
+        // Told as the desktop tells it: the mode chosen, then the state and the question.
+        if (changed && *mode != prediction::Mode::Off)
+            extra = {"told", Json{{"event", prediction_texts::modeChosen(*mode)}, {"when", "now"}}};
+    } else if (action == "draft") {
+        // Typing an answer changes only what the question window shows: that alone answers.
+        model.setDraft(std::string(text));
+        return Json{{"asking", lesson_json::questionView(model)}};
+    } else if (action == "advance") {
+        outcome = model.advance();
+    } else if (action == "answer") {
+        outcome = model.answer();
+    } else if (action == "dontknow") {
+        outcome = model.dontKnow();
     } else if (action == "set" || action == "set2") {
         const BoxGroup group = action == "set" ? BoxGroup::Text1 : BoxGroup::Text2;
         if (!model.setText(group, index, std::string(text)))
@@ -264,7 +299,7 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
                  lesson_json::traceCells(TraceTable(model), static_cast<size_t>(std::max(index, 0)),
                                          static_cast<size_t>(std::max(value, 0)))};
     } else if (action == "place") {
-        Json placed = placeTrace(model, value, text);
+        Json placed = placeAdded(model, index, value, text);
         if (placed.contains("error"))
             return placed;
         extra = {"place", std::move(placed)};

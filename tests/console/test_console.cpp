@@ -28,19 +28,24 @@ std::string readFile(const std::string& path)
     return text.str();
 }
 
-// The binary itself, fed a stored script, answers exactly the stored transcript.
+// The binary itself, fed a stored script, answers exactly the stored transcript: the array
+// total worked with edits, a refusal and auto-run, and predicted step by step.
 TEST(LessonConsole, ScriptedRunMatchesTheStoredTranscript)
 {
     const std::string dir = CONSOLE_DATA_DIR;
-    const std::string command = std::string(LESSON_CONSOLE) + " < " + dir + "/frmtotal.script";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    ASSERT_TRUE(pipe);
-    std::string output;
-    std::array<char, 4096> buffer;
-    size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0)
-        output.append(buffer.data(), n);
-    EXPECT_EQ(output, readFile(dir + "/frmtotal.expected"));
+    for (const char* script : {"frmtotal", "prediction"}) {
+        SCOPED_TRACE(script);
+        const std::string command =
+            std::string(LESSON_CONSOLE) + " < " + dir + "/" + script + ".script";
+        std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+        ASSERT_TRUE(pipe);
+        std::string output;
+        std::array<char, 4096> buffer;
+        size_t n = 0;
+        while ((n = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0)
+            output.append(buffer.data(), n);
+        EXPECT_EQ(output, readFile(dir + "/" + script + ".expected"));
+    }
 }
 
 TEST(LessonConsole, ExampleOfTheProtocol)
@@ -75,6 +80,12 @@ TEST(LessonConsole, CommandsThatCannotBeTakenAnswerWithAnErrorAndGoOn)
         {"open frmTotal\nautorun 5", "malformed TEXT: 5"},
         {"open frmTotal\nclose\nstep", "no lesson window is open"},
         {"open frmTotal\ntrace x", "malformed count: x"},
+        {"open frmTotal\npredict line", "malformed TEXT: line"},
+        {"open frmTotal\npredict \"often\"", "no such prediction mode: often"},
+        {"open frmTotal\nanswer \"2\"", "no question is waiting"},
+        {"open frmTotal\ndontknow", "no question is waiting"},
+        {"open frmTotal\npredict \"line\"\nanswer 2", "malformed TEXT: 2"},
+        {"predict \"line\"", "no lesson window is open"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input);

@@ -75,9 +75,9 @@ TEST(AddedButtons, TheTraceButtonShrinksToItsShortCaptionWhenItsNameFindsNoRoom)
     EXPECT_FALSE(overlap(tight.trace->rect, tight.stepBack->rect));
 }
 
-// Every lesson with "進む" gets both buttons inside its window, clear of the controls placed
-// in it and of each other; a lesson's pixels are its twips ÷ 15 rounded to the nearest.
-TEST(AddedButtons, EveryLessonHasRoomForBoth)
+// Every lesson with "進む" gets the three buttons inside its window, clear of the controls
+// placed in it and of each other; a lesson's pixels are its twips ÷ 15 rounded to the nearest.
+TEST(AddedButtons, EveryLessonHasRoomForAllThree)
 {
     lesson_registry::registerAll();
     EXPECT_EQ(added_buttons::pixels(7), 0);
@@ -85,13 +85,15 @@ TEST(AddedButtons, EveryLessonHasRoomForBoth)
     EXPECT_EQ(added_buttons::pixels(-8), -1);
     EXPECT_EQ(added_buttons::pixels(375), 25);
     int withName = 0;
+    int predictWithName = 0;
     for (const std::string& form : lesson_registry::forms()) {
         const auto model = lesson_registry::create(form);
         const LessonDescription& d = model->description();
         const added_buttons::Places places = added_buttons::place(d);
-        ASSERT_TRUE(places.stepBack && places.trace) << form;
+        ASSERT_TRUE(places.stepBack && places.trace && places.predict) << form;
         const Rect area{0, 0, added_buttons::pixels(d.width), added_buttons::pixels(d.height)};
-        for (const Rect& added : {places.stepBack->rect, places.trace->rect}) {
+        for (const Rect& added :
+             {places.stepBack->rect, places.trace->rect, places.predict->rect}) {
             EXPECT_TRUE(added.left >= 0 && added.top >= 0 &&
                         added.left + added.width <= area.width &&
                         added.top + added.height <= area.height)
@@ -104,9 +106,13 @@ TEST(AddedButtons, EveryLessonHasRoomForBoth)
             }
         }
         EXPECT_FALSE(overlap(places.stepBack->rect, places.trace->rect)) << form;
+        EXPECT_FALSE(overlap(places.predict->rect, places.trace->rect)) << form;
+        EXPECT_FALSE(overlap(places.predict->rect, places.stepBack->rect)) << form;
         withName += places.trace->caption == "トレース表";
+        predictWithName += places.predict->caption == "予想";
     }
     EXPECT_GT(withName, 0);
+    EXPECT_GT(predictWithName, 0);
 }
 
 } // namespace

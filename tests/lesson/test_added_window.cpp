@@ -112,4 +112,57 @@ TEST(AddedWindow, AScreenWithNoRoomGetsTheLeastSizeInItsCorner)
     EXPECT_EQ(placed.top + placed.height + frame.bottom, 300);
 }
 
+// The question window and the trace window, both beside one lesson: whichever opens second
+// keeps clear of the first where the screen has room for both (a 1024 x 768 projector has
+// none beside the tallest lessons), and neither covers what the student needs of the lesson.
+TEST(AddedWindow, TheQuestionAndTraceWindowsKeepClearOfEachOther)
+{
+    lesson_registry::registerAll();
+    for (const std::string& form : lesson_registry::forms()) {
+        const auto lesson = lesson_registry::create(form);
+        const LessonDescription& d = lesson->description();
+        for (const auto& [screenWidth, screenHeight] :
+             {std::pair{1920, 1080}, std::pair{1366, 768}, std::pair{1024, 768}}) {
+            for (const bool traceFirst : {true, false}) {
+                Request trace = traceAt(d, 0, 0, screenWidth, screenHeight);
+                Request question = added_window::questionRequest(d);
+                question.lesson = trace.lesson;
+                question.frame = trace.frame;
+                question.area = trace.area;
+                Request& first = traceFirst ? trace : question;
+                Request& second = traceFirst ? question : trace;
+                const Rect one = outer(added_window::place(first));
+                second.avoid.push_back(one);
+                const Rect two = outer(added_window::place(second));
+                const std::string where = form + " " + std::to_string(screenWidth) + "x" +
+                                          std::to_string(screenHeight) +
+                                          (traceFirst ? " trace first" : " question first");
+                if (screenWidth > 1024) {
+                    EXPECT_FALSE(overlaps(one, two)) << where;
+                }
+                for (const Rect& k : added_window::keepClear(d)) {
+                    const Rect onScreen{trace.lesson.left + k.left, trace.lesson.top + k.top,
+                                        k.width, k.height};
+                    EXPECT_FALSE(overlaps(one, onScreen)) << where;
+                    EXPECT_FALSE(overlaps(two, onScreen)) << where;
+                }
+            }
+        }
+    }
+    // On a wide screen both stand right of the lesson window, one above the other.
+    const auto total = lesson_registry::create("frmTotal");
+    Request trace = traceAt(total->description(), 0, 0, 1920, 1080);
+    const Rect first = outer(added_window::place(trace));
+    Request question = added_window::questionRequest(total->description());
+    question.lesson = trace.lesson;
+    question.frame = trace.frame;
+    question.area = trace.area;
+    question.avoid = {first};
+    const Rect placed = added_window::place(question);
+    EXPECT_EQ(placed.width, 400);
+    EXPECT_EQ(placed.height, 210);
+    EXPECT_EQ(placed.left, first.left + frame.left);
+    EXPECT_GE(placed.top, first.top + first.height + added_window::gap);
+}
+
 } // namespace

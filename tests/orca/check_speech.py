@@ -11,7 +11,10 @@ and works the array total lesson with the keyboard alone:
   3. goes back into the listing, up to line 0, and opens its note with Enter: the note
      must be spoken;
   4. goes back to the start, then runs and stops auto-run: both must be told, and auto-run
-     no more often than it can be spoken.
+     no more often than it can be spoken;
+  5. back at the start, opens the question window (F8), chooses 次の行 with the arrow keys,
+     types the answer 2 and presses Enter: the question, the judgement with the right answer
+     and the next question must be spoken.
 
 Prints what Orca said in each part and writes it to TRANSCRIPT; exits 1 when something is
 missing. Needs orca, xvfb, openbox, xdotool, dbus and at-spi2-core (make test-orca installs
@@ -185,6 +188,33 @@ class Session:
         told = [line for line in heard if line.startswith("notification")]
         if len(told) > 4:
             raise Failure(f"auto-run was told {len(told)} times in 4 s")
+
+        # Predicting: the question window, its mode by the arrows, an answer typed.
+        self.key("Home")
+        time.sleep(1.5)
+        mark = self.mark()
+        self.key("F8")
+        heard = self.heard(mark, 10, "しない")
+        self.parts.append(("Home, F8 (予想)", heard))
+        mark = self.mark()
+        self.key("Down")
+        heard = self.heard(mark, 10, "質問")
+        self.parts.append(("Down (次の行)", heard))
+        self.expect(heard, "予想のしかた 次の行")
+        self.expect(heard, "質問 0行目を実行したあと、次に実行するのは何行目ですか。")
+        mark = self.mark()
+        self.key("Tab", "Tab")
+        heard = self.heard(mark, 5, "予想の答え")
+        self.parts.append(("Tab, Tab (the answer box)", heard))
+        mark = self.mark()
+        self.key("2", "Return")
+        heard = self.heard(mark, 10, "正解")
+        self.parts.append(("2, Enter", heard))
+        self.expect(heard, "○ 正解です（2行目）")
+        self.expect(heard, "2行目 int total=0;")
+        self.expect(heard, "質問 2行目を実行したあと、次に実行するのは何行目ですか。")
+        if any("alert" in line for line in heard):
+            raise Failure("Enter in the answer box answered twice (a message box followed)")
 
     # --- Orca's log ---
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <random>
 #include <set>
@@ -49,14 +50,19 @@ std::string snapshot(const LessonModel& m)
     return out.str();
 }
 
-// The whole trace table, marks and dropped rows included.
-std::string traceDump(const LessonModel& m)
+// The whole trace table, marks and dropped rows included (the predictions' columns left
+// out when `predictions` is false).
+std::string traceDump(const LessonModel& m, bool predictions = true)
 {
     const TraceTable table(m);
     std::string text = std::to_string(m.trace().dropped()) + "\n";
     for (size_t r = 0; r < table.rowCount(); ++r) {
         table.seek(r);
         for (size_t c = 0; c < table.columnCount(); ++c) {
+            const TraceTable::Column kind = table.kind(c);
+            if (!predictions &&
+                (kind == TraceTable::Column::Prediction || kind == TraceTable::Column::Judgement))
+                continue;
             text += table.cell(c) + (table.changed(c) ? "*" : "") +
                     (table.typed(c) ? "!" + *table.typed(c) : "") + "|";
         }
@@ -119,6 +125,8 @@ class Student
 public:
     Student(LessonModel& model, unsigned seed) : model_(model), random_(seed) {}
 
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
     // Whether the last action was "自動実行" (a refused interval leaves the timer alone).
     bool lastWasAutoRun() const { return autoRun_; }
 
@@ -173,9 +181,6 @@ public:
         }
     }
 
-private:
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-
     // Box texts: mostly small numbers (so that the routines move on), then the edges of
     // the ranges and one past them, fractions, huge exponents, letters, empty text,
     // full-width digits and line breaks.
@@ -199,6 +204,7 @@ private:
         return odd[pick(static_cast<int>(std::size(odd)))];
     }
 
+private:
     LessonModel& model_;
     std::mt19937 random_;
     bool autoRun_ = false;
@@ -320,6 +326,124 @@ TEST_P(Robustness, StepBackRestoresTheStateBeforeTheAction)
         }
     }
     EXPECT_GT(undone, 10);
+}
+
+// The prediction mode never changes what a step does: a random session with the mode on
+// (answers right, wrong, unreadable and わからない, modes switched, step back, auto-run)
+// gives, action by action, the same states, messages, history and trace as the same
+// session with the mode off, where every judged answer is a plain 進む and an answer that
+// was not judged is nothing at all. The random draws are the same too: a question worked
+// out on a step that draws gives its draws back.
+TEST_P(Robustness, ThePredictionModeChangesNothingAStepDoes)
+{
+    struct Done {
+        std::function<Outcome(LessonModel&)> plain; // the same action with the mode off
+        std::string seen;                           // what the student saw after it
+        std::vector<std::string> messages;
+        size_t states;
+    };
+    const auto session = [&](unsigned seed, bool predicting, std::vector<Done>& done) {
+        std::mt19937 draws(seed);
+        random_source::replace([&] { return std::uniform_real_distribution<double>(0, 1)(draws); });
+        std::unique_ptr<LessonModel> model = lesson_registry::create(GetParam());
+        model->setTraceLimit(300);
+        model->load();
+        Student student(*model, seed);
+        for (size_t k = 0; k < (predicting ? 1500 : done.size()); ++k) {
+            Outcome outcome;
+            if (!predicting) {
+                outcome = done[k].plain(*model);
+                EXPECT_EQ(snapshot(*model), done[k].seen) << "action " << k;
+                EXPECT_EQ(outcome.messages, done[k].messages) << "action " << k;
+                EXPECT_EQ(model->history().states(), done[k].states) << "action " << k;
+                if (::testing::Test::HasFailure())
+                    return std::string();
+                continue;
+            }
+            std::function<Outcome(LessonModel&)> plain = [](LessonModel& m) { return m.step(); };
+            const int kind = student.pick(100);
+            const std::optional<prediction::Question> question = model->question();
+            if (kind < 50 && question) {
+                const int how = student.pick(10);
+                model->setDraft(how < 5   ? question->expected
+                                : how < 7 ? std::to_string(student.pick(30) - 5)
+                                : how < 8 ? student.text()
+                                          : "");
+                outcome = how == 9 ? model->dontKnow() : model->answer();
+                if (outcome.refused) { // not judged: nothing ran
+                    plain = [](LessonModel&) { return Outcome{}; };
+                    outcome.messages.clear();
+                } else {
+                    EXPECT_TRUE(how > 4 ||
+                                model->judged()->judgement == prediction::Judgement::Correct);
+                }
+            } else if (kind < 60) {
+                outcome = model->step();
+            } else if (kind < 75) {
+                student.type();
+                const Panel& p = model->panel();
+                plain = [p](LessonModel& m) {
+                    // Typing again what the boxes now hold gives the same edits.
+                    for (size_t b = 0; b < p.text1.size(); ++b) {
+                        if (p.text1[b].exists && p.text1[b].text != m.panel().text1[b].text)
+                            m.setText(BoxGroup::Text1, static_cast<int>(b), p.text1[b].text);
+                    }
+                    for (size_t b = 0; b < p.text2.size(); ++b) {
+                        if (p.text2[b].exists && p.text2[b].text != m.panel().text2[b].text)
+                            m.setText(BoxGroup::Text2, static_cast<int>(b), p.text2[b].text);
+                    }
+                    for (size_t g = 0; g < 3; ++g) {
+                        for (size_t b = 0; b < p.checks[g].size(); ++b) {
+                            if (p.checks[g][b] != m.panel().checks[g][b])
+                                m.setCheck(
+                                    static_cast<BoxGroup>(static_cast<int>(BoxGroup::Check1) +
+                                                          static_cast<int>(g)),
+                                    static_cast<int>(b), p.checks[g][b]);
+                        }
+                    }
+                    return Outcome{};
+                };
+            } else if (kind < 80) {
+                plain = [](LessonModel& m) { return m.stepBack(); };
+            } else if (kind < 84) {
+                plain = [](LessonModel& m) { return m.backToStart(); };
+            } else if (kind < 86) {
+                const int option = 1 + student.pick(2);
+                plain = [option](LessonModel& m) { return m.clickOption(option); };
+            } else if (kind < 88) {
+                plain = [](LessonModel& m) { return m.fillArray(); };
+            } else if (kind < 90) {
+                const std::string interval = student.pick(2) ? "1" : "0";
+                plain = [interval](LessonModel& m) {
+                    m.setTimerText(interval);
+                    return m.startAutoRun();
+                };
+            } else if (kind < 92) {
+                plain = [](LessonModel& m) {
+                    m.stopAutoRun();
+                    return Outcome{};
+                };
+            } else if (kind < 96) {
+                plain = [](LessonModel& m) { return m.tick(); };
+            } else {
+                model->setPredictionMode(prediction::modes[student.pick(5)]);
+                plain = [](LessonModel&) { return Outcome{}; };
+            }
+            if (kind >= 75 && kind < 96)
+                outcome = plain(*model);
+            if (model->panel().timer.enabled && model->panel().timer.interval > 0) {
+                EXPECT_FALSE(model->question()); // auto-run asks nothing
+            }
+            done.push_back(
+                Done{plain, snapshot(*model), outcome.messages, model->history().states()});
+        }
+        model->setPredictionMode(prediction::Mode::Off); // the newest row shows its truth again
+        return traceDump(*model, false);
+    };
+    std::vector<Done> done;
+    const std::string predicted = session(7, true, done);
+    const std::string plain = session(7, false, done);
+    EXPECT_EQ(firstDifference(predicted, plain), "");
 }
 
 std::vector<std::string> everyLesson()

@@ -52,9 +52,11 @@ async function shoot(page, selector, path, plain) {
 
 // Shoots the windows of `cat` wanted by `wanted(name)` into `out`, as <name>-<scale × 100>.png;
 // `traces`: the lessons whose trace window is shot too (trace-<form>), after a few steps with
-// a typed value; `plain`: without the focus, the text cursor and scroll bars. Resolves to the
-// names shot.
-export async function shootWindows(page, cat, out, { scale = 1, wanted = () => true, traces = [], plain = false } = {}) {
+// a typed value; `predictions`: the lessons whose question window is shot (predict-<form>) in
+// おまかせ after two steps answered with わからない, with the whole page beside it
+// (predict-page-<form>); `plain`: without the focus, the text cursor and scroll bars.
+// Resolves to the names shot.
+export async function shootWindows(page, cat, out, { scale = 1, wanted = () => true, traces = [], predictions = [], plain = false } = {}) {
   const names = [];
   const take = async (name, selector = `[data-form=${name}]`) => {
     await shoot(page, selector, join(out, `${name}-${scale * 100}.png`), plain);
@@ -98,6 +100,18 @@ export async function shootWindows(page, cat, out, { scale = 1, wanted = () => t
     await page.keyboard.press('ArrowUp');
     await page.keyboard.up('Shift');
     await take(`trace-${form}`, `[data-trace=${form}]`);
+    await page.click(`[data-form=${form}] .titlebar .close`);
+  }
+  for (const form of predictions) {
+    await openThroughMenus(page, cat, form);
+    await press(page, form, 'PredictButton');
+    await page.click(`[data-question=${form}] [data-control="Mode(4)"]`);
+    for (let k = 0; k < 2; ++k) {
+      await page.click(`[data-question=${form}] [data-control=DontKnow]`);
+      await pressOk(page);
+    }
+    await page.screenshot({ path: join(out, `predict-page-${form}-${scale * 100}.png`) });
+    await take(`predict-${form}`, `[data-question=${form}]`);
     await page.click(`[data-form=${form}] .titlebar .close`);
   }
   // The menus last: each stays where it was shot, over the buttons the others need.

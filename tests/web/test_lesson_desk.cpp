@@ -1,5 +1,6 @@
 #include "lesson/added_buttons.h"
 #include "lesson/lesson_registry.h"
+#include "lesson/prediction_texts.h"
 #include "lesson/trace_texts.h"
 #include "lesson/window_words.h"
 #include "web/lesson_desk.h"
@@ -315,6 +316,69 @@ TEST(LessonDesk, TheDescriptionCarriesTheAddedButtonsAndTheTraceWindowsTexts)
     EXPECT_EQ(w["copy"]["hint"], trace_texts::copyHint);
     EXPECT_EQ(w["legend"]["name"], trace_texts::legendName);
     EXPECT_EQ(w["colours"]["changed"], "#fff3a0");
+}
+
+// The page predicts through the same model: the mode, the answer being made, 進む that judges
+// it, the question window's description and what it shows, and the judgement told.
+TEST(LessonDesk, PredictingAStepThroughThePage)
+{
+    LessonDesk desk;
+    const Json d = desk.open("frmTotal")["description"];
+    const Json& added = d["added"]["predict"];
+    EXPECT_EQ(added["caption"], "予想");
+    EXPECT_EQ(added["hint"], "予想してから進む: 次のステップを予想する窓を開きます (F8)");
+    const Json& window = d["questionWindow"];
+    EXPECT_EQ(window["caption"], "予想 - 配列の値の合計");
+    EXPECT_EQ(window["controls"][1]["caption"], "しない"); // Mode(0), in the frame Modes
+    EXPECT_EQ(window["names"]["Answer"], prediction_texts::answerName);
+    EXPECT_EQ(window["multiline"], Json::array({"Question", "Verdict"}));
+
+    Json r = desk.act("frmTotal", "view", 0, 0, "");
+    EXPECT_EQ(r["view"]["asking"]["question"], prediction_texts::offStatus);
+    EXPECT_FALSE(r["view"].contains("prediction"));
+    EXPECT_TRUE(desk.act("frmTotal", "predict", 0, 0, "sometimes").contains("error"));
+    r = desk.act("frmTotal", "predict", 0, 0, "line");
+    EXPECT_EQ(r["view"]["asking"]["asking"], true);
+    EXPECT_EQ(r["view"]["asking"]["form"], "line");
+    EXPECT_EQ(r["view"]["prediction"], Json({{"mode", "line"}, {"asked", 0}, {"correct", 0}}));
+
+    // 進む without an answer says what is expected and does not step.
+    r = desk.act("frmTotal", "advance", 0, 0, "");
+    EXPECT_EQ(r["outcome"]["refused"], true);
+    EXPECT_EQ(r["view"]["line"], 0);
+    EXPECT_FALSE(r.contains("told"));
+    r = desk.act("frmTotal", "draft", 0, 0, "２");
+    EXPECT_EQ(r["asking"]["answer"], "２");
+    EXPECT_EQ(r["asking"]["chosen"], "予想 2行目");
+    EXPECT_FALSE(r.contains("view")); // typing an answer repaints only the question window
+    r = desk.act("frmTotal", "advance", 0, 0, "");
+    EXPECT_EQ(r["view"]["line"], 2);
+    EXPECT_EQ(r["view"]["asking"]["verdict"], "○ 正解です（2行目）");
+    EXPECT_EQ(r["view"]["asking"]["answer"], ""); // a new question, a new answer
+    EXPECT_EQ(r["view"]["asking"]["score"], "予想 1問中 1問正解");
+    EXPECT_EQ(r["told"], Json({{"event", ""}, {"when", "now"}}));
+    r = desk.act("frmTotal", "narrate", 0, 0, "");
+    EXPECT_EQ(r["narration"].get<std::string>().rfind("○ 正解です（2行目）。2行目 int total=0;", 0),
+              0u)
+        << r["narration"];
+
+    r = desk.act("frmTotal", "dontknow", 0, 0, "");
+    EXPECT_EQ(r["view"]["asking"]["verdict"], "— 正解は 3行目");
+    desk.act("frmTotal", "predict", 0, 0, "condition");
+    r = desk.act("frmTotal", "draft", 0, 0, "False");
+    EXPECT_EQ(r["asking"]["truth"], false);
+    EXPECT_EQ(r["asking"]["typed"], false);
+    r = desk.act("frmTotal", "view", 0, 0, "");
+    EXPECT_EQ(r["view"]["condition"], "  i < a.Length"); // hidden until answered
+    r = desk.act("frmTotal", "answer", 0, 0, "");
+    EXPECT_EQ(r["view"]["asking"]["verdict"], "× 不正解です。正解は True（予想 False）");
+    EXPECT_EQ(r["view"]["prediction"]["asked"], 3);
+    EXPECT_EQ(r["view"]["prediction"]["correct"], 1);
+    // The trace's columns, in the window's rows too.
+    r = desk.act("frmTotal", "trace", 0, 10, "");
+    EXPECT_EQ(r["trace"]["headers"][5], "予想");
+    EXPECT_EQ(r["trace"]["rows"][3]["cells"][5], "条件 False");
+    EXPECT_EQ(r["trace"]["rows"][3]["cells"][6], "×");
 }
 
 } // namespace

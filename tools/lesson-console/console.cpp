@@ -89,11 +89,12 @@ void LessonConsole::execute(std::string_view line)
         open(rest);
         return;
     }
-    const bool known = command == "close" || command == "set" || command == "set2" ||
-                       command == "check" || command == "option" || command == "step" ||
-                       command == "back" || command == "fill" || command == "note" ||
-                       command == "autorun" || command == "stop" || command == "tick" ||
-                       command == "view" || command == "describe" || command == "trace";
+    const bool known =
+        command == "close" || command == "set" || command == "set2" || command == "check" ||
+        command == "option" || command == "step" || command == "back" || command == "fill" ||
+        command == "note" || command == "autorun" || command == "stop" || command == "tick" ||
+        command == "view" || command == "describe" || command == "trace" || command == "predict" ||
+        command == "question" || command == "answer" || command == "dontknow";
     if (!known) {
         error("unknown command: " + std::string(command));
         return;
@@ -153,6 +154,12 @@ void LessonConsole::execute(std::string_view line)
         describe();
     } else if (command == "trace") {
         trace(rest);
+    } else if (command == "predict") {
+        predict(rest);
+    } else if (command == "question") {
+        print(json::Json{{"question", lesson_json::question(*model)}});
+    } else if (command == "answer" || command == "dontknow") {
+        answer(rest, command == "dontknow");
     }
 }
 
@@ -245,6 +252,41 @@ void LessonConsole::trace(std::string_view argument)
     }
     for (size_t row = table.rowCount() - count; row < table.rowCount(); ++row)
         print(lesson_json::traceRow(table, row));
+}
+
+void LessonConsole::predict(std::string_view argument)
+{
+    const std::optional<std::string> text = json::parseString(argument);
+    const std::optional<prediction::Mode> mode = text ? prediction::modeNamed(*text) : std::nullopt;
+    if (!text)
+        error("malformed TEXT: " + std::string(argument));
+    else if (!mode)
+        error("no such prediction mode: " + *text);
+    else
+        current()->setPredictionMode(*mode);
+}
+
+// `answer TEXT` judges TEXT, `dontknow` (no argument) presses "わからない"; either prints the
+// judgement and then what the step prints.
+void LessonConsole::answer(std::string_view argument, bool dontKnow)
+{
+    LessonModel& model = *current();
+    const std::optional<std::string> text =
+        dontKnow ? std::optional<std::string>("") : json::parseString(argument);
+    if (!text) {
+        error("malformed TEXT: " + std::string(argument));
+        return;
+    }
+    if (!model.question()) {
+        error("no question is waiting");
+        return;
+    }
+    model.setDraft(*text);
+    const size_t before = model.attempts().all().size();
+    const Outcome outcome = dontKnow ? model.dontKnow() : model.answer();
+    if (model.attempts().all().size() > before)
+        print(json::Json{{"judgement", lesson_json::judgement(model.attempts().all().back())}});
+    report(outcome);
 }
 
 void LessonConsole::describe()

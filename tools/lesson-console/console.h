@@ -40,6 +40,8 @@ private:
     void view();
     void describe();
     void trace(std::string_view argument);
+    void predict(std::string_view argument);
+    void answer(std::string_view argument, bool dontKnow);
 
     std::ostream& out_;
     std::vector<OpenLesson> open_; // the most recently opened last

@@ -3,7 +3,7 @@
 // options act in order: type with --set, then press "進む" with --steps.
 //
 //   show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--zoom F] [--marks]
-//               [--grab OUT.png] [--names]
+//               [--predict MODE] [--answer TEXT] [--judge] [--grab OUT.png] [--names]
 //
 // With --grab the window is rendered offscreen and saved; otherwise it stays on screen
 // until it is closed. --trace opens the lesson's trace window too (and --grab saves that
@@ -11,9 +11,13 @@
 // program do, but not held to a screen), --marks with the marks beyond colour. --names
 // prints, offscreen, what screen readers are told of every control of the window, as one
 // JSON object: {"Text1(2)": {"name", "description", "hint"}, ...}.
+// --predict opens the question window in MODE (off, line, condition, value, auto), --answer
+// types an answer and --judge presses "答えて進む"; --grab then saves the question window
+// too, as OUT.question.png.
 #include "lesson/display_settings.h"
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
+#include "lesson/question_window.h"
 #include "lesson/trace_window.h"
 #include "lesson/window_zoom.h"
 #include "shell/fonts.h"
@@ -71,7 +75,7 @@ int main(int argc, char* argv[])
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--zoom F] "
-                     "[--marks] [--grab OUT.png] [--names]\n");
+                     "[--marks] [--predict MODE] [--answer TEXT] [--judge] [--grab OUT.png] [--names]\n");
         return 2;
     }
     auto model = lesson_registry::create(argv[1]);
@@ -102,6 +106,17 @@ int main(int argc, char* argv[])
             zoom = std::atof(argv[++k]);
         } else if (option == "--trace") {
             trace = true;
+        } else if (option == "--predict" && k + 1 < argc) {
+            const std::optional<prediction::Mode> mode = prediction::modeNamed(argv[++k]);
+            form.show();
+            form.Predict_Click();
+            form.PredictMode_Click(mode.value_or(prediction::Mode::Auto));
+        } else if (option == "--answer" && k + 1 < argc) {
+            form.Answer_Typed(argv[++k]);
+            if (form.questionWindow())
+                form.questionWindow()->refresh();
+        } else if (option == "--judge") {
+            form.Judge_Click();
         } else if (option == "--grab" && k + 1 < argc) {
             out = QString::fromLocal8Bit(argv[++k]);
         }
@@ -114,6 +129,8 @@ int main(int argc, char* argv[])
         if (zoom != 1)
             window_zoom::apply(form.traceWindow(), zoom);
     }
+    if (zoom != 1 && form.questionWindow())
+        window_zoom::apply(form.questionWindow(), zoom);
     if (names) {
         QCoreApplication::processEvents();
         std::printf("%s\n", accessibleNames(form).constData());
@@ -122,6 +139,12 @@ int main(int argc, char* argv[])
     if (!out.isEmpty()) {
         QCoreApplication::processEvents();
         QWidget* shown = trace ? static_cast<QWidget*>(form.traceWindow()) : &form;
+        if (QWidget* question = form.questionWindow()) {
+            QString path = out;
+            path.replace(QStringLiteral(".png"), QStringLiteral(".question.png"));
+            if (!question->grab().save(path))
+                return 1;
+        }
         return shown && shown->grab().save(out) ? 0 : 1;
     }
     return QApplication::exec();

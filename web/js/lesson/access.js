@@ -1,6 +1,6 @@
 // What makes a lesson window usable without a mouse and readable by screen readers, as the
 // desktop window does it, from what the engine says of it: the buttons the program adds
-// (the step-back button and the trace table's) where the engine places them, the keys, hints and names of
+// (the step-back button, the trace table's and the prediction's) where the engine places them, the keys, hints and names of
 // the controls, the descriptions of the listing lines and the tab order.
 
 import { button } from '../ui/button.js';
@@ -59,6 +59,8 @@ export function addButtons(controls, description, client) {
   if (back) back.disabled = true;
   const trace = addButton(controls, client, added.trace, 'TraceButton');
   if (trace) trace.setAttribute('aria-label', added.trace.name);
+  const predict = addButton(controls, client, added.predict, 'PredictButton');
+  if (predict) predict.setAttribute('aria-label', added.predict.name);
 }
 
 // --- names, hints and order ---

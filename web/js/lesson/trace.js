@@ -164,26 +164,13 @@ export class TraceWindow {
 
   // Beside the lesson window, by the desktop's rule (the engine's): right of it when there is
   // room, else below, left or above it, else over it but clear of its listing, its note and
-  // its step button.
+  // its step button; clear of the question window when that is open.
   place(lessonWindow) {
-    const rect = (e) => e.getBoundingClientRect();
-    const desk = rect(this.lesson.app.desktop.root);
-    const outer = rect(lessonWindow.element);
-    const client = rect(lessonWindow.client);
-    const where = {
-      lesson: { left: client.left - desk.left, top: client.top - desk.top, width: client.width, height: client.height },
-      frame: { left: client.left - outer.left, top: client.top - outer.top, right: outer.right - client.right, bottom: outer.bottom - client.bottom },
-      area: { left: -desk.left, top: -desk.top, width: document.documentElement.clientWidth, height: document.documentElement.clientHeight },
-    };
     const columns = this.widths.reduce((a, b) => a + b, 0);
-    const result = this.lesson.app.engine.act(this.lesson.form, 'place', { value: columns, text: JSON.stringify(where) });
-    if (result.error) {
-      this.lesson.app.report(result.error);
-      return;
-    }
-    const placed = result.place;
+    const placed = lessonWindow === this.lesson.win ? this.lesson.placeBeside(0, columns, [this.lesson.question.win]) : null;
+    if (!placed) return;
     this.win.resize(placed.width, placed.height);
-    this.win.place({ left: placed.left - where.frame.left, top: placed.top - where.frame.top });
+    this.win.place(placed.at);
   }
 
   closed() {

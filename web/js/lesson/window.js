@@ -9,6 +9,7 @@ import { AutoRun } from './autorun.js';
 import { buildControls } from './build.js';
 import { twips } from './geometry.js';
 import { Painter } from './paint.js';
+import { QuestionWindow } from './question.js';
 import { addTapZones } from './touch.js';
 import { TraceWindow } from './trace.js';
 import { showMessage } from '../ui/message.js';
@@ -62,6 +63,7 @@ export class LessonWindow {
     client.append(live);
     this.painter = new Painter(c, this.window.colours, this.window.marks.shapes);
     this.trace = new TraceWindow(this);
+    this.question = new QuestionWindow(this);
     this.announcer = new Announcer((event) => this.narrate(event), this.window.rules.announceAfterDialog);
     c.buttons.Command1?.setAttribute('data-autofocus', '');
     this.wire();
@@ -70,13 +72,14 @@ export class LessonWindow {
   wire() {
     const c = this.controls;
     const click = (name, action) => c.buttons[name]?.addEventListener('click', action);
-    click('Command1', () => this.act('step'));
+    click('Command1', () => this.act('advance')); // with a question waiting, it answers first
     click('Command2', () => this.act('back'));
     click('Command3', () => this.act('autorun', { text: c.txtTime?.value ?? '' }));
     click('Command4', () => this.act('stop'));
     click('Command5', () => this.act('fill'));
     click('StepBack', () => this.act('stepback'));
     click('TraceButton', () => this.openTrace());
+    click('PredictButton', () => this.openQuestion());
     c.options.Option1?.addEventListener('click', () => this.act('option', { index: 1 }));
     c.options.Option2?.addEventListener('click', () => this.act('option', { index: 2 }));
     for (const [name, inputs] of Object.entries(c.checks)) {
@@ -98,7 +101,7 @@ export class LessonWindow {
     }
     c.txtTime?.addEventListener('input', () => this.edit('timertext', { text: c.txtTime.value }));
     c.listing.forEach((line, index) => {
-      line?.addEventListener('click', () => this.showNote(index));
+      line?.addEventListener('click', () => this.lineClicked(index));
       line?.addEventListener('keydown', (event) => this.listingKey(event, index));
     });
     this.win.client.addEventListener('keydown', (event) => this.key(event));
@@ -180,7 +183,9 @@ export class LessonWindow {
   }
 
   paint(view) {
+    this.view = view;
     this.trace.refresh();
+    this.question.paint(view.asking);
     const line = this.painter.line;
     const note = this.painter.note;
     const condition = this.painter.condition;
@@ -220,6 +225,7 @@ export class LessonWindow {
   // --- keyboard ---
 
   key(event) {
+    if (this.truthKey(event)) return;
     if (isOptionArrow(event)) {
       // Two options: any arrow goes to the other one and chooses it.
       event.preventDefault();
@@ -249,7 +255,7 @@ export class LessonWindow {
       lines[to]?.focus();
     } else if (event.key === 'Enter' || event.key === ' ') {
       event.preventDefault();
-      this.showNote(index);
+      this.lineClicked(index);
     }
   }
 
@@ -270,11 +276,106 @@ export class LessonWindow {
     this.win.raise();
   }
 
+  // Where a window added beside this one goes (0: the trace window, 1: the question window;
+  // `columns`: the trace's width), by the desktop's rule, clear of the `others` open: the
+  // client size and the frame's place, or null.
+  placeBeside(window, columns, others) {
+    const rect = (e) => e.getBoundingClientRect();
+    const desk = rect(this.app.desktop.root);
+    const outer = rect(this.win.element);
+    const client = rect(this.win.client);
+    const where = {
+      lesson: { left: client.left - desk.left, top: client.top - desk.top, width: client.width, height: client.height },
+      frame: { left: client.left - outer.left, top: client.top - outer.top, right: outer.right - client.right, bottom: outer.bottom - client.bottom },
+      area: { left: -desk.left, top: -desk.top, width: document.documentElement.clientWidth, height: document.documentElement.clientHeight },
+      avoid: others.filter(Boolean).map((w) => {
+        const r = rect(w.element);
+        return { left: r.left - desk.left, top: r.top - desk.top, width: r.width, height: r.height };
+      }),
+    };
+    const result = this.app.engine.act(this.form, 'place', { index: window, value: columns, text: JSON.stringify(where) });
+    if (result.error) {
+      this.app.report(result.error);
+      return null;
+    }
+    const placed = result.place;
+    return { width: placed.width, height: placed.height, at: { left: placed.left - where.frame.left, top: placed.top - where.frame.top } };
+  }
+
+  // --- predicting each step (question.js is the window) ---
+
+  openQuestion() {
+    if (this.closed || !this.controls.buttons.PredictButton) return;
+    this.question.open(this.view?.asking);
+  }
+
+  predictMode(mode) {
+    this.act('predict', { text: mode });
+  }
+
+  // The answer being made; `told`: say it to a screen reader (a line or a truth chosen).
+  draft(text, told) {
+    if (this.busy || this.closed) return;
+    const result = this.app.engine.act(this.form, 'draft', { text });
+    if (result.error) {
+      this.app.report(result.error);
+      return;
+    }
+    this.question.paint(result.asking);
+    if (this.view) this.view.asking = result.asking;
+    if (told && result.asking.chosen) this.live.data = result.asking.chosen;
+  }
+
+  // True or False chosen; with `again`, choosing the one chosen already answers (a second
+  // click, or Enter, on the button), as a second click on a listing line does.
+  chooseTruth(truth, again = false) {
+    const a = this.view?.asking;
+    if (!a?.asking || a.typed) return;
+    if (again && a.truth === truth) this.advance();
+    else this.draft(truth ? 'True' : 'False', true);
+  }
+
+  advance() {
+    this.act('advance');
+  }
+
+  dontKnow() {
+    if (this.view?.asking?.asking) this.act('dontknow');
+  }
+
+  // While a line is asked, a listing line is the answer (chosen a second time, given);
+  // otherwise it shows its note.
+  lineClicked(index) {
+    const a = this.view?.asking;
+    if (!a?.asking || a.form !== 'line') {
+      this.showNote(index);
+      return;
+    }
+    if (a.answer === String(index)) this.advance();
+    else this.draft(String(index), true);
+  }
+
+  // T and F choose True and False while a truth is asked, wherever no box takes the letter.
+  truthKey(event) {
+    const a = this.view?.asking;
+    const letter = event.key === 't' || event.key === 'f';
+    if (!letter || event.ctrlKey || event.altKey || event.metaKey || !a?.asking || a.typed) return false;
+    if (event.target.matches?.('input[type=text], input:not([type]), textarea')) return false;
+    event.preventDefault();
+    this.chooseTruth(event.key === 't');
+    return true;
+  }
+
+  questionClosed() {
+    if (!this.closed && this.view?.prediction) this.predictMode('off'); // the window is the mode
+  }
+
   closedByUser() {
     this.closed = true;
     this.autorun.stop();
     this.announcer.stop();
     this.painter.dispose();
+    this.question.close();
     this.trace.close(); // closed with its lesson window
     this.app.lessonClosed(this);
   }
