@@ -61,7 +61,7 @@ export class LessonWindow {
     this.live = document.createTextNode(''); // its text changes in place: no new layout object
     live.append(this.live);
     client.append(live);
-    this.painter = new Painter(c, this.window.colours);
+    this.painter = new Painter(c, this.window.colours, this.window.marks.shapes);
     this.trace = new TraceWindow(this);
     this.question = new QuestionWindow(this);
     this.announcer = new Announcer((event) => this.narrate(event), this.window.rules.announceAfterDialog);
@@ -374,6 +374,7 @@ export class LessonWindow {
     this.closed = true;
     this.autorun.stop();
     this.announcer.stop();
+    this.painter.dispose();
     this.question.close();
     this.trace.close(); // closed with its lesson window
     this.app.lessonClosed(this);
