@@ -1,9 +1,12 @@
 #include "lesson/accessibility.h"
+#include "lesson/display_settings.h"
 #include "lesson/enter_key.h"
 #include "lesson/lesson_registry.h"
 #include "shell/assignments.h"
 #include "shell/fonts.h"
+#include "shell/system_contrast.h"
 #include "shell/timer_precision.h"
+#include "shell/view_controls.h"
 #include "shell/window_registry.h"
 
 #include <QApplication>
@@ -22,6 +25,10 @@ int main(int argc, char* argv[])
     registerFontSubstitutions();
     sharpenTimers();
     lesson_registry::registerAll();
+    // The zoom and the marks beyond colour as they were left, and the keys that change them.
+    DisplaySettings::instance().remember();
+    ViewControls view;
+    SystemContrast contrast; // the system's high contrast, where the platform reports it
     window_registry::show(QStringLiteral("frmIntro"));
     // An assignment or result files given (from the file manager: the desktop entry's %F),
     // then the work a crash left behind, offered back.

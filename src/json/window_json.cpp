@@ -1,12 +1,37 @@
 #include "window_json.h"
 
+#include "catalog/view_menu.h"
 #include "lesson/colour.h"
 #include "lesson/description.h"
+#include "lesson/mark_shapes.h"
 #include "lesson/window_rules.h"
 #include "lesson/window_words.h"
 
 namespace window_json
 {
+namespace
+{
+
+// The marks beyond colour: the shape of each mark's colour, their sizes at 100 % and the
+// words of the setting.
+Json marks()
+{
+    Json shapes = Json::object();
+    for (const mark_shapes::Entry& entry : mark_shapes::table())
+        shapes[entry.colour.name()] = mark_shapes::name(entry.shape);
+    const mark_shapes::Metrics& m = mark_shapes::metrics;
+    const ViewMenu menu = viewMenu();
+    return Json{{"shapes", std::move(shapes)},
+                {"metrics", Json{{"frame", m.frame},
+                                 {"bar", m.bar},
+                                 {"underline", m.underline},
+                                 {"gap", m.gap},
+                                 {"corner", m.corner}}},
+                {"setting",
+                 Json{{"caption", menu.marks}, {"key", menu.marksKey}, {"hint", menu.marksHint}}}};
+}
+
+} // namespace
 
 Json lessonWindow()
 {
@@ -49,7 +74,9 @@ Json lessonWindow()
         {"shortcuts", std::move(shortcuts)},
         {"colours", Json{{"currentLine", colours::currentLine.name()},
                          {"lightText", colours::white.name()},
+                         {"darkText", colours::black.name()},
                          {"lightTextOn", std::move(lightTextOn)}}},
+        {"marks", marks()},
         {"rules", Json{{"traceFitFirst", r::traceFitFirst},
                        {"traceFitLast", r::traceFitLast},
                        {"traceColumnPadding", r::traceColumnPadding},

@@ -12,7 +12,9 @@ namespace window_json
 
 using json::Json;
 
-// {"words", "shortcuts", "colours", "rules", "messageCaption"}: the same for every lesson.
+// {"words", "shortcuts", "colours", "rules", "marks", "messageCaption"}: the same for every
+// lesson. "marks": {"shapes": {"#FF0000": "left", ...}, "metrics": {"frame", "bar",
+// "underline", "gap", "corner"}, "setting": {"caption", "key", "hint"}}.
 Json lessonWindow();
 
 // {"access": {"tabOrder": [keys], "lines": [[description, description as the current

@@ -1,6 +1,7 @@
 #include "lesson_form.h"
 
 #include "accessibility.h"
+#include "display_settings.h"
 #include "enter_key.h"
 #include "listing_label.h"
 #include "narration.h"
@@ -8,6 +9,7 @@
 #include "qt_convert.h"
 #include "question_window.h"
 #include "trace_window.h"
+#include "value_box.h"
 #include "window_words.h"
 
 #include <QApplication>
@@ -30,17 +32,6 @@ LessonForm::MessagePresenter& presenter()
 {
     static LessonForm::MessagePresenter p;
     return p;
-}
-
-// A box's background, and its text white on a dark mark (the rule both front ends follow).
-void setBase(QWidget* widget, Colour colour)
-{
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Base, qt_convert::colour(colour));
-    p.setColor(QPalette::Text, colours::lightTextOn(colour)
-                                   ? qt_convert::colour(colours::white)
-                                   : QApplication::palette().color(QPalette::Text));
-    widget->setPalette(p);
 }
 
 int checkGroup(const std::string& name)
@@ -98,6 +89,9 @@ void LessonForm::build(const Outcome* loaded)
     buildTraceButton();
     buildPredictButton();
     orderTabs();
+    applyColours();
+    connect(&DisplaySettings::instance(), &DisplaySettings::looksChanged, this,
+            &LessonForm::applyColours);
     timer_.setTimerType(Qt::PreciseTimer); // intervals down to 1 ms mean what they say
     connect(&timer_, &QTimer::timeout, this, &LessonForm::Timer1_Timer);
     if (loaded)
@@ -137,7 +131,6 @@ void LessonForm::buildControls()
         label->setGeometry(qt_convert::rect(line.rect));
         label->setFont(qt_convert::font(d.listingFont));
         label->setCaption(qt_convert::shown(line.text));
-        label->setBackground(qt_convert::colour(Colour::buttonFace()));
         const int index = line.index;
         connect(label, &LineLabel::clicked, this, [this, index] { Label1_Click(index); });
         listing_[static_cast<size_t>(index)] = label;
@@ -156,14 +149,11 @@ void LessonForm::buildControls()
         case ControlKind::Label: {
             auto* label = new LineLabel(parent);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setBackground(parent->palette().color(QPalette::Window)); // opaque: the
-            // frame behind a label need not repaint when the label changes
             label->setWordWrap(control.multiline);
             label->setCaption(qt_convert::shown(control.caption));
             if (control.name == "Label2") {
                 note_ = label;
                 label->setWordWrap(true);
-                label->setBackground(qt_convert::colour(Colour::window()));
             } else if (control.name == "Label3") {
                 condition_ = label;
             } else if (control.name == "Label6") {
@@ -175,7 +165,6 @@ void LessonForm::buildControls()
             } else if (control.name == "lblP" && control.index >= 0) {
                 label->setAlignment(Qt::AlignCenter);
                 label->setFrameStyle(QFrame::Box | QFrame::Plain);
-                label->setBackground(qt_convert::colour(Colour::buttonFace()));
                 cells_[static_cast<size_t>(control.index)] = label;
             }
             widget = label;
@@ -276,7 +265,7 @@ void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const C
         });
         widget = box.multi;
     } else {
-        box.line = new QLineEdit(parent);
+        box.line = new ValueBox(parent);
         box.line->setAutoFillBackground(true); // opaque: its frame need not repaint behind it
         connect(box.line, &QLineEdit::textEdited, this,
                 [this, &box, group, index](const QString& t) {
@@ -291,7 +280,6 @@ void LessonForm::buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const C
     widget->setGeometry(qt_convert::rect(control.rect));
     if (control.font)
         widget->setFont(qt_convert::font(*control.font));
-    setBase(widget, Colour::window());
 }
 
 // --- events ---
@@ -460,7 +448,7 @@ void LessonForm::updateBoxes(std::vector<BoxWidget>& widgets, const std::vector<
         }
         if (widget.shownColour != box.colour) {
             widget.shownColour = box.colour;
-            setBase(w, box.colour);
+            paintBox(widget, box.colour);
         }
     }
 }
@@ -473,7 +461,7 @@ void LessonForm::updateDisplay()
     if (shownHighlight_ != panel.highlight) {
         const auto paintLine = [this](int line, Colour colour) {
             if (line >= 0 && static_cast<size_t>(line) < listing_.size() && listing_[line])
-                listing_[static_cast<size_t>(line)]->setBackground(qt_convert::colour(colour));
+                paintLabel(listing_[static_cast<size_t>(line)], colour);
         };
         paintLine(shownHighlight_, Colour::buttonFace());
         paintLine(panel.highlight, colours::currentLine);
@@ -500,7 +488,7 @@ void LessonForm::updateDisplay()
     for (size_t k = 0; k < cells_.size() && k < panel.cells.size(); ++k) {
         if (cells_[k] && shownCells_[k] != panel.cells[k]) {
             shownCells_[k] = panel.cells[k];
-            cells_[k]->setBackground(qt_convert::colour(panel.cells[k]));
+            paintLabel(cells_[k], panel.cells[k]);
         }
     }
     if (lblTable_ && shownTable_ != panel.lblTable) {

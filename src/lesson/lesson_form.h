@@ -2,6 +2,7 @@
 
 #include "added_buttons.h"
 #include "lesson_model.h"
+#include "mark_shapes.h"
 #include "prediction.h"
 
 #include <QElapsedTimer>
@@ -27,6 +28,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class TraceWindow;
+class ValueBox;
 
 // The lesson window: builds its controls from the model's description, forwards every
 // event to the model and repaints from the model's panel, changing only what changed.
@@ -92,7 +94,7 @@ private:
     enum class Heard { Nothing, Step, Tick, BackToStart, StepBack, Option, Fill, AutoRun, Stop };
 
     struct BoxWidget {
-        QLineEdit* line = nullptr;
+        ValueBox* line = nullptr;
         QPlainTextEdit* multi = nullptr;
         std::string shownText;
         Colour shownColour = Colour::window();
@@ -135,6 +137,13 @@ private:
                            std::string_view accessibleName, void (LessonForm::*action)());
     // The trace table's button and key (lesson_form_trace.cpp).
     void buildTraceButton();
+    // Colours and the shapes of marks (lesson_form_colours.cpp): the shape a mark in `colour`
+    // carries now; a listing line, a cell or a box in a colour of the model's; and every
+    // colour and shape again, from the palette and the setting as they now are.
+    mark_shapes::Shape shapeOf(Colour colour) const;
+    void paintLabel(LineLabel* label, Colour colour) const;
+    void paintBox(BoxWidget& box, Colour colour) const;
+    void applyColours();
     // The prediction's button and keys (lesson_form_predict.cpp).
     void buildPredictButton();
     // After anything that can change the question: the condition (shown without its truth

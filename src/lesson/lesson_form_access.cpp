@@ -8,6 +8,7 @@
 #include "narration.h"
 #include "picture_box.h"
 #include "qt_convert.h"
+#include "value_box.h"
 #include "window_rules.h"
 #include "window_words.h"
 

@@ -1,5 +1,8 @@
 #include "listing_label.h"
 
+#include "mark_painter.h"
+#include "window_zoom.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,6 +21,22 @@ void LineLabel::setBackground(const QColor& colour)
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
     setPalette(p);
+}
+
+void LineLabel::setColours(const QColor& background, const QColor& text)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::WindowText, text);
+    setPalette(p);
+}
+
+void LineLabel::setMark(mark_shapes::Shape shape)
+{
+    if (shape == mark_)
+        return;
+    mark_ = shape;
+    update();
 }
 
 void LineLabel::setCaption(const QString& text)
@@ -124,6 +143,7 @@ void LineLabel::paintEvent(QPaintEvent*)
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawStaticText(QPointF(x, y), layout);
+    mark_painter::paint(painter, area, mark_, painter.pen().color(), window_zoom::factor(this));
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

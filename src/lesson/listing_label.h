@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mark_shapes.h"
+
 #include <QAccessible>
 #include <QHash>
 #include <QLabel>
@@ -20,6 +22,11 @@ class LineLabel : public QLabel
 public:
     explicit LineLabel(QWidget* parent = nullptr);
     void setBackground(const QColor& colour);
+    // The background and the colour of the text on it.
+    void setColours(const QColor& background, const QColor& text);
+    // The shape drawn over the background when marks are shown beyond colour.
+    void setMark(mark_shapes::Shape shape);
+    mark_shapes::Shape mark() const { return mark_; }
     // Sets the caption (QLabel::text() answers it) and its cached layout.
     void setCaption(const QString& text);
 
@@ -53,5 +60,6 @@ private:
     QString caption_;
     QString emptyName_;
     QAccessible::Role role_ = QAccessible::StaticText;
+    mark_shapes::Shape mark_ = mark_shapes::Shape::None;
     bool activatable_ = false;
 };

@@ -1,8 +1,11 @@
 #include "picture_box.h"
 
 #include "qt_convert.h"
+#include "window_zoom.h"
 
 #include <QPainter>
+
+#include <cmath>
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 {
@@ -36,6 +39,8 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setClipRect(contentsRect());
+    // Outlines one pixel wide at 100 %, as wide as the window is zoomed, inside the disk.
+    const int line = std::max(1, static_cast<int>(std::lround(window_zoom::factor(this))));
     for (const Placed& p : placed_) {
         if (p.scale.width == 0 || p.scale.height == 0)
             continue;
@@ -43,9 +48,16 @@ void PictureBox::paintEvent(QPaintEvent* event)
         if (p.op.kind == DrawOp::Kind::Fill) {
             painter.fillRect(r, qt_convert::colour(p.op.colour));
         } else if (p.op.kind == DrawOp::Kind::Outline) {
-            painter.setPen(QPen(qt_convert::colour(p.op.colour), 1));
             painter.setBrush(Qt::NoBrush);
-            painter.drawRect(r.adjusted(0, 0, -1, -1));
+            if (line == 1) {
+                painter.setPen(QPen(qt_convert::colour(p.op.colour), 1));
+                painter.drawRect(r.adjusted(0, 0, -1, -1));
+            } else {
+                painter.setPen(QPen(qt_convert::colour(p.op.colour), line, Qt::SolidLine,
+                                    Qt::SquareCap, Qt::MiterJoin));
+                const double half = line / 2.0;
+                painter.drawRect(r.adjusted(half, half, -half, -half));
+            }
         }
     }
 }

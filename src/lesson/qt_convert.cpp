@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QWidget>
 
 namespace qt_convert
 {
@@ -29,6 +30,23 @@ QColor colour(Colour colour)
         return QApplication::palette().color(QPalette::Base);
     return QColor(static_cast<int>(colour.red()), static_cast<int>(colour.green()),
                   static_cast<int>(colour.blue()));
+}
+
+QColor textOn(Colour background)
+{
+    if (background == Colour::window())
+        return QApplication::palette().color(QPalette::Text);
+    if (background.isSystem())
+        return QApplication::palette().color(QPalette::WindowText);
+    return colour(colours::lightTextOn(background) ? colours::white : colours::black);
+}
+
+void setBoxColours(QWidget* box, Colour background)
+{
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, colour(background));
+    p.setColor(QPalette::Text, textOn(background));
+    box->setPalette(p);
 }
 
 QRect rect(const Rect& twips)

@@ -32,6 +32,11 @@ std::string stored(const QString& text);
 
 // The system colours follow the application palette (button face, window background).
 QColor colour(Colour colour);
+// The colour of text on `background`: the palette's on the system colours, black or white
+// on a mark (the rule both front ends follow), whatever the palette, so that it reads.
+QColor textOn(Colour background);
+// A box's background and its text's colour.
+void setBoxColours(QWidget* box, Colour background);
 
 // Twips to device-independent pixels (15 twips a pixel at 96 dpi); Qt scales the rest.
 inline int pixels(int twips)

@@ -8,6 +8,7 @@
 #include "trace_item_model.h"
 #include "trace_texts.h"
 #include "window_rules.h"
+#include "window_zoom.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,6 +29,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace
@@ -75,6 +77,21 @@ bool TraceWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void TraceWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && view_) { // zoomed: measured again
+        fitRows();
+        fitAll();
+    }
+}
+
+void TraceWindow::fitRows()
+{
+    const int padding = static_cast<int>(6 * window_zoom::factor(this) + 0.5);
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + padding);
+}
+
 void TraceWindow::build()
 {
     model_ = new TraceItemModel(lesson_, this);
@@ -92,7 +109,7 @@ void TraceWindow::build()
     // Every row is one text line high: the view never measures rows it does not show.
     QHeaderView* rows = view_->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setDefaultSectionSize(view_->fontMetrics().height() + 6);
+    fitRows();
     rows->hide();
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     view_->horizontalHeader()->setHighlightSections(false);
@@ -169,8 +186,14 @@ void TraceWindow::open()
 
 void TraceWindow::place()
 {
-    added_window::Request request =
-        added_window::traceRequest(lesson_.description(), fittedWidth());
+    // Measured as it will be shown: zoomed first, as its lesson is, its columns fitted to the
+    // zoomed font; what it asks for goes to the rule at 100 %.
+    if (lessonWindow_)
+        window_zoom::follow(this, lessonWindow_);
+    window_zoom::prepare(this);
+    const double zoom = window_zoom::factor(this);
+    added_window::Request request = added_window::traceRequest(
+        lesson_.description(), static_cast<int>(std::lround(fittedWidth() / zoom)));
     request.smallestWidth = minimumSizeHint().width(); // the buttons' row
     request.smallestHeight = minimumSizeHint().height();
     // Clear of the other windows open beside the lesson window (the question window, ...).
@@ -231,10 +254,12 @@ void TraceWindow::fitColumns(int fromRow, int toRow, bool fresh)
     QFont bold = view_->font();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
+    // The padding and the widest column grow with the window's zoom, as its font does.
+    const double zoom = window_zoom::factor(this);
+    const int padding = static_cast<int>(window_rules::traceColumnPadding * zoom + 0.5);
+    const int widest = static_cast<int>(window_rules::traceWidestColumn * zoom + 0.5);
     const auto widen = [&](int column, const QString& text) {
-        const int width =
-            std::min(metrics.horizontalAdvance(text) + window_rules::traceColumnPadding,
-                     window_rules::traceWidestColumn);
+        const int width = std::min(metrics.horizontalAdvance(text) + padding, widest);
         int& fitted = fitted_[static_cast<size_t>(column)];
         if (width > fitted) {
             fitted = width;

@@ -58,6 +58,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void build();
@@ -67,6 +68,8 @@ private:
     // The first fit: the first rows and the newest ones.
     void fitAll();
     void showCounts();
+    // Rows one text line high in the table's font.
+    void fitRows();
 
     const LessonModel& lesson_;
     QPointer<QWidget> lessonWindow_;

@@ -5,6 +5,7 @@
 #include "lesson/enter_key.h"
 #include "lesson/free_place.h"
 #include "lesson/qt_convert.h"
+#include "lesson/window_zoom.h"
 #include "window_registry.h"
 
 #include <QPainter>
@@ -123,12 +124,17 @@ void IntroForm::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient background(0, 0, 0, height());
+    // Drawn at 100 % and scaled as a whole with the window: the text stays sharp.
+    const double zoom = window_zoom::factor(this);
+    painter.scale(zoom, zoom);
+    const QSize size = window_zoom::baseSize(this);
+    const QRect area(QPoint(0, 0), size);
+    QLinearGradient background(0, 0, 0, size.height());
     background.setColorAt(0, QColor(235, 242, 252));
     background.setColorAt(1, QColor(205, 220, 240));
-    painter.fillRect(rect(), background);
+    painter.fillRect(area, background);
     painter.setPen(QPen(QColor(40, 70, 140), 2));
-    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    painter.drawRect(area.adjusted(1, 1, -1, -1));
 
     const IntroLayout layout = introLayout(introScreen());
     for (int k = 0; k < layout.iconCount; ++k) {

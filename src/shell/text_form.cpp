@@ -2,6 +2,7 @@
 
 #include "catalog/listings.h"
 #include "lesson/qt_convert.h"
+#include "lesson/window_zoom.h"
 
 #include <QPlainTextEdit>
 
@@ -35,13 +36,15 @@ void TextForm::resizeEvent(QResizeEvent* event)
 
 void TextForm::Form_Resize()
 {
-    // The client area in twips.
+    // The client area in twips, as at 100 %: a zoomed window keeps its margins in scale.
     const ListingWindow window = listingWindow();
-    const int width = this->width() * added_buttons::twipsPerPixel;
-    const int height = this->height() * added_buttons::twipsPerPixel;
+    const double zoom = window_zoom::factor(this);
+    const int width = static_cast<int>(this->width() / zoom * added_buttons::twipsPerPixel);
+    const int height = static_cast<int>(this->height() / zoom * added_buttons::twipsPerPixel);
     if (width > window.smallest && height > window.smallest) {
-        text1_->resize(qt_convert::pixels(width - window.margin),
-                       qt_convert::pixels(height - window.margin));
+        text1_->resize(QSize(qt_convert::pixels(width - window.margin),
+                             qt_convert::pixels(height - window.margin)) *
+                       zoom);
     }
 }
 

@@ -7,9 +7,9 @@ set -u
 src="$1/src"
 failed=0
 # The window files of src/lesson: everything else there is the model.
-windows="accessibility announcer enter_key free_place lesson_form lesson_form_access
-lesson_form_predict lesson_form_trace listing_label picture_box qt_convert question_window
-text_boundaries trace_item_model trace_window"
+windows="accessibility announcer display_settings enter_key free_place lesson_form lesson_form_access
+lesson_form_colours lesson_form_predict lesson_form_trace listing_label mark_painter picture_box
+qt_convert question_window text_boundaries trace_item_model trace_window value_box window_zoom"
 is_window() {
     base=$(basename "$1"); base=${base%.*}
     for w in $windows; do [ "$base" = "$w" ] && return 0; done

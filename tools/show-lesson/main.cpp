@@ -2,21 +2,26 @@
 // it can be looked at or grabbed into a PNG without clicking through the menus. The
 // options act in order: type with --set, then press "進む" with --steps.
 //
-//   show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--grab OUT.png] [--names]
-//               [--predict MODE] [--answer TEXT] [--judge]
+//   show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--zoom F] [--marks]
+//               [--predict MODE] [--answer TEXT] [--judge] [--grab OUT.png] [--names]
 //
 // With --grab the window is rendered offscreen and saved; otherwise it stays on screen
 // until it is closed. --trace opens the lesson's trace window too (and --grab saves that
-// one instead). --names prints, offscreen, what screen readers are told of every control of
-// the window, as one JSON object: {"Text1(2)": {"name", "description", "hint"}, ...}.
+// one instead). --zoom shows the windows at F times their size (1 to 3, as the keys of the
+// program do, but not held to a screen), --marks with the marks beyond colour. --names
+// prints, offscreen, what screen readers are told of every control of the window, as one
+// JSON object: {"Text1(2)": {"name", "description", "hint"}, ...}.
 // --predict opens the question window in MODE (off, line, condition, value, auto), --answer
 // types an answer and --judge presses "答えて進む"; --grab then saves the question window
 // too, as OUT.question.png.
+#include "lesson/display_settings.h"
 #include "lesson/lesson_form.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/question_window.h"
 #include "lesson/trace_window.h"
+#include "lesson/window_zoom.h"
 #include "shell/fonts.h"
+#include "shell/zoom_style.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -64,11 +69,13 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Windows"));
+    ZoomStyle::install();
     registerFontSubstitutions();
     lesson_registry::registerAll();
     if (argc < 2) {
         std::fprintf(stderr,
-                     "usage: show-lesson FORM [--steps N] [--set K TEXT]... [--grab OUT.png]\n");
+                     "usage: show-lesson FORM [--steps N] [--set K TEXT]... [--trace] [--zoom F] "
+                     "[--marks] [--predict MODE] [--answer TEXT] [--judge] [--grab OUT.png] [--names]\n");
         return 2;
     }
     auto model = lesson_registry::create(argv[1]);
@@ -79,9 +86,14 @@ int main(int argc, char* argv[])
     LessonForm::setMessagePresenter([](QWidget*, const QString& text) {
         std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
     });
+    for (int k = 2; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--marks") == 0)
+            DisplaySettings::instance().setMarksBeyondColour(true);
+    }
     LessonForm form(std::move(model));
     QString out;
     bool trace = false;
+    double zoom = 1;
     for (int k = 2; k < argc; ++k) {
         const std::string option = argv[k];
         if (option == "--steps" && k + 1 < argc) {
@@ -90,6 +102,8 @@ int main(int argc, char* argv[])
         } else if (option == "--set" && k + 2 < argc) {
             const int box = std::atoi(argv[++k]);
             form.model().setText(BoxGroup::Text1, box, argv[++k]);
+        } else if (option == "--zoom" && k + 1 < argc) {
+            zoom = std::atof(argv[++k]);
         } else if (option == "--trace") {
             trace = true;
         } else if (option == "--predict" && k + 1 < argc) {
@@ -108,8 +122,15 @@ int main(int argc, char* argv[])
         }
     }
     form.show();
-    if (trace)
+    if (zoom != 1)
+        window_zoom::apply(&form, zoom);
+    if (trace) {
         form.Trace_Click();
+        if (zoom != 1)
+            window_zoom::apply(form.traceWindow(), zoom);
+    }
+    if (zoom != 1 && form.questionWindow())
+        window_zoom::apply(form.questionWindow(), zoom);
     if (names) {
         QCoreApplication::processEvents();
         std::printf("%s\n", accessibleNames(form).constData());

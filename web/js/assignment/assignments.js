@@ -220,48 +220,17 @@ export class Assignments {
   }
 }
 
-// A lesson window's context menu: its commands with their keys, as buttons.
-export function contextMenu(assignments, lesson, event) {
+// The commands a lesson window's context menu offers, before the view's setting: caption,
+// hint and action each.
+export function menuItems(assignments, lesson) {
   const w = assignments.words;
-  if (!w) return;
-  event.preventDefault();
-  document.querySelector('.context-menu')?.remove();
-  const menu = document.createElement('div');
-  menu.className = 'context-menu';
-  menu.setAttribute('role', 'menu');
-  const items = [
-    [w.saveAssignment, w.saveAssignmentHint, () => assignments.make(lesson)],
-    [w.openAssignment, w.openAssignmentHint, () => assignments.pickFiles(false, (f) => f[0] && assignments.open({ bytes: f[0].bytes }))],
-    [w.saveResult, w.saveResultHint, () => assignments.handIn(lesson)],
-    [w.summarize, w.summarizeHint, () => assignments.summarize()],
+  if (!w) return [];
+  return [
+    { caption: w.saveAssignment, hint: w.saveAssignmentHint, action: () => assignments.make(lesson) },
+    { caption: w.openAssignment, hint: w.openAssignmentHint, action: () => assignments.pickFiles(false, (f) => f[0] && assignments.open({ bytes: f[0].bytes })) },
+    { caption: w.saveResult, hint: w.saveResultHint, action: () => assignments.handIn(lesson) },
+    { caption: w.summarize, hint: w.summarizeHint, action: () => assignments.summarize() },
   ];
-  const close = () => {
-    menu.remove();
-    document.removeEventListener('pointerdown', outside, true);
-  };
-  const outside = (e) => {
-    if (!menu.contains(e.target)) close();
-  };
-  for (const [caption, hint, action] of items) {
-    const item = document.createElement('button');
-    item.type = 'button';
-    item.setAttribute('role', 'menuitem');
-    item.textContent = caption;
-    item.title = hint;
-    item.addEventListener('click', () => {
-      close();
-      action();
-    });
-    menu.append(item);
-  }
-  menu.addEventListener('keydown', (e) => {
-    if (e.key === 'Escape') close();
-  });
-  menu.style.left = `${event.clientX}px`;
-  menu.style.top = `${event.clientY}px`;
-  document.body.append(menu);
-  document.addEventListener('pointerdown', outside, true);
-  menu.querySelector('button').focus();
 }
 
 // The page's own bar of the commands that need no lesson window: behind every window.

@@ -4,16 +4,19 @@
 
 import { cssColour } from './geometry.js';
 import { LaidOutText } from './laid-out-text.js';
-import { drawPicture } from './picture.js';
+import { drawPicture, watchScale } from './picture.js';
 
 const shown = (stored) => (stored ?? '').replace(/\r\n/g, '\n');
 
 export class Painter {
-  // `colours`: the catalog's lessonWindow.colours (the marks on which text is light).
-  constructor(controls, colours) {
+  // `colours`: the catalog's lessonWindow.colours (the marks on which text is light);
+  // `shapes`: its marks.shapes, the shape of each mark's colour.
+  constructor(controls, colours, shapes) {
     this.c = controls;
     this.lightOn = new Set(colours.lightTextOn);
     this.lightText = colours.lightText;
+    this.darkText = colours.darkText;
+    this.shapes = shapes;
     this.noteText = controls.note && new LaidOutText(controls.note);
     this.conditionText = controls.condition && new LaidOutText(controls.condition);
     this.line = -1;
@@ -27,6 +30,13 @@ export class Painter {
     this.list = [];
     this.pictureRevision = -1;
     this.txtTime = null;
+    // The picture is drawn again, sharp, when the page is zoomed or the device scale changes.
+    this.stopWatching = controls.picture ? watchScale(controls.picture, () => this.redrawPicture()) : () => {};
+  }
+
+  // The window closed.
+  dispose() {
+    this.stopWatching();
   }
 
   // Label6, List1 and Picture1: a step sets them itself, so they show before its messages.
@@ -65,10 +75,7 @@ export class Painter {
       if (!box || !e) return;
       const was = this.boxes[k] ?? {};
       if (box.text !== was.text) writeBox(e, box.text);
-      if (box.color !== was.color) {
-        e.style.backgroundColor = cssColour(box.color);
-        e.style.color = this.lightOn.has(box.color) ? this.lightText : '';
-      }
+      if (box.color !== was.color) this.mark(e, box.color);
       this.boxes[k] = box;
     });
     (view.text2 ?? []).forEach((value, k) => {
@@ -87,7 +94,7 @@ export class Painter {
     if (c.options.Option2) c.options.Option2.checked = view.option === 2;
     (view.cells ?? []).forEach((colour, k) => {
       if (c.cells[k] && colour !== this.cells[k]) {
-        c.cells[k].style.backgroundColor = cssColour(colour);
+        this.mark(c.cells[k], colour);
         this.cells[k] = colour;
       }
     });
@@ -106,6 +113,16 @@ export class Painter {
     const back = c.buttons.StepBack;
     if (back && view.canStepBack !== undefined && back.disabled === view.canStepBack)
       back.disabled = !view.canStepBack;
+  }
+
+  // A box or a cell in a colour of the view's: on a mark, text that reads on it whatever the
+  // page's colours, and the mark's shape for the style sheet to draw when it is asked for.
+  mark(e, colour) {
+    e.style.backgroundColor = cssColour(colour);
+    const shape = this.shapes[colour];
+    e.style.color = this.lightOn.has(colour) ? this.lightText : shape ? this.darkText : '';
+    if (shape) e.dataset.mark = shape;
+    else delete e.dataset.mark;
   }
 
   // What the student typed is already in the box and in the model.

@@ -13,7 +13,7 @@ import { QuestionWindow } from './question.js';
 import { addTapZones } from './touch.js';
 import { TraceWindow } from './trace.js';
 import { showMessage } from '../ui/message.js';
-import { contextMenu } from '../assignment/assignments.js';
+import { menuItems } from '../assignment/assignments.js';
 
 const stored = (value) => value.replace(/\r?\n/g, '\r\n');
 
@@ -62,7 +62,7 @@ export class LessonWindow {
     this.live = document.createTextNode(''); // its text changes in place: no new layout object
     live.append(this.live);
     client.append(live);
-    this.painter = new Painter(c, this.window.colours);
+    this.painter = new Painter(c, this.window.colours, this.window.marks.shapes);
     this.trace = new TraceWindow(this);
     this.question = new QuestionWindow(this);
     this.announcer = new Announcer((event) => this.narrate(event), this.window.rules.announceAfterDialog);
@@ -106,7 +106,10 @@ export class LessonWindow {
       line?.addEventListener('keydown', (event) => this.listingKey(event, index));
     });
     this.win.client.addEventListener('keydown', (event) => this.key(event));
-    this.win.client.addEventListener('contextmenu', (event) => contextMenu(this.app.assignments, this, event));
+    // The lesson's own commands lead the window's context menu (shown by the page's view setting).
+    this.win.client.addEventListener('contextmenu', (event) => {
+      event.menuItems = [...(event.menuItems ?? []), ...menuItems(this.app.assignments, this)];
+    });
     this.win.client.addEventListener('focusin', (event) => this.rove(event.target));
     const current = c.listing.find(Boolean);
     if (current) current.tabIndex = 0;
@@ -383,6 +386,7 @@ export class LessonWindow {
     this.closed = true;
     this.autorun.stop();
     this.announcer.stop();
+    this.painter.dispose();
     this.question.close();
     this.trace.close(); // closed with its lesson window
     this.app.lessonClosed(this);

@@ -8,6 +8,7 @@ import { LessonWindow } from '../lesson/window.js';
 import { IntroWindow, MenuWindow } from './menus.js';
 import { showListing } from './listing.js';
 import { button } from '../ui/button.js';
+import { ViewSetting } from './view-setting.js';
 import { words } from '../words.js';
 
 export class App {
@@ -27,6 +28,8 @@ export class App {
     const style = document.documentElement.style;
     style.setProperty('--current-line', catalog.lessonWindow.colours.currentLine);
     style.setProperty('--lesson-face', JSON.stringify(catalog.lessonFace));
+    // The marks beyond colour: F9 and the windows' context menu; the browser zooms.
+    this.view = new ViewSetting(root, catalog.lessonWindow.marks);
     // Inside one of the program's windows its function keys are its own, wherever the focus
     // is (a menu, a message box, a title bar's close box): they never reload the page, move
     // to the address bar or turn on caret browsing.
