@@ -176,7 +176,7 @@ std::string wrongType(std::string_view what, std::string_view field, std::string
 
 std::string unknownField(std::string_view what, std::string_view field)
 {
-    return std::string(what) + "に知らない項目 " + quoted(field) + " があります。";
+    return std::string(what) + "に知らない項目" + quoted(field) + "があります。";
 }
 
 std::string tooLong(std::string_view what, std::string_view field, size_t length, size_t limit)
@@ -199,18 +199,18 @@ std::string wrongCount(std::string_view what, std::string_view field, size_t cou
 
 std::string badValue(std::string_view what, std::string_view field, std::string_view value)
 {
-    return std::string(what) + "の「" + std::string(field) + "」の値 " + quoted(value) +
-           " は使えません。";
+    return std::string(what) + "の「" + std::string(field) + "」の値" + quoted(value) +
+           "は使えません。";
 }
 
 std::string notLink(std::string_view text)
 {
-    return quoted(text) + " は課題のリンクではありません（「#assignment=」の部分がありません）。";
+    return quoted(text) + "は課題のリンクではありません（「#assignment=」の部分がありません）。";
 }
 
 std::string unknownLesson(std::string_view form)
 {
-    return "課題のレッスン " + quoted(form) + " はこの Trevisk にありません。";
+    return "課題のレッスン" + quoted(form) + "はこの Trevisk にありません。";
 }
 
 std::string noSuchBox(std::string_view name, size_t index)
