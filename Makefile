@@ -53,10 +53,10 @@ test-orca: build
 fuzz: deps
 	@./scripts/install-deps.sh clang libclang-rt-14-dev
 	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREVISK_FUZZ=ON >/dev/null
-	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target numeric_fuzzer console_fuzzer
-	@for t in numeric console; do \
+	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target numeric_fuzzer console_fuzzer assignment_fuzzer result_fuzzer kept_work_fuzzer
+	@for t in numeric console assignment result kept_work; do \
 	    rm -rf $(BUILD)-fuzz/corpus-$$t && cp -r fuzz/corpus/$$t $(BUILD)-fuzz/corpus-$$t && \
-	    ./$(BUILD)-fuzz/fuzz/$${t}_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=512 -timeout=10 \
+	    ./$(BUILD)-fuzz/fuzz/$${t}_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=$$( [ $$t = numeric -o $$t = console ] && echo 512 || echo 8192 ) -timeout=10 \
 	        $$( [ -f fuzz/$$t.dict ] && echo -dict=fuzz/$$t.dict ) $(BUILD)-fuzz/corpus-$$t || exit 1; \
 	done
 

@@ -12,6 +12,9 @@ install(FILES ${TREVISK_PACKAGING_DIR}/${TREVISK_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${TREVISK_PACKAGING_DIR}/${TREVISK_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The assignment and result files, so that the file manager opens them with Trevisk.
+install(FILES ${TREVISK_PACKAGING_DIR}/${TREVISK_APP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${TREVISK_APP_ID}.xml)
 
 # `cpack -G DEB` in the build directory writes trevisk_<version>-1_<arch>.deb there.
 set(CPACK_GENERATOR DEB)
@@ -34,7 +37,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic")
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/\\\\.cache/")
 include(CPack)
 
-# The tests need Debian's desktop-file-utils, appstream and dpkg-dev.
+# The tests need Debian's desktop-file-utils, appstream, dpkg-dev and shared-mime-info.
 add_test(NAME desktop_entry_valid
          COMMAND desktop-file-validate ${TREVISK_PACKAGING_DIR}/${TREVISK_APP_ID}.desktop)
 add_test(NAME metainfo_valid

@@ -1,7 +1,12 @@
 #include "targets.h"
 
 #include "console.h"
+#include "lesson/lesson_registry.h"
 #include "lesson/numeric.h"
+#include "json/assignment_json.h"
+#include "json/assignment_session.h"
+#include "json/kept_work.h"
+#include "json/result_json.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -20,17 +25,28 @@ void require(bool condition)
         std::abort();
 }
 
-// Lines whose repeat count would keep the fuzzer busy for long are left out.
+// Lines whose repeat count would keep the fuzzer busy for long are left out, and those that
+// touch files.
 bool tooLong(std::string_view line)
 {
     const size_t start = line.find_first_not_of(" \t");
     if (start == std::string_view::npos)
         return false;
     line.remove_prefix(start);
+    // Commands that read and write files are not the console's input to fuzz: they would
+    // write wherever the fuzzer's bytes say.
+    if (line.substr(0, 10) == "assignment" || line.substr(0, 6) == "result")
+        return true;
     if (line.substr(0, 4) != "step" && line.substr(0, 4) != "tick")
         return false;
     const std::string rest(line.substr(4));
     return std::strtoll(rest.c_str(), nullptr, 10) > 200 || rest.size() > 12;
+}
+
+// A message: one line or more of well-formed text, never empty.
+void requireMessage(const std::string& message)
+{
+    require(!message.empty() && wellFormedUtf8(message));
 }
 
 } // namespace
@@ -114,6 +130,67 @@ void console(const uint8_t* data, size_t size)
     const std::string written = out.str();
     require(wellFormedUtf8(written)); // lesson-console never writes anything else
     require(written.empty() || written.back() == '\n');
+}
+
+void assignment(const uint8_t* data, size_t size)
+{
+    lesson_registry::registerAll();
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    for (const bool link : {false, true}) {
+        std::variant<Assignment, std::string> read =
+            link ? assignment_json::fromLink(bytes) : assignment_json::read(bytes);
+        if (const std::string* message = std::get_if<std::string>(&read)) {
+            requireMessage(*message);
+            continue;
+        }
+        const Assignment& a = std::get<Assignment>(read);
+        const std::string text = assignment_json::text(a);
+        const std::variant<Assignment, std::string> again = assignment_json::read(text);
+        require(std::holds_alternative<Assignment>(again)); // what it reads, it writes readably
+        require(assignment_json::text(std::get<Assignment>(again)) == text);
+        std::variant<assignment::Opened, std::string> opened = assignment::open(a);
+        if (const std::string* message = std::get_if<std::string>(&opened))
+            requireMessage(*message);
+    }
+}
+
+void result(const uint8_t* data, size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::variant<Result, std::string> read = result_json::read(bytes);
+    if (const std::string* message = std::get_if<std::string>(&read)) {
+        requireMessage(*message);
+        return;
+    }
+    const std::string text = result_json::text(std::get<Result>(read));
+    const std::variant<Result, std::string> again = result_json::read(text);
+    require(std::holds_alternative<Result>(again));
+    require(result_json::text(std::get<Result>(again)) == text);
+    const summary::Summary s = summary::make({result_json::file("f", bytes)});
+    require(s.students.size() + s.rejected.size() == 1);
+}
+
+void keptWork(const uint8_t* data, size_t size)
+{
+    if (size > 8192)
+        return;
+    lesson_registry::registerAll();
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::variant<kept_work::Kept, std::string> read = kept_work::read(bytes);
+    if (const std::string* message = std::get_if<std::string>(&read)) {
+        requireMessage(*message);
+        return;
+    }
+    const kept_work::Kept& kept = std::get<kept_work::Kept>(read);
+    require(bytes.substr(0, kept.text.size()) == kept.text); // whole lines, from the start
+    size_t steps = 0; // (a line may ask for many steps' worth of work: keep the run short)
+    for (const WorkEntry& entry : kept.entries)
+        steps += entry.kind == WorkEntry::Kind::Step;
+    if (steps > 400)
+        return;
+    std::variant<AssignmentSession, std::string> resumed = AssignmentSession::resume(kept, nullptr);
+    if (const std::string* message = std::get_if<std::string>(&resumed))
+        requireMessage(*message);
 }
 
 } // namespace fuzz_targets

@@ -2,6 +2,7 @@
 #include "lesson/display_settings.h"
 #include "lesson/enter_key.h"
 #include "lesson/lesson_registry.h"
+#include "shell/assignments.h"
 #include "shell/fonts.h"
 #include "shell/system_contrast.h"
 #include "shell/timer_precision.h"
@@ -29,6 +30,10 @@ int main(int argc, char* argv[])
     ViewControls view;
     SystemContrast contrast; // the system's high contrast, where the platform reports it
     window_registry::show(QStringLiteral("frmIntro"));
+    // An assignment or result files given (from the file manager: the desktop entry's %F),
+    // then the work a crash left behind, offered back.
+    assignments::openArguments(QApplication::arguments().mid(1));
+    assignments::offerLeftByACrash();
     const int status = QApplication::exec();
     // The windows still open when the program ended (a dialog goes with its parent window).
     QList<QPointer<QWidget>> windows;

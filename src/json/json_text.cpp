@@ -125,6 +125,17 @@ void write(std::string& out, const Json& value)
 
 } // namespace
 
+size_t firstBadUtf8(std::string_view text)
+{
+    for (size_t pos = 0; pos < text.size();) {
+        const size_t length = sequenceLength(text, pos);
+        if (length == 0)
+            return pos;
+        pos += length;
+    }
+    return std::string_view::npos;
+}
+
 std::string text(const Json& value)
 {
     std::string out;

@@ -187,7 +187,11 @@ Request traceRequest(const LessonDescription& description, int columns)
 
 Request questionRequest(const LessonDescription& description)
 {
-    const LessonDescription panel = question_panel::description(description);
+    return panelRequest(description, question_panel::description(description));
+}
+
+Request panelRequest(const LessonDescription& description, const LessonDescription& panel)
+{
     Request request;
     request.keepClear = keepClear(description);
     request.wantedWidth = added_buttons::pixels(panel.width);

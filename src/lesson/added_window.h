@@ -59,5 +59,7 @@ inline constexpr int traceLowest = 440;
 
 // The question window: the size its description gives it.
 Request questionRequest(const LessonDescription& description);
+// Any window described in twips as a lesson window is (`panel`): the size it gives.
+Request panelRequest(const LessonDescription& description, const LessonDescription& panel);
 
 } // namespace added_window

@@ -65,13 +65,26 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       model_(std::move(model))
 {
+    build(nullptr);
+}
+
+LessonForm::LessonForm(std::unique_ptr<LessonModel> model, const Outcome& loaded)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      model_(std::move(model))
+{
+    build(&loaded);
+}
+
+void LessonForm::build(const Outcome* loaded)
+{
     accessibility::install();
     enter_key::install();
     const LessonDescription& d = model_->description();
     setObjectName(qt_convert::text(d.form));
     setWindowTitle(qt_convert::text(d.caption));
     setFixedSize(pixels(d.width), pixels(d.height));
-    build();
+    buildControls();
     buildAccess();
     buildTraceButton();
     buildPredictButton();
@@ -81,7 +94,10 @@ LessonForm::LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent)
             &LessonForm::applyColours);
     timer_.setTimerType(Qt::PreciseTimer); // intervals down to 1 ms mean what they say
     connect(&timer_, &QTimer::timeout, this, &LessonForm::Timer1_Timer);
-    Form_Load();
+    if (loaded)
+        perform(*loaded, Heard::Nothing);
+    else
+        Form_Load();
 }
 
 LessonForm::~LessonForm() = default;
@@ -96,7 +112,7 @@ QWidget* LessonForm::container(const Control& control) const
     return frame ? frame : const_cast<LessonForm*>(this);
 }
 
-void LessonForm::build()
+void LessonForm::buildControls()
 {
     const LessonDescription& d = model_->description();
     // Frames first, so that every control finds the frame that holds it.

@@ -6,6 +6,7 @@
 #include "prediction.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -37,6 +38,9 @@ class LessonForm : public QWidget
     Q_OBJECT
 public:
     explicit LessonForm(std::unique_ptr<LessonModel> model, QWidget* parent = nullptr);
+    // A window for a model loaded already (from an assignment, or kept work done again):
+    // `loaded` is what its load did, whose message boxes the window shows.
+    LessonForm(std::unique_ptr<LessonModel> model, const Outcome& loaded);
     ~LessonForm() override;
 
     LessonModel& model() { return *model_; }
@@ -64,8 +68,11 @@ public:
     // Opens the trace table of the lesson (the button "トレース表", F7).
     void Trace_Click();
     TraceWindow* traceWindow() const { return trace_.get(); }
-    // The trace window while it is shown, for the windows placed beside this one.
-    const QWidget* traceWindowShown() const;
+    // The frames of the windows shown beside this one (the trace and question windows and
+    // those added by addBeside), but `except`: what a window placed beside it keeps clear of.
+    std::vector<Rect> besideShown(const QWidget* except) const;
+    // Another window that stands beside this one (an assignment's instructions).
+    void addBeside(QWidget* window) { beside_.emplace_back(window); }
 
     // Predicting each step (lesson_form_predict.cpp): the question window opens with the
     // button "予想" or F8; in it the student chooses the mode, types an answer or chooses
@@ -93,7 +100,8 @@ private:
         Colour shownColour = Colour::window();
     };
 
-    void build();
+    void build(const Outcome* loaded);
+    void buildControls();
     QWidget* container(const Control& control) const;
     void buildTextBox(const Control& control, QWidget* parent);
     void buildBox(std::vector<BoxWidget>& boxes, BoxGroup group, const Control& control,
@@ -178,6 +186,7 @@ private:
     std::unique_ptr<TraceWindow> trace_; // made when first opened; closes with this window
     QPushButton* predictButton_ = nullptr;
     std::unique_ptr<QuestionWindow> question_; // the same
+    std::vector<QPointer<QWidget>> beside_;
     QTimer timer_;
     QElapsedTimer pace_; // since auto-run started, and the ticks it has had
     qint64 paced_ = 0;

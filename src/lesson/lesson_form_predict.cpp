@@ -31,9 +31,17 @@ void LessonForm::buildPredictButton()
             [this] { Truth_Click(false); });
 }
 
-const QWidget* LessonForm::traceWindowShown() const
+std::vector<Rect> LessonForm::besideShown(const QWidget* except) const
 {
-    return trace_ && trace_->isVisible() ? trace_.get() : nullptr;
+    std::vector<Rect> frames;
+    std::vector<const QWidget*> windows = {trace_.get(), question_.get()};
+    for (const QPointer<QWidget>& window : beside_)
+        windows.push_back(window.data());
+    for (const QWidget* window : windows) {
+        if (window && window != except && window->isVisible())
+            frames.push_back(free_place::plain(window->frameGeometry()));
+    }
+    return frames;
 }
 
 void LessonForm::Predict_Click()

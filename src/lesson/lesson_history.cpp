@@ -2,6 +2,7 @@
 #include "lesson_model.h"
 
 #include "random_source.h"
+#include "window_words.h"
 
 LessonState LessonModel::currentState() const
 {
@@ -57,6 +58,8 @@ void LessonModel::replay(const LessonAction& action)
 
 Outcome LessonModel::stepBack()
 {
+    if (!stepBackAllowed_)
+        return Outcome{{std::string(window_words::stepBackForbidden)}, true};
     std::optional<History::Rewind> way = history_.rewind();
     if (!way)
         return {};
@@ -72,6 +75,8 @@ Outcome LessonModel::stepBack()
     panel_.timer = timer;
     panel_.txtTime = interval;
     stopTimer();
+    if (keeping())
+        keep(WorkEntry{WorkEntry::Kind::StepBack, {}, 0, {}, {}, std::nullopt});
     ask(false); // the question of the step undone, asked again
     return {};
 }

@@ -3,6 +3,7 @@
 #include "numeric.h"
 #include "random_source.h"
 #include "typed_text.h"
+#include "window_words.h"
 
 #include <algorithm>
 #include <charconv>
@@ -416,14 +417,21 @@ const std::string& LessonModel::conditionOf(int line) const
 
 Outcome LessonModel::load()
 {
+    return loadFrom(nullptr);
+}
+
+Outcome LessonModel::loadFrom(const StartState* start)
+{
     alwaysRead_.clear();
     for (size_t k = 0; k < bindings_.size(); ++k) {
         if (bindings_[k].read && !bindings_[k].write)
             alwaysRead_.push_back(static_cast<int>(k));
     }
     resolveBindings(); // the read and write flags are final now
-    Outcome outcome = transact(false, [this](StepEffects& effects) {
+    Outcome outcome = transact(false, [this, start](StepEffects& effects) {
         beforeLoad();
+        if (start)
+            applyStart(*start);
         readPanel(Reading::Lenient);
         line_ = startLine();
         afterLoad(effects);
@@ -454,7 +462,8 @@ Outcome LessonModel::step()
     return predictedStep(nullptr);
 }
 
-Outcome LessonModel::predictedStep(const Trace::Predicted* predicted)
+Outcome LessonModel::predictedStep(const Trace::Predicted* predicted,
+                                   const prediction::Attempt* attempt)
 {
     judged_.reset();
     const int ran = line_;
@@ -473,6 +482,17 @@ Outcome LessonModel::predictedStep(const Trace::Predicted* predicted)
                 action.value = 1 + static_cast<int>(predicted->judgement);
                 action.text = predicted->text;
             }
+            if (attempt) { // (the question was worked out on this very step: it ran)
+                attempts_.add(*attempt);
+                judged_ = *attempt;
+            }
+            if (keeping())
+                keep(WorkEntry{WorkEntry::Kind::Step,
+                               {},
+                               0,
+                               action.text,
+                               action.draws,
+                               attempt ? std::optional(*attempt) : std::nullopt});
             remember(std::move(action), true);
             ++stepInSection_;
         }
@@ -498,8 +518,12 @@ Outcome LessonModel::backToStart()
         if (!outcome.refused) {
             startSection(replayedSection_);
             traceRow(Trace::Event::BackToStart, -1, outcome);
+            std::vector<double> drawn = draws.take();
+            if (keeping())
+                keep(WorkEntry{WorkEntry::Kind::BackToStart, {}, 0, {}, drawn, std::nullopt});
             remember(
-                LessonAction{LessonAction::Kind::BackToStart, {}, 0, {}, draws.take(), section_},
+                LessonAction{
+                    LessonAction::Kind::BackToStart, {}, 0, {}, std::move(drawn), section_},
                 true);
         }
     }
@@ -518,6 +542,8 @@ Outcome LessonModel::clickOption(int k)
         startSection(replayedSection_);
         traceRow(k == 1 ? Trace::Event::Option1 : Trace::Event::Option2, -1, outcome);
     }
+    if (keeping())
+        keep(WorkEntry{WorkEntry::Kind::Option, {}, k, {}, {}, std::nullopt});
     remember(LessonAction{LessonAction::Kind::Option, {}, k, {}, {}, section_}, true);
     ask(false);
     return outcome;
@@ -544,13 +570,18 @@ Outcome LessonModel::fillArray()
     }
     startSection(replayedSection_);
     traceRow(Trace::Event::Fill, -1, Outcome{}, shown);
-    remember(LessonAction{LessonAction::Kind::Fill, {}, 0, {}, draws.take(), section_}, true);
+    std::vector<double> drawn = draws.take();
+    if (keeping())
+        keep(WorkEntry{WorkEntry::Kind::Fill, {}, 0, {}, drawn, std::nullopt});
+    remember(LessonAction{LessonAction::Kind::Fill, {}, 0, {}, std::move(drawn), section_}, true);
     ask(false); // (a look ahead at the next step draws apart from the fill's draws)
     return {};
 }
 
 Outcome LessonModel::startAutoRun()
 {
+    if (!autoRunAllowed_)
+        return Outcome{{std::string(window_words::autoRunForbidden)}, true};
     const double rounded = numeric::roundHalfEven(numeric::read(panel_.txtTime));
     if (!(rounded >= 0.0 && rounded <= static_cast<double>(timerHighest))) {
         return Outcome{{"タイマ間隔 " + numeric::describe(rounded, panel_.txtTime) +
@@ -604,6 +635,8 @@ bool LessonModel::setText(BoxGroup group, int index, std::string text)
     b->edited = true;
     markEdited(BoxRef{group, index});
     traceTyped(BoxRef{group, index}, text);
+    if (keeping())
+        keep(WorkEntry{WorkEntry::Kind::SetText, BoxRef{group, index}, 0, text, {}, std::nullopt});
     remember(
         LessonAction{LessonAction::Kind::SetText, BoxRef{group, index}, 0, std::move(text), {}},
         false);
@@ -622,6 +655,9 @@ bool LessonModel::setCheck(BoxGroup group, int index, int value)
     values[static_cast<size_t>(index)] = value;
     markEdited(BoxRef{group, index});
     traceTyped(BoxRef{group, index}, value ? "1" : "0");
+    if (keeping())
+        keep(WorkEntry{
+            WorkEntry::Kind::SetCheck, BoxRef{group, index}, value, {}, {}, std::nullopt});
     remember(LessonAction{LessonAction::Kind::SetCheck, BoxRef{group, index}, value, {}, {}},
              false);
     ask(true);

@@ -7,6 +7,7 @@
 #include "panel.h"
 #include "prediction.h"
 #include "trace.h"
+#include "work.h"
 
 #include <cstdint>
 #include <functional>
@@ -100,7 +101,7 @@ public:
     // "配列値設定", edits made before it included; stops auto-run. Nothing when the lesson
     // is as it was loaded.
     Outcome stepBack();
-    bool canStepBack() const { return history_.states() > 0; }
+    bool canStepBack() const { return stepBackAllowed_ && history_.states() > 0; }
     // The name of the variable or element a box shows ("i", "a[2]"), or empty for a box no
     // variable is bound to.
     std::string boxName(BoxRef box) const;
@@ -114,7 +115,7 @@ public:
     // Edits between actions; false when the window has no such control.
     bool setText(BoxGroup group, int index, std::string text);
     bool setCheck(BoxGroup group, int index, int value);
-    void setTimerText(std::string text) { panel_.txtTime = std::move(text); }
+    void setTimerText(std::string text);
 
     // --- predicting each step before it runs (lesson_prediction.cpp) ---
     // The mode; off at load. While it is off nothing is asked and nothing changes.
@@ -148,6 +149,24 @@ public:
     std::string_view shownCondition() const;
     // Where an attempt's time comes from (milliseconds since the epoch); tests replace it.
     void setClock(std::function<long long()> clock) { clock_ = std::move(clock); }
+
+    // --- the student's work, kept as it is done (lesson_work.cpp) ---
+    // The load sequence from `start`: the boxes, check boxes and option given there in place
+    // of the lesson's initial ones, read as the load reads them.
+    Outcome load(const StartState& start);
+    // Whether 自動実行 and one step back may be used (an assignment may forbid them): a
+    // forbidden one is refused with a message saying so.
+    void allow(bool autoRun, bool stepBack);
+    bool autoRunAllowed() const { return autoRunAllowed_; }
+    bool stepBackAllowed() const { return stepBackAllowed_; }
+    // Told of every action that changed the lesson, once it is done (not the actions a step
+    // back does again): what the kept work records.
+    void setWorkListener(std::function<void(const WorkEntry&)> listener);
+    // Does kept work again: startRedo before the load, redo each entry as it was done (its
+    // draws, its answer as judged then), finishRedo after the last; nothing is asked between.
+    void startRedo() { redoing_ = true; }
+    void redo(const WorkEntry& entry);
+    void finishRedo();
 
 protected:
     explicit LessonModel(const LessonDescription& description);
@@ -236,8 +255,15 @@ private:
     // The student typed into a box: the bindings that read it note the text for the trace.
     void traceTyped(BoxRef ref, const std::string& text);
 
-    // A step, with the prediction made before it for its trace row and its history entry.
-    Outcome predictedStep(const Trace::Predicted* predicted);
+    // A step, with the prediction made before it for its trace row and its history entry,
+    // and the answer judged before it (kept when the step runs).
+    Outcome predictedStep(const Trace::Predicted* predicted,
+                          const prediction::Attempt* attempt = nullptr);
+    Outcome loadFrom(const StartState* start);
+    void applyStart(const StartState& start);
+    // Whether the work listener is told of what is being done (not of a step back's replay).
+    bool keeping() const { return workListener_ && !replaying_; }
+    void keep(const WorkEntry& entry) { workListener_(entry); }
     // A new section begins (a replayed action takes the number it had).
     void startSection(int replayed);
     // The step worked out on a copy: what the question's answers are taken from.
@@ -308,6 +334,11 @@ private:
     std::vector<std::string> previewTexts_;
     std::unordered_map<int, std::string> questionTexts_; // made once: by kind, variable, line
     int listingLines_ = 0;
+
+    std::function<void(const WorkEntry&)> workListener_;
+    bool redoing_ = false;
+    bool autoRunAllowed_ = true;
+    bool stepBackAllowed_ = true;
 };
 
 // A lesson whose variables are the struct V: the model keeps a copy of them before each

@@ -24,6 +24,8 @@ void LessonModel::setPredictionMode(Mode mode)
     if (mode == mode_)
         return;
     mode_ = mode;
+    if (keeping())
+        keep(WorkEntry{WorkEntry::Kind::Mode, {}, static_cast<int>(mode), {}, {}, std::nullopt});
     if (mode != Mode::Off)
         trace_.showPredictions();
     judged_.reset();
@@ -74,17 +76,12 @@ Outcome LessonModel::judgeAndStep(Judgement judgement, std::string given)
                                 question.expected, judgement,          now};
     const Trace::Predicted predicted{
         0, judgement, texts::traceCell(question.kind, question.name, attempt.given, judgement)};
-    Outcome outcome = predictedStep(&predicted);
-    if (!outcome.refused) { // (the question was worked out on this very step: it runs)
-        attempts_.add(attempt);
-        judged_ = std::move(attempt);
-    }
-    return outcome;
+    return predictedStep(&predicted, &attempt);
 }
 
 void LessonModel::ask(bool keepDraft)
 {
-    if (replaying_)
+    if (replaying_ || redoing_)
         return; // asked once the replay is over
     if (!keepDraft)
         draft_.clear();

@@ -236,8 +236,7 @@ void QuestionWindow::open()
 void QuestionWindow::place()
 {
     added_window::Request request = added_window::questionRequest(lesson_.model().description());
-    if (const QWidget* trace = lesson_.traceWindowShown())
-        request.avoid.push_back(free_place::plain(trace->frameGeometry()));
+    request.avoid = lesson_.besideShown(this);
     free_place::placeBesideLesson(this, &lesson_, request);
 }
 

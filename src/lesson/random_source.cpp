@@ -29,12 +29,12 @@ Source& source()
 double next()
 {
     Source& s = source();
-    if (s.replay) {
-        const std::vector<double>& draws = *s.replay->draws_;
-        return s.replay->next_ < draws.size() ? draws[s.replay->next_++] : 0.0;
-    }
     double draw = 0;
-    if (!s.returned.empty()) {
+    if (s.replay) {
+        // A draw done again is still a draw of the action that makes it: recorded too.
+        const std::vector<double>& draws = *s.replay->draws_;
+        draw = s.replay->next_ < draws.size() ? draws[s.replay->next_++] : 0.0;
+    } else if (!s.returned.empty()) {
         draw = s.returned.front();
         s.returned.pop_front();
     } else {

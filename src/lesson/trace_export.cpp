@@ -140,10 +140,10 @@ std::string tabSeparated(const TraceTable& table, std::span<const size_t> rows)
     return out;
 }
 
-std::string fileName(std::string_view caption, int year, int month, int day)
+std::string safeName(std::string_view text, std::string_view otherwise)
 {
     std::string name;
-    for (const char c : caption) {
+    for (const char c : text) {
         const auto u = static_cast<unsigned char>(c);
         const bool refused = u < 0x20 || u == 0x7F ||
                              std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
@@ -154,11 +154,14 @@ std::string fileName(std::string_view caption, int year, int month, int day)
         name.erase(name.begin());
     while (!name.empty() && (name.back() == ' ' || name.back() == '.'))
         name.pop_back();
-    if (name.empty())
-        name = "trace";
+    return name.empty() ? std::string(otherwise) : name;
+}
+
+std::string fileName(std::string_view caption, int year, int month, int day)
+{
     char date[32];
     std::snprintf(date, sizeof date, "_%04d-%02d-%02d.csv", year, month, day);
-    return name + date;
+    return safeName(caption, "trace") + date;
 }
 
 } // namespace trace_export

@@ -28,5 +28,7 @@ std::string tabSeparated(const TraceTable& table, std::span<const size_t> rows);
 // "<caption>_<YYYY-MM-DD>.csv", with every character that a file system refuses in a name
 // (/ \ : * ? " < > | and control characters) replaced by "_".
 std::string fileName(std::string_view caption, int year, int month, int day);
+// `text` as a file name: what fileName does to the caption (`otherwise` when nothing is left).
+std::string safeName(std::string_view text, std::string_view otherwise);
 
 } // namespace trace_export

@@ -196,11 +196,9 @@ void TraceWindow::place()
         lesson_.description(), static_cast<int>(std::lround(fittedWidth() / zoom)));
     request.smallestWidth = minimumSizeHint().width(); // the buttons' row
     request.smallestHeight = minimumSizeHint().height();
-    // Clear of the question window, when that is open beside the lesson window.
-    if (const auto* form = qobject_cast<const LessonForm*>(lessonWindow_.data())) {
-        if (const QWidget* question = form->questionWindow(); question && question->isVisible())
-            request.avoid.push_back(free_place::plain(question->frameGeometry()));
-    }
+    // Clear of the other windows open beside the lesson window (the question window, ...).
+    if (const auto* form = qobject_cast<const LessonForm*>(lessonWindow_.data()))
+        request.avoid = form->besideShown(this);
     free_place::placeBesideLesson(this, lessonWindow_, request);
 }
 

@@ -10,6 +10,10 @@
 namespace window_words
 {
 
+// What an assignment that forbids them answers to 自動実行 and to one step back.
+inline constexpr std::string_view autoRunForbidden = "この課題では自動実行は使えません。";
+inline constexpr std::string_view stepBackForbidden = "この課題では1つ戻ることはできません。";
+
 // The caption of the lessons' message boxes.
 inline constexpr std::string_view messageCaption = "Project1";
 

@@ -223,6 +223,11 @@ void ViewControls::showMenu(QWidget* window, const QPoint& at)
     const DisplaySettings& settings = DisplaySettings::instance();
     QMenu menu(window);
     menu.setObjectName(QStringLiteral("ViewMenu"));
+    // The window's own commands (an assignment's, with their keys) lead, as in the page.
+    if (const QList<QAction*> own = window->actions(); !own.isEmpty()) {
+        menu.addActions(own);
+        menu.addSeparator();
+    }
     menu.addAction(qt_convert::text(zoom_steps::caption(window_zoom::factor(window))))
         ->setEnabled(false);
     menu.addSeparator();

@@ -1,5 +1,6 @@
 #include "window_registry.h"
 
+#include "assignments.h"
 #include "catalog/menus.h"
 #include "intro_form.h"
 #include "lesson/lesson_form.h"
@@ -32,10 +33,16 @@ QWidget* create(const QString& form)
 {
     if (form == QLatin1String("frmIntro"))
         return new IntroForm;
-    if (const MenuTable* menu = findMenu(form.toStdString()))
-        return new MenuForm(*menu);
-    if (std::unique_ptr<LessonModel> model = lesson_registry::create(form.toStdString()))
-        return new LessonForm(std::move(model));
+    if (const MenuTable* menu = findMenu(form.toStdString())) {
+        auto* window = new MenuForm(*menu);
+        assignments::equipMenu(window);
+        return window;
+    }
+    if (std::unique_ptr<LessonModel> model = lesson_registry::create(form.toStdString())) {
+        auto* window = new LessonForm(std::move(model));
+        assignments::equipLesson(window);
+        return window;
+    }
     return nullptr;
 }
 
@@ -51,6 +58,15 @@ QWidget* find(const QString& form)
 {
     const auto found = instances().constFind(form);
     return found == instances().constEnd() ? nullptr : found->data();
+}
+
+void adopt(const QString& form, QWidget* window)
+{
+    if (QWidget* open = find(form); open && open != window)
+        open->close();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    instances()[form] = window;
+    show(form);
 }
 
 QWidget* show(const QString& form)

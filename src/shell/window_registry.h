@@ -19,6 +19,10 @@ bool canOpen(const QString& form);
 // Shows the window of `form` and returns it (nullptr for a form the program cannot open).
 QWidget* show(const QString& form);
 
+// Makes `window` the instance of `form` (a lesson window made from an assignment), in place
+// of the one open, which closes; shows it.
+void adopt(const QString& form, QWidget* window);
+
 // The open window of `form`, or nullptr.
 QWidget* find(const QString& form);
 

@@ -23,6 +23,12 @@ std::string& answer()
     return text;
 }
 
+std::string& input()
+{
+    static std::string bytes;
+    return bytes;
+}
+
 std::string& file()
 {
     static std::string bytes;
@@ -69,6 +75,26 @@ EMSCRIPTEN_KEEPALIVE const char* trevisk_export_csv(const char* form, const char
 EMSCRIPTEN_KEEPALIVE const char* trevisk_file()
 {
     return file().data();
+}
+
+// A buffer of `size` bytes in the engine's memory for the bytes of a file the page read, so
+// that they reach the readers as they are (NUL bytes and broken UTF-8 included).
+EMSCRIPTEN_KEEPALIVE char* trevisk_input(int size)
+{
+    input().assign(static_cast<size_t>(size > 0 ? size : 0), '\0');
+    return input().data();
+}
+
+// Assignments, results and kept work: `now` is the page's clock (ms since the epoch); with
+// `fromInput`, the text is the bytes last put into trevisk_input's buffer.
+EMSCRIPTEN_KEEPALIVE const char* trevisk_work(const char* action, const char* form,
+                                              const char* text, double now, int fromInput)
+{
+    return respond([&] {
+        const std::string_view given =
+            fromInput ? std::string_view(input()) : std::string_view(text);
+        return desk().work(action, form, given, static_cast<long long>(now));
+    });
 }
 
 EMSCRIPTEN_KEEPALIVE const char* trevisk_close(const char* form)

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "assignment/assignment_panel.h"
 #include "lesson/added_window.h"
 #include "lesson/lesson_model.h"
 #include "lesson/lesson_registry.h"
@@ -117,7 +118,8 @@ std::optional<std::array<int, 4>> fourOf(const Json& object, std::array<const ch
     return values;
 }
 
-// Where the page's trace window (`window` 0) or question window (1) goes beside the lesson
+// Where the page's trace window (`window` 0), question window (1) or an assignment's
+// instructions (2) go beside the lesson
 // window, by the desktop's rule: `where` gives the lesson window's client area, the frame the
 // page draws around a client area, the page's visible area and the other windows beside the
 // lesson to keep clear of ("avoid", frames included); `columns`, the trace's columns' widths
@@ -134,12 +136,15 @@ Json placeAdded(const LessonModel& model, int window, int columns, std::string_v
     const auto area = fourOf(part("area"), rect);
     const auto frame = fourOf(part("frame"), {"left", "top", "right", "bottom"});
     const Json& avoid = part("avoid");
-    if (!lesson || !area || !frame || (!avoid.is_null() && !avoid.is_array()) ||
-        (window != 0 && window != 1))
+    if (!lesson || !area || !frame || (!avoid.is_null() && !avoid.is_array()) || window < 0 ||
+        window > 2)
         return error("malformed place: " + std::string(where));
-    added_window::Request request = window == 0
-                                        ? added_window::traceRequest(model.description(), columns)
-                                        : added_window::questionRequest(model.description());
+    added_window::Request request =
+        window == 0   ? added_window::traceRequest(model.description(), columns)
+        : window == 1 ? added_window::questionRequest(model.description())
+                      : added_window::panelRequest(
+                            model.description(),
+                            assignment_panel::instructions(model.description(), Assignment{}));
     const auto rectOf = [](const std::array<int, 4>& v) { return Rect{v[0], v[1], v[2], v[3]}; };
     for (size_t k = 0; avoid.is_array() && k < avoid.size() && k < 8; ++k) {
         const auto other = fourOf(avoid[k], rect);
@@ -196,9 +201,17 @@ Json LessonDesk::open(std::string_view form)
         outcome = model->load();
         loaded = true;
         auto narration = std::make_unique<Narration>(*model, Narration::namedValues(*model));
-        found = open_.emplace(std::string(form), OpenLesson{std::move(model), std::move(narration)})
+        found = open_
+                    .emplace(std::string(form), OpenLesson{std::move(model), std::move(narration),
+                                                           std::nullopt, nullptr})
                     .first;
     }
+    return opened(form, loaded, outcome);
+}
+
+Json LessonDesk::opened(std::string_view form, bool loaded, const Outcome& outcome) const
+{
+    const auto found = open_.find(form);
     const LessonModel& model = *found->second.model;
     Json description = lesson_json::description(model.description());
     description.update(lesson_json::listingLayout(model.description()));
@@ -335,6 +348,11 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
     object["view"] = view(model);
     if (extra.first)
         object[extra.first] = std::move(extra.second);
+    // The kept work's new lines, for the page to keep (one transaction for them all).
+    if (const auto& kept = found->second.kept; kept && !kept->empty()) {
+        object["kept"] = *kept;
+        kept->clear();
+    }
     return object;
 }
 

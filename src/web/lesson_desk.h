@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assignment/summary.h"
+#include "json/assignment_session.h"
 #include "json/json_text.h"
 
 #include <map>
@@ -32,15 +34,26 @@ public:
     json::Json exportCsv(std::string_view form, std::string_view date, std::string& bytes);
     // Closes `form`; its next open loads it afresh.
     json::Json close(std::string_view form);
+    // Assignments, results and kept work (lesson_desk_work.cpp, docs/WEB.md): `now` is the
+    // page's clock (milliseconds since the epoch).
+    json::Json work(std::string_view action, std::string_view form, std::string_view text,
+                    long long now);
 
 private:
     // An open lesson and what its screen reader has been told.
     struct OpenLesson {
         std::unique_ptr<LessonModel> model;
         std::unique_ptr<Narration> narration;
+        std::optional<AssignmentSession> session;       // opened from an assignment
+        std::shared_ptr<std::vector<std::string>> kept; // its kept work's new lines
     };
 
     json::Json view(const LessonModel& model) const;
+    json::Json opened(std::string_view form, bool loaded, const Outcome& outcome) const;
+    json::Json openSession(std::variant<AssignmentSession, std::string> made,
+                           std::shared_ptr<std::vector<std::string>> kept, const std::string& note,
+                           bool resumed);
 
     std::map<std::string, OpenLesson, std::less<>> open_;
+    std::vector<summary::File> summaryFiles_; // the teacher's summary's files
 };

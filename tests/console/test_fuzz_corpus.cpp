@@ -36,6 +36,21 @@ TEST(FuzzCorpus, ConsoleInput)
     replay("console", fuzz_targets::console);
 }
 
+TEST(FuzzCorpus, AssignmentFilesAndLinks)
+{
+    replay("assignment", fuzz_targets::assignment);
+}
+
+TEST(FuzzCorpus, ResultFiles)
+{
+    replay("result", fuzz_targets::result);
+}
+
+TEST(FuzzCorpus, KeptWork)
+{
+    replay("kept_work", fuzz_targets::keptWork);
+}
+
 // The reference the console target holds lesson-console's output to.
 TEST(FuzzCorpus, TheUtf8ReferenceTakesWellFormedTextOnly)
 {

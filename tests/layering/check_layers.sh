@@ -1,8 +1,8 @@
 #!/bin/sh
 # The layers go one way: the models (lessons, catalog, the lesson framework's plain C++) know
-# nothing of Qt or of the windows; the lesson window knows nothing of the shell; the JSON
-# documents and the browser binding know nothing of Qt. Prints each include that goes the
-# wrong way and fails when there is one.
+# nothing of Qt or of the windows; the lesson window knows nothing of the shell; the
+# assignments, the JSON documents and the browser binding know nothing of Qt. Prints each
+# include that goes the wrong way and fails when there is one.
 set -u
 src="$1/src"
 failed=0
@@ -24,7 +24,7 @@ for file in "$src"/lesson/*.h "$src"/lesson/*.cpp; do
             while read -r line; do echo "$file:$line: a model file includes Qt or a window"; done | grep . && failed=1
     fi
 done
-for file in $(find "$src/lessons" "$src/catalog" "$src/json" "$src/web" -name '*.h' -o -name '*.cpp'); do
+for file in $(find "$src/lessons" "$src/catalog" "$src/json" "$src/web" "$src/assignment" -name '*.h' -o -name '*.cpp'); do
     grep -nE '#include *<Q|#include *"shell/|#include *"lesson/(lesson_form|qt_convert|picture_box|listing_label|trace_window|trace_item_model|announcer|accessibility|free_place|question_window)\.h"' "$file" |
         while read -r line; do echo "$file:$line: includes Qt or a window"; done | grep . && failed=1
 done

@@ -21,13 +21,14 @@ set -- "$work"/trevisk_*.deb
 deb=$1
 echo "built $(basename "$deb")"
 
-# Only the program and its three desktop files; no tools, tests or benchmarks.
+# Only the program and its four desktop files; no tools, tests or benchmarks.
 listing=$(dpkg-deb -c "$deb")
 files=$(echo "$listing" | awk '$1 !~ /^d/ { print $6 }' | sort)
 expected="./usr/bin/trevisk
 ./usr/share/applications/$id.desktop
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
-./usr/share/metainfo/$id.metainfo.xml"
+./usr/share/metainfo/$id.metainfo.xml
+./usr/share/mime/packages/$id.xml"
 [ "$files" = "$expected" ] || fail "package files are
 $files
 expected
@@ -47,6 +48,26 @@ icon=$(sed -n 's/^Icon=//p' "$desktop")
 desktop-file-validate "$desktop" || fail "the installed desktop entry does not validate"
 appstreamcli validate-tree --no-net --strict "$root" ||
     fail "the installed metainfo does not validate with its desktop entry"
+
+# The file manager opens assignments and results with the program: the package's MIME types
+# are the desktop entry's, and a file of each kind is recognised as one by its name and by
+# its first bytes alone.
+mime=$root/usr/share/mime
+types=$(sed -n 's/^MimeType=//p' "$desktop" | tr ';' '\n' | grep . | sort)
+declared=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$mime/packages/$id.xml" | sort)
+[ "$types" = "$declared" ] || fail "MimeType=$types is not what the package declares: $declared"
+grep -q '%[fF]' "$desktop" || fail "the desktop entry's Exec takes no files"
+update-mime-database "$mime" >/dev/null 2>&1 || fail "update-mime-database refuses the MIME types"
+printf '{"format": "trevisk-assignment", "version": 1}\n' >"$work/a.trevisk"
+printf '{"format": "trevisk-assignment", "version": 1}\n' >"$work/no-ending"
+printf '{"format": "trevisk-result", "version": 1}\n' >"$work/r.trevisk-result"
+for pair in "a.trevisk application/x-trevisk-assignment" "no-ending application/x-trevisk-assignment" \
+    "r.trevisk-result application/x-trevisk-result"; do
+    set -- $pair
+    found=$(XDG_DATA_DIRS=$root/usr/share:/usr/share XDG_DATA_HOME=$work/none \
+        gio info -a standard::content-type "$work/$1" 2>/dev/null | sed -n 's/.*content-type: //p')
+    [ "$found" = "$2" ] || fail "$1 is recognised as '$found', not $2"
+done
 
 # The Qt libraries, their platform plugins and the Japanese font come with the package.
 depends=$(dpkg-deb -f "$deb" Depends)

@@ -3,9 +3,13 @@
 // line is a line of the listing, every colour is one of the program's, and every mark sits
 // on a box of a marked array. Fixed seeds keep the normal suite short and repeatable; set
 // TREVISK_ROBUSTNESS_ACTIONS (actions per lesson and seed) for a long run.
+#include "assignment/assignment.h"
+#include "assignment/assignment_texts.h"
 #include "lesson/lesson_registry.h"
 #include "lesson/random_source.h"
 #include "lesson/trace_table.h"
+#include "json/assignment_session.h"
+#include "json/kept_work.h"
 
 #include <gtest/gtest.h>
 
@@ -444,6 +448,82 @@ TEST_P(Robustness, ThePredictionModeChangesNothingAStepDoes)
     const std::string predicted = session(7, true, done);
     const std::string plain = session(7, false, done);
     EXPECT_EQ(firstDifference(predicted, plain), "");
+}
+
+// The kept work of a random session (answers right, wrong and わからない, step back, modes,
+// auto-run, typing, options and 配列値設定), read back from its lines and done again, makes
+// the same window: every box, the trace, the answers and their score, the history; one step
+// back after it goes where it goes in the window that was kept. Cut short anywhere, as a
+// crash cuts it, the kept work gives the window as it was after the last whole line.
+TEST_P(Robustness, KeptWorkMakesTheSameWindowAgain)
+{
+    std::mt19937 draws(11);
+    random_source::replace([&] { return std::uniform_real_distribution<double>(0, 1)(draws); });
+    std::unique_ptr<LessonModel> plain = lesson_registry::create(GetParam());
+    plain->load();
+    Assignment a = assignment::fromLesson(*plain, "kept", "");
+    a.mode = prediction::Mode::Auto;
+    std::string kept;
+    std::vector<size_t> ends; // the kept work's length after each action, and what it showed
+    std::vector<std::string> seen;
+    auto started = AssignmentSession::start(a, 1000, [&](const std::string& line) {
+        kept += line;
+        kept += '\n';
+    });
+    ASSERT_TRUE(std::holds_alternative<AssignmentSession>(started));
+    std::unique_ptr<LessonModel> model = std::get<AssignmentSession>(started).takeModel();
+    model->setTraceLimit(400);
+    long long clock = 5000;
+    model->setClock([&clock] { return clock += 7; });
+    Student student(*model, 3);
+    for (int k = 0; k < 500; ++k) {
+        const int kind = student.pick(100);
+        if (const std::optional<prediction::Question> q = model->question(); q && kind < 40) {
+            model->setDraft(kind < 25 ? q->expected : std::to_string(student.pick(9)));
+            kind < 36 ? model->answer() : model->dontKnow();
+        } else if (kind < 48) {
+            model->stepBack();
+        } else if (kind < 50) {
+            model->setPredictionMode(prediction::modes[student.pick(5)]);
+        } else {
+            student.act();
+        }
+        ends.push_back(kept.size());
+        seen.push_back(snapshot(*model));
+    }
+    const auto resume = [](std::string_view text) {
+        std::variant<kept_work::Kept, std::string> read = kept_work::read(text);
+        if (!std::holds_alternative<kept_work::Kept>(read))
+            throw std::runtime_error(std::get<std::string>(read));
+        auto resumed = AssignmentSession::resume(std::get<kept_work::Kept>(read), nullptr);
+        if (!std::holds_alternative<AssignmentSession>(resumed))
+            throw std::runtime_error(std::get<std::string>(resumed));
+        return std::make_pair(std::get<AssignmentSession>(resumed).takeModel(),
+                              std::get<kept_work::Kept>(read));
+    };
+    auto [again, read] = resume(kept);
+    EXPECT_EQ(read.note, "");
+    EXPECT_EQ(read.text, kept);
+    again->setTraceLimit(400); // (as the window kept it: rows beyond it went the same way)
+    EXPECT_EQ(snapshot(*again), snapshot(*model));
+    EXPECT_EQ(firstDifference(traceDump(*again), traceDump(*model)), "");
+    EXPECT_EQ(again->attempts().all().size(), model->attempts().all().size());
+    EXPECT_EQ(again->attempts().total().correct, model->attempts().total().correct);
+    EXPECT_EQ(again->score().asked, model->score().asked);
+    EXPECT_EQ(again->history().states(), model->history().states());
+    EXPECT_EQ(again->predictionMode(), model->predictionMode());
+    model->stepBack();
+    again->stepBack();
+    EXPECT_EQ(snapshot(*again), snapshot(*model));
+    // Cut anywhere inside the line of action k: the window as it was after action k - 1.
+    for (int k = 1; k < static_cast<int>(ends.size()); k += 37) {
+        if (ends[k] == ends[k - 1])
+            continue; // (an action that changed nothing wrote nothing)
+        const size_t cut = ends[k - 1] + (ends[k] - ends[k - 1]) / 2;
+        auto [cutShort, partly] = resume(std::string_view(kept).substr(0, cut));
+        EXPECT_EQ(partly.note, assignment_texts::keptTail);
+        EXPECT_EQ(snapshot(*cutShort), seen[k - 1]) << "cut in action " << k;
+    }
 }
 
 std::vector<std::string> everyLesson()

@@ -282,7 +282,7 @@ private slots:
         QVERIFY(!settings_.marksBeyondColour());
     }
 
-    void aRightClickWhereNoControlHasAMenuOffersTheView()
+    void aRightClickWhereNoControlHasAMenuOffersTheWindowsCommandsAndTheView()
     {
         QWidget* lesson = window_registry::show(QStringLiteral("frmTotal"));
         QWidget* note = lesson->findChild<QWidget*>(QStringLiteral("Label2"));
@@ -300,8 +300,10 @@ private slots:
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
                                 note->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(note, &click);
-        QCOMPARE(offered, (QStringList{"表示の大きさ 100%", "", "拡大", "縮小", "標準の大きさ", "",
-                                       "色に頼らない表示"}));
+        // The lesson window's own commands lead, then the view's.
+        QCOMPARE(offered, (QStringList{"課題として保存…", "課題を開く…", "結果を保存…",
+                                       "結果を集計…", "", "表示の大きさ 100%", "", "拡大", "縮小",
+                                       "標準の大きさ", "", "色に頼らない表示"}));
         QVERIFY(settings_.marksBeyondColour());
     }
 

@@ -162,7 +162,7 @@ describe('the marks beyond colour', () => {
     });
   }
 
-  it('is switched from a window\'s context menu and kept by the browser', async () => {
+  it('is switched from a window\'s one context menu, after the window\'s own commands, and kept by the browser', async () => {
     const page = await openSite(suite.browser, suite.site.url);
     await start(page);
     await openThroughMenus(page, cat, 'frmTotal');
@@ -173,6 +173,12 @@ describe('the marks beyond colour', () => {
     const item = await page.waitForSelector('.context-menu [role=menuitemcheckbox]');
     assert.equal(await item.evaluate((e) => e.querySelector('span').textContent), words.caption);
     assert.equal(await item.evaluate((e) => e.getAttribute('aria-checked')), 'false');
+    // One menu: the lesson window's own commands first (focused), then the setting, last.
+    assert.equal((await page.$$('.context-menu')).length, 1);
+    const roles = await page.$$eval('.context-menu button', (items) => items.map((e) => e.getAttribute('role')));
+    assert.deepEqual(roles, ['menuitem', 'menuitem', 'menuitem', 'menuitem', 'menuitemcheckbox']);
+    assert.equal(await page.evaluate(() => document.activeElement.getAttribute('role')), 'menuitem');
+    await page.keyboard.press('ArrowUp'); // from the first round to the last
     assert.equal(await page.evaluate(() => document.activeElement.getAttribute('role')), 'menuitemcheckbox');
     await page.keyboard.press('Enter');
     assert.equal(await page.$('.context-menu'), null);

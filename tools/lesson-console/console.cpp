@@ -89,12 +89,21 @@ void LessonConsole::execute(std::string_view line)
         open(rest);
         return;
     }
-    const bool known =
-        command == "close" || command == "set" || command == "set2" || command == "check" ||
-        command == "option" || command == "step" || command == "back" || command == "fill" ||
-        command == "note" || command == "autorun" || command == "stop" || command == "tick" ||
-        command == "view" || command == "describe" || command == "trace" || command == "predict" ||
-        command == "question" || command == "answer" || command == "dontknow";
+    if (command == "assignment") {
+        assignment(rest);
+        return;
+    }
+    if (command == "results") {
+        results(rest);
+        return;
+    }
+    const bool known = command == "close" || command == "set" || command == "set2" ||
+                       command == "check" || command == "option" || command == "step" ||
+                       command == "back" || command == "fill" || command == "note" ||
+                       command == "autorun" || command == "stop" || command == "tick" ||
+                       command == "view" || command == "describe" || command == "trace" ||
+                       command == "predict" || command == "question" || command == "answer" ||
+                       command == "dontknow" || command == "result";
     if (!known) {
         error("unknown command: " + std::string(command));
         return;
@@ -160,6 +169,8 @@ void LessonConsole::execute(std::string_view line)
         print(json::Json{{"question", lesson_json::question(*model)}});
     } else if (command == "answer" || command == "dontknow") {
         answer(rest, command == "dontknow");
+    } else if (command == "result") {
+        result(rest);
     }
 }
 
@@ -192,7 +203,7 @@ void LessonConsole::open(std::string_view form)
         return;
     }
     const Outcome outcome = model->load();
-    open_.push_back(OpenLesson{std::string(form), std::move(model)});
+    open_.push_back(OpenLesson{std::string(form), std::move(model), std::nullopt});
     report(outcome);
 }
 

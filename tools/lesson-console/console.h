@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lesson/lesson_model.h"
+#include "json/assignment_session.h"
 #include "json/json_text.h"
 
 #include <iosfwd>
@@ -26,6 +27,7 @@ private:
     struct OpenLesson {
         std::string form;
         std::unique_ptr<LessonModel> model;
+        std::optional<AssignmentSession> session; // when opened from an assignment
     };
 
     LessonModel* current();
@@ -42,6 +44,12 @@ private:
     void trace(std::string_view argument);
     void predict(std::string_view argument);
     void answer(std::string_view argument, bool dontKnow);
+    // Assignments and results (console_assignment.cpp).
+    void assignment(std::string_view arguments);
+    void saveAssignment(std::string_view arguments);
+    void openAssignment(std::string_view arguments);
+    void result(std::string_view arguments);
+    void results(std::string_view arguments);
 
     std::ostream& out_;
     std::vector<OpenLesson> open_; // the most recently opened last

@@ -113,4 +113,28 @@ std::optional<std::string> parseString(std::string_view text)
     return out;
 }
 
+std::optional<std::vector<std::string>> parseStrings(std::string_view text)
+{
+    std::vector<std::string> out;
+    size_t pos = 0;
+    while (true) {
+        while (pos < text.size() && isBlank(text[pos]))
+            ++pos;
+        if (pos == text.size())
+            return out;
+        if (text[pos] != '"')
+            return std::nullopt;
+        size_t end = pos + 1; // the closing quote: the first one no backslash escapes
+        while (end < text.size() && text[end] != '"')
+            end += text[end] == '\\' ? 2 : 1;
+        if (end >= text.size())
+            return std::nullopt;
+        std::optional<std::string> one = parseString(text.substr(pos, end + 1 - pos));
+        if (!one)
+            return std::nullopt;
+        out.push_back(std::move(*one));
+        pos = end + 1;
+    }
+}
+
 } // namespace json

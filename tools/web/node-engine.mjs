@@ -25,5 +25,7 @@ export async function loadNodeEngine(dir) {
     act: (form, action, { index = 0, value = 0, text = '' } = {}) =>
       call('trevisk_act', ['string', 'string', 'number', 'number', 'string'], [form, action, index, value, text]),
     close: (form) => call('trevisk_close', ['string'], [form]),
+    work: (action, form = '', text = '', now = 0) =>
+      call('trevisk_work', ['string', 'string', 'string', 'number', 'number'], [action, form, text, now, 0]),
   };
 }

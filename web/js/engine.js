@@ -28,7 +28,10 @@ export class Engine {
     this.closeCall = module.cwrap('trevisk_close', 'string', ['string']);
     this.exportCall = module.cwrap('trevisk_export_csv', 'string', ['string', 'string']);
     this.fileCall = module.cwrap('trevisk_file', 'number', []);
+    this.workCall = module.cwrap('trevisk_work', 'string', ['string', 'string', 'string', 'number', 'number']);
+    this.inputCall = module.cwrap('trevisk_input', 'number', ['number']);
     this.module = module;
+    this.kept = null; // told of the kept work's new lines in every answer: (form, lines)
   }
 
   catalog() {
@@ -42,7 +45,19 @@ export class Engine {
 
   // {outcome: {messages, refused}, view} or {error}.
   act(form, action, { index = 0, value = 0, text = '' } = {}) {
-    return JSON.parse(this.actCall(form, action, index, value, text));
+    return this.kept_(form, JSON.parse(this.actCall(form, action, index, value, text)));
+  }
+
+  // Assignments, results and kept work (docs/WEB.md): `bytes` (a Uint8Array: a file as read)
+  // reach the engine as they are, in place of `text`.
+  work(action, form = '', { text = '', bytes = null } = {}) {
+    if (bytes) this.module.HEAPU8.set(bytes, this.inputCall(bytes.length));
+    return JSON.parse(this.workCall(action, form, text, Date.now(), bytes ? 1 : 0));
+  }
+
+  kept_(form, answer) {
+    if (answer.kept?.length && this.kept) this.kept(form, answer.kept);
+    return answer;
   }
 
   // The trace of `form` as a CSV file for the date `date` (YYYY-MM-DD): {fileName, bytes}

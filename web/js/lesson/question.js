@@ -112,7 +112,7 @@ export class QuestionWindow {
 
   // Beside the lesson window by the desktop's rule, clear of the trace window when that is open.
   place() {
-    const placed = this.lesson.placeBeside(1, 0, [this.lesson.trace.win]);
+    const placed = this.lesson.placeBeside(1, 0, this.lesson.besideWindows(this.win));
     if (!placed) return;
     this.win.resize(placed.width, placed.height);
     this.win.place(placed.at);

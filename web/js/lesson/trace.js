@@ -167,7 +167,7 @@ export class TraceWindow {
   // its step button; clear of the question window when that is open.
   place(lessonWindow) {
     const columns = this.widths.reduce((a, b) => a + b, 0);
-    const placed = lessonWindow === this.lesson.win ? this.lesson.placeBeside(0, columns, [this.lesson.question.win]) : null;
+    const placed = lessonWindow === this.lesson.win ? this.lesson.placeBeside(0, columns, this.lesson.besideWindows(this.win)) : null;
     if (!placed) return;
     this.win.resize(placed.width, placed.height);
     this.win.place(placed.at);

@@ -13,6 +13,7 @@ import { QuestionWindow } from './question.js';
 import { addTapZones } from './touch.js';
 import { TraceWindow } from './trace.js';
 import { showMessage } from '../ui/message.js';
+import { menuItems } from '../assignment/assignments.js';
 
 const stored = (value) => value.replace(/\r?\n/g, '\r\n');
 
@@ -105,6 +106,10 @@ export class LessonWindow {
       line?.addEventListener('keydown', (event) => this.listingKey(event, index));
     });
     this.win.client.addEventListener('keydown', (event) => this.key(event));
+    // The lesson's own commands lead the window's context menu (shown by the page's view setting).
+    this.win.client.addEventListener('contextmenu', (event) => {
+      event.menuItems = [...(event.menuItems ?? []), ...menuItems(this.app.assignments, this)];
+    });
     this.win.client.addEventListener('focusin', (event) => this.rove(event.target));
     const current = c.listing.find(Boolean);
     if (current) current.tabIndex = 0;
@@ -226,6 +231,7 @@ export class LessonWindow {
 
   key(event) {
     if (this.truthKey(event)) return;
+    if (this.app.assignments.key(this, event)) return;
     if (isOptionArrow(event)) {
       // Two options: any arrow goes to the other one and chooses it.
       event.preventDefault();
@@ -274,6 +280,12 @@ export class LessonWindow {
 
   raise() {
     this.win.raise();
+  }
+
+  // The windows open beside this one (the trace and question windows, an assignment's
+  // instructions) but `except`: what a window placed beside it keeps clear of.
+  besideWindows(except) {
+    return [this.trace.win, this.question.win, this.app.assignments.instructions.get(this.form)].filter((w) => w && w !== except);
   }
 
   // Where a window added beside this one goes (0: the trace window, 1: the question window;

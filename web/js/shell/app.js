@@ -2,6 +2,7 @@
 // windows, one instance per form. A menu button opens its window, or brings the open one
 // forward with its state; closing the main menu ends the program with every window.
 
+import { Assignments, commandBar } from '../assignment/assignments.js';
 import { Desktop } from '../ui/windows.js';
 import { LessonWindow } from '../lesson/window.js';
 import { IntroWindow, MenuWindow } from './menus.js';
@@ -18,6 +19,7 @@ export class App {
     this.root = root;
     this.problems = problems;
     this.desktop = new Desktop(root);
+    this.assignments = new Assignments(this);
     this.open = new Map(); // form → its window (a MenuWindow or LessonWindow)
     this.menus = new Map(catalog.menus.map((menu) => [menu.form, menu]));
     this.lessons = new Set(catalog.lessons.map((lesson) => lesson.form));
@@ -45,6 +47,15 @@ export class App {
 
   engineReady(engine) {
     this.engine = engine;
+    this.assignments.engineReady(engine);
+    this.root.append(commandBar(this.assignments));
+    // Files dropped anywhere on the page: an assignment opens, results are summed up.
+    this.root.addEventListener('dragover', (event) => event.preventDefault());
+    this.root.addEventListener('drop', (event) => {
+      event.preventDefault();
+      this.assignments.readFiles(event.dataTransfer.files).then((files) => this.assignments.dropped(files));
+    });
+    this.assignments.start();
     document.body.classList.remove('waiting');
     const waiting = this.waiting;
     this.waiting = null;
@@ -102,8 +113,9 @@ export class App {
   }
 
   lessonClosed(lesson) {
-    this.open.delete(lesson.form);
-    this.engine.close(lesson.form);
+    this.assignments.closed(lesson);
+    if (this.open.get(lesson.form) === lesson) this.open.delete(lesson.form);
+    if (!lesson.replaced) this.engine.close(lesson.form);
   }
 
   // The program ends: every window goes, and the page says so with a way to start again.

@@ -45,7 +45,8 @@ export class ViewSetting {
   }
 
   // The context menu of a window, where no control has one of its own (a text box keeps the
-  // browser's, to cut and paste; a finger held on a listing line shows the line's note).
+  // browser's, to cut and paste; a finger held on a listing line shows the line's note): the
+  // commands the window put on the event (`menuItems`: caption, hint, action), then the setting.
   offer(event) {
     const target = event.target;
     if (!target.closest?.('.window') || target.closest('input, textarea')) return;
@@ -55,16 +56,30 @@ export class ViewSetting {
     const menu = document.createElement('div');
     menu.className = 'context-menu';
     menu.setAttribute('role', 'menu');
-    const item = document.createElement('button');
-    item.type = 'button';
-    item.setAttribute('role', 'menuitemcheckbox');
+    const button = (caption, hint, role) => {
+      const b = document.createElement('button');
+      b.type = 'button';
+      b.setAttribute('role', role);
+      b.title = hint;
+      const text = document.createElement('span');
+      text.textContent = caption;
+      b.append(text);
+      return b;
+    };
+    for (const { caption, hint, action } of event.menuItems ?? []) {
+      const own = button(caption, hint, 'menuitem');
+      own.addEventListener('click', () => {
+        close(false);
+        action();
+      });
+      menu.append(own);
+    }
+    if (menu.childElementCount) menu.append(document.createElement('hr'));
+    const item = button(this.words.caption, this.words.hint, 'menuitemcheckbox');
     item.setAttribute('aria-checked', String(this.on));
-    item.title = this.words.hint;
-    const caption = document.createElement('span');
-    caption.textContent = this.words.caption;
     const key = document.createElement('kbd');
     key.textContent = this.words.key;
-    item.append(caption, key);
+    item.append(key);
     menu.append(item);
     const close = (focusBack) => {
       if (this.menu !== menu) return; // closed already (the focus leaving it as it goes)
@@ -80,6 +95,11 @@ export class ViewSetting {
       if (e.key === 'Escape' || e.key === 'Tab') {
         e.preventDefault();
         close(true);
+      } else if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+        e.preventDefault();
+        const items = [...menu.querySelectorAll('button')];
+        const at = items.indexOf(document.activeElement);
+        items[(at + (e.key === 'ArrowDown' ? 1 : items.length - 1)) % items.length].focus();
       }
     });
     menu.addEventListener('focusout', (e) => {
@@ -91,7 +111,7 @@ export class ViewSetting {
     menu.style.top = `${at.y + window.scrollY}px`;
     this.root.append(menu);
     this.menu = menu;
-    item.focus();
+    menu.querySelector('button').focus();
   }
 }
 

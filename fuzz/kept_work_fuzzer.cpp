@@ -1,0 +1,7 @@
+#include "targets.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    fuzz_targets::keptWork(data, size);
+    return 0;
+}
