@@ -8,10 +8,16 @@ import { ENGINES } from '../tests/web/engines.mjs';
 import { CONSOLE, catalog, launch, openSite, openThroughMenus, press, server, start } from '../tests/web/support.mjs';
 
 const STEPS = Number(process.env.TREVISK_BENCH_STEPS ?? 2000);
+// To iterate on one figure: TREVISK_BENCH_ONLY=steps or =prediction runs that section alone,
+// TREVISK_BENCH_FORMS=frmTotal,frmGCD only those lessons in it.
+const ONLY = process.env.TREVISK_BENCH_ONLY;
+const FORMS = process.env.TREVISK_BENCH_FORMS?.split(',');
+const wanted = (section) => !ONLY || ONLY === section;
 const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const percentile = (values, p) => values.slice().sort((a, b) => a - b)[Math.min(values.length - 1, Math.floor(values.length * p))];
 
 const [browser, site, cat] = await Promise.all([launch(), server(), catalog()]);
+const lessons = cat.lessons.filter(({ form }) => !FORMS || FORMS.includes(form));
 
 // --- step plus repaint: a click on 進む, the model's step, the view shown, style and layout ---
 // The page's clock counts in 0.1 ms (no cross-origin isolation; WebKit's in 1 ms), so each
@@ -43,17 +49,19 @@ async function stepTimes(page, form, samples, batch = 10) {
 
 const page = await openSite(browser, site.url);
 await start(page);
-console.log(`\nstep plus repaint (click on 進む to layout done), µs, ${STEPS} steps a lesson`);
-console.log('| lesson | median | p99 |');
-console.log('|---|---|---|');
 const stepFigures = {};
-for (const { form } of cat.lessons) {
-  await openThroughMenus(page, cat, form);
-  await stepTimes(page, form, 20); // warm up: the engine's code is optimised as it runs
-  const times = await stepTimes(page, form, STEPS / 10);
-  stepFigures[form] = median(times);
-  console.log(`| \`${form}\` | ${(median(times) * 1000).toFixed(0)} | ${(percentile(times, 0.99) * 1000).toFixed(0)} |`);
-  await page.click(`[data-form=${form}] .titlebar .close`);
+if (wanted('steps')) {
+  console.log(`\nstep plus repaint (click on 進む to layout done), µs, ${STEPS} steps a lesson`);
+  console.log('| lesson | median | p99 |');
+  console.log('|---|---|---|');
+  for (const { form } of lessons) {
+    await openThroughMenus(page, cat, form);
+    await stepTimes(page, form, 20); // warm up: the engine's code is optimised as it runs
+    const times = await stepTimes(page, form, STEPS / 10);
+    stepFigures[form] = median(times);
+    console.log(`| \`${form}\` | ${(median(times) * 1000).toFixed(0)} | ${(percentile(times, 0.99) * 1000).toFixed(0)} |`);
+    await page.click(`[data-form=${form}] .titlebar .close`);
+  }
 }
 
 // --- a step with the prediction mode on (おまかせ): an answer made, "答えて進む", the judgement
@@ -87,17 +95,24 @@ async function predictedStepTimes(page, form, samples) {
   );
 }
 
-console.log(`\na step with the prediction mode on (おまかせ), answered, judged and repainted, µs, ${STEPS} steps a lesson`);
-console.log('| lesson | median | p99 |');
-console.log('|---|---|---|');
-for (const { form } of cat.lessons) {
-  await openThroughMenus(page, cat, form);
-  await press(page, form, 'PredictButton');
-  await page.click(`[data-question=${form}] [data-control="Mode(4)"]`);
-  await predictedStepTimes(page, form, 20);
-  const times = await predictedStepTimes(page, form, STEPS / 10);
-  console.log(`| \`${form}\` | ${(median(times) * 1000).toFixed(0)} | ${(percentile(times, 0.99) * 1000).toFixed(0)} |`);
-  await page.click(`[data-form=${form}] .titlebar .close`);
+if (wanted('prediction')) {
+  console.log(`\na step with the prediction mode on (おまかせ), answered, judged and repainted, µs, ${STEPS} steps a lesson`);
+  console.log('| lesson | median | p99 |');
+  console.log('|---|---|---|');
+  for (const { form } of lessons) {
+    await openThroughMenus(page, cat, form);
+    await press(page, form, 'PredictButton');
+    await page.click(`[data-question=${form}] [data-control="Mode(4)"]`);
+    await predictedStepTimes(page, form, 20);
+    const times = await predictedStepTimes(page, form, STEPS / 10);
+    console.log(`| \`${form}\` | ${(median(times) * 1000).toFixed(0)} | ${(percentile(times, 0.99) * 1000).toFixed(0)} |`);
+    await page.click(`[data-form=${form}] .titlebar .close`);
+  }
+}
+if (ONLY) {
+  await browser.close();
+  await site.close();
+  process.exit(0);
 }
 
 // --- auto-run at 1 ms: ticks per second while the page repaints at display rate ---

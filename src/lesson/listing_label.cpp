@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
@@ -14,6 +15,20 @@ LineLabel::LineLabel(QWidget* parent) : QLabel(parent)
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setAutoFillBackground(true);
+}
+
+LineLabel::~LineLabel()
+{
+    forgetLayouts();
+}
+
+void LineLabel::forgetLayouts()
+{
+    for (const Laid& laid : std::as_const(layouts_)) {
+        for (const Picture& picture : laid.pictures)
+            QPixmapCache::remove(picture.key);
+    }
+    layouts_.clear();
 }
 
 void LineLabel::setBackground(const QColor& colour)
@@ -57,21 +72,23 @@ void LineLabel::makeActivatable(QAccessible::Role role)
     activatable_ = true;
 }
 
-QStaticText& LineLabel::layoutOf(const QString& text)
+LineLabel::Laid& LineLabel::layoutOf(const QString& text)
 {
+    // Word wrap switched on or off lays every caption out again.
+    const qreal width = wordWrap() ? contentsRect().width() : -1;
     const auto found = layouts_.find(text);
-    if (found != layouts_.end())
+    if (found != layouts_.end() && found->width == width)
         return *found;
-    if (layouts_.size() >= 64)
-        layouts_.clear();
+    if (layouts_.size() >= 64 || found != layouts_.end())
+        forgetLayouts();
     QString lines = text;
     lines.replace(QChar(u'\n'), QChar::LineSeparator);
     QStaticText layout(lines);
     layout.setTextFormat(Qt::PlainText);
     layout.setPerformanceHint(QStaticText::AggressiveCaching);
-    layout.setTextWidth(wordWrap() ? contentsRect().width() : -1);
+    layout.setTextWidth(width);
     layout.prepare(QTransform(), font());
-    return *layouts_.insert(text, layout);
+    return *layouts_.insert(text, Laid{layout, width, false, {}});
 }
 
 void LineLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -111,22 +128,77 @@ void LineLabel::focusOutEvent(QFocusEvent* event)
 void LineLabel::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        layouts_.clear();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        forgetLayouts();
 }
 
 void LineLabel::resizeEvent(QResizeEvent* event)
 {
     QLabel::resizeEvent(event);
-    layouts_.clear();
+    forgetLayouts();
 }
 
 void LineLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    Laid& laid = layoutOf(caption_);
+    // A picture only where it covers all the label would show: an opaque plain background
+    // that Qt fills first (as the picture is filled).
+    const QBrush& background = palette().brush(backgroundRole());
+    if (laid.shown && autoFillBackground() && background.style() == Qt::SolidPattern &&
+        background.color().alpha() == 255)
+        painter.drawPixmap(0, 0, picture(laid, background.color()));
+    else
+        paintContents(painter, laid.text);
+    laid.shown = true;
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(1, 1, -1, -1);
+        focus.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+LineLabel::Look LineLabel::look(const QColor& background) const
+{
+    const QColor pen =
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+    const int flags = int(alignment()) | (wordWrap() ? 0x10000 : 0) | (isEnabled() ? 0x20000 : 0) |
+                      (hasFocus() ? 0x40000 : 0) | (isActiveWindow() ? 0x80000 : 0);
+    return Look{background.rgba(), pen.rgba(), devicePixelRatio(),       flags, frameStyle(),
+                contentsRect(),    mark_,      window_zoom::factor(this)};
+}
+
+QPixmap LineLabel::picture(Laid& laid, const QColor& background)
+{
+    const Look now = look(background);
+    QPixmap kept;
+    for (const Picture& p : laid.pictures) {
+        if (p.look == now && QPixmapCache::find(p.key, &kept))
+            return kept;
+    }
+    QPixmap drawn(size() * now.ratio);
+    drawn.setDevicePixelRatio(now.ratio);
+    drawn.fill(background);
+    {
+        QPainter painter(&drawn);
+        paintContents(painter, laid.text);
+    }
+    // In the place of the one with this look (the cache dropped its picture), else of the
+    // older one; the newer comes first.
+    Picture& slot = laid.pictures[0].look == now ? laid.pictures[0] : laid.pictures[1];
+    QPixmapCache::remove(slot.key);
+    slot = Picture{now, QPixmapCache::insert(drawn)};
+    if (&slot != &laid.pictures[0])
+        std::swap(laid.pictures[0], laid.pictures[1]);
+    return drawn;
+}
+
+void LineLabel::paintContents(QPainter& painter, const QStaticText& layout)
+{
     drawFrame(&painter);
     const QRect area = contentsRect();
-    const QStaticText& layout = layoutOf(caption_);
     const QSizeF size = layout.size();
     const Qt::Alignment align = alignment();
     qreal x = area.left();
@@ -144,11 +216,4 @@ void LineLabel::paintEvent(QPaintEvent*)
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawStaticText(QPointF(x, y), layout);
     mark_painter::paint(painter, area, mark_, painter.pen().color(), window_zoom::factor(this));
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(1, 1, -1, -1);
-        focus.backgroundColor = palette().color(QPalette::Window);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
 }

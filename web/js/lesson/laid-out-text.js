@@ -35,3 +35,11 @@ export class LaidOutText {
     this.shown = child;
   }
 }
+
+// Writes `text` into the text node `element` already has rather than replacing it (as
+// textContent does): the text is laid out again, but no new layout object is made.
+export function writeText(element, text) {
+  const node = element.firstChild;
+  if (node?.nodeType === Node.TEXT_NODE && !node.nextSibling) node.data = text;
+  else element.textContent = text;
+}

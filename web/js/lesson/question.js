@@ -5,6 +5,7 @@
 
 import { buildControls } from './build.js';
 import { twips } from './geometry.js';
+import { writeText } from './laid-out-text.js';
 
 // Enter answers, F10 and → as 進む does (→ stays the answer box's while it has the focus);
 // T and F choose True and False; F8 goes back to the lesson window; Esc closes.
@@ -133,7 +134,7 @@ export class QuestionWindow {
     if (!this.win || !a) return;
     const was = this.shown ?? {};
     if (a.mode !== was.mode) this.modes[a.mode].checked = true;
-    if (a.question !== was.question) this.question.textContent = a.question;
+    if (a.question !== was.question) writeText(this.question, a.question);
     if (this.answer.value !== a.answer) this.answer.value = a.answer;
     const typing = a.asking && a.typed;
     if (typing !== (was.asking && was.typed)) this.answer.disabled = !typing;
@@ -148,8 +149,8 @@ export class QuestionWindow {
       this.judge.disabled = !a.asking;
       this.dontKnow.disabled = !a.asking;
     }
-    if (a.verdict !== was.verdict) this.verdict.textContent = a.verdict;
-    if (a.score !== was.score) this.score.textContent = a.score;
+    if (a.verdict !== was.verdict) writeText(this.verdict, a.verdict);
+    if (a.score !== was.score) writeText(this.score, a.score);
     this.shown = a;
     // The focus follows the answer when what it was on can no longer take it.
     const active = document.activeElement;
