@@ -1,6 +1,6 @@
 // Assignments in the page: a teacher makes one from a lesson window (its file, its link, the
 // link's QR code), a student opens one from a link, a file chosen or dropped, works with every
-// action kept in the browser and offered back after a reload ("前回の続きから"), and hands in
+// action kept in the browser and offered back after a reload (to go on from where it was), and hands in
 // the result as a download; the teacher sums results up. The commands are in a lesson window's
 // context menu and on its keys, and in the page's bar; what is read, judged and written is the
 // engine's, and every word too.

@@ -71,8 +71,9 @@ export function askName(desktop, owner, w) {
   });
 }
 
-// The teacher's dialog: title, instructions, what the assignment allows; "ファイルに保存…"
-// calls `save`, "リンクを作る" shows the link and its QR code that `link` answers.
+// The teacher's dialog: title, instructions, what the assignment allows; its button that
+// saves a file calls `save`, the one that makes a link shows the link and its QR code that
+// `link` answers.
 export function makeAssignment(desktop, owner, w, { title, save, link }) {
   return dialog(desktop, owner, w.makeTitle, 'make', (win) => {
     const titleBox = document.createElement('input');

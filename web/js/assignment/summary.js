@@ -1,7 +1,7 @@
-// The teacher's summary of result files in the page (結果の集計), the browser's SummaryWindow:
-// built from the engine's description, its three tables filled from the engine's summary of
-// the files read (chosen with "結果ファイルを追加…" or dropped on it); "CSV形式で保存..."
-// downloads the engine's CSV. Every cell is set as text.
+// The teacher's summary of result files in the page, the browser's SummaryWindow: built from
+// the engine's description, its three tables filled from the engine's summary of the files
+// read (chosen with its button that adds files, or dropped on it); its button that saves a
+// CSV downloads the engine's CSV. Every cell is set as text.
 
 import { buildControls } from '../lesson/build.js';
 import { twips } from '../lesson/geometry.js';

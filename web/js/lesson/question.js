@@ -1,4 +1,4 @@
-// The question window of a lesson window (予想 - <caption>), the browser's QuestionWindow:
+// The question window of a lesson window (titled by the engine after its lesson), the browser's QuestionWindow:
 // built from the description the engine gives (in twips, as the desktop builds it), painted
 // from the view's `asking`, and every action handed to its lesson window, which forwards it
 // to the engine. Every word in it comes from the engine. Closing it turns the mode off.
@@ -7,7 +7,7 @@ import { buildControls } from './build.js';
 import { twips } from './geometry.js';
 import { writeText } from './laid-out-text.js';
 
-// Enter answers, F10 and → as 進む does (→ stays the answer box's while it has the focus);
+// Enter answers, F10 and → as the step button does (→ stays the answer box's while it has the focus);
 // T and F choose True and False; F8 goes back to the lesson window; Esc closes.
 const plain = (e) => !e.ctrlKey && !e.altKey && !e.metaKey && !e.shiftKey;
 

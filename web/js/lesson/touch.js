@@ -1,5 +1,5 @@
-// Taps on a tablet: a finger needs a target of 44 CSS pixels or more, and "進む" and "◀" are
-// smaller (25 pixels high). Each gets a zone of at least 44 × 44 around it, invisible and
+// Taps on a tablet: a finger needs a target of 44 CSS pixels or more, and the step button
+// and the step back button are smaller (25 pixels high). Each gets a zone of at least 44 × 44 around it, invisible and
 // beneath every control, where a tap presses the button; the controls stay where the lesson
 // places them. The zones are there only where a pointer is coarse (the stylesheet's
 // .tap-zone), so that a mouse click beside a button does nothing.
@@ -36,7 +36,7 @@ export function tapZone(button, others, area) {
   return best?.zone ?? null;
 }
 
-// The zones of "進む" and "◀" in a lesson window's client area (`controls` built, placed and
+// The zones of the step and step back buttons in a lesson window's client area (`controls` built, placed and
 // in their tab order): first in the client, so that every control is above them.
 export function addTapZones(controls, client, size) {
   const takesTaps = (e) => !e.classList.contains('frame') && !e.classList.contains('visually-hidden');
