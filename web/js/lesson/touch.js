@@ -1,8 +1,8 @@
 // Taps on a tablet: a finger needs a target of 44 CSS pixels or more, and the step button
 // and the step back button are smaller (25 pixels high). Each gets a zone of at least
-// 44 × 44 around it, invisible and beneath every control, where a tap presses the button; the controls stay where the lesson
-// places them. The zones are there only where a pointer is coarse (the stylesheet's
-// .tap-zone), so that a mouse click beside a button does nothing.
+// 44 × 44 around it, invisible and beneath every control, where a tap presses the button;
+// the controls stay where the lesson places them. The zones are there only where a pointer
+// is coarse (the stylesheet's .tap-zone), so that a mouse click beside a button does nothing.
 
 export const TAP_SIZE = 44;
 
