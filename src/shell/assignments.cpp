@@ -13,7 +13,7 @@
 
 #include <QAction>
 #include <QDateTime>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -83,14 +83,12 @@ void whenPlaced(QWidget* window, std::function<void()> then)
         return;
     }
     auto* wait = new QTimer(window);
-    auto* since = new QElapsedTimer;
-    since->start();
-    QObject::connect(wait, &QTimer::timeout, window, [window, wait, since, then] {
+    const QDeadlineTimer giveUp(1000); // held by the connection: gone with the window
+    QObject::connect(wait, &QTimer::timeout, window, [window, wait, giveUp, then] {
         if (!(window->windowHandle() && window->windowHandle()->isExposed()) &&
-            since->elapsed() < 1000)
+            !giveUp.hasExpired())
             return;
         wait->deleteLater();
-        delete since;
         QTimer::singleShot(50, window, then); // (its frame's place settles with the exposure)
     });
     wait->start(20);
