@@ -13,7 +13,7 @@ const root = resolve(dirname(fileURLToPath(import.meta.url)), '..', '..');
 export const SITE = process.env.WEB_SITE ?? join(root, 'build-web', 'site');
 export const CONSOLE = process.env.LESSON_CONSOLE ?? join(root, 'build', 'tools', 'lesson-console', 'lesson-console');
 
-export const server = (site = SITE) => serve(site);
+export const server = (site = SITE, options = {}) => serve(site, 0, '127.0.0.1', options);
 
 // The browser (Chromium unless another engine is named) and the served site of a suite of
 // tests: started before its first test and closed after its last (read them from the object

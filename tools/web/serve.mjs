@@ -23,7 +23,8 @@ export const mimeTypes = {
 // Serves `root` on 127.0.0.1:`port` (0: any free port). Resolves to {url, close, requests,
 // sent}: the paths asked for and the bytes of the bodies sent, for the benchmark. A file that
 // has not changed since the browser's copy (its ETag) is answered 304, without a body.
-export function serve(root, port = 0, host = '127.0.0.1') {
+// `headers` go with every answer (the benchmark's cross-origin isolation, for a finer clock).
+export function serve(root, port = 0, host = '127.0.0.1', { headers: extra = {} } = {}) {
   const base = resolve(root);
   const requests = [];
   const sent = { bytes: 0 };
@@ -42,7 +43,7 @@ export function serve(root, port = 0, host = '127.0.0.1') {
         info = await stat(file);
       }
       const etag = `"${info.size.toString(16)}-${Math.floor(info.mtimeMs).toString(16)}"`;
-      const headers = { ETag: etag, 'Cache-Control': 'no-cache' };
+      const headers = { ...extra, ETag: etag, 'Cache-Control': 'no-cache' };
       if (request.headers['if-none-match'] === etag) {
         response.writeHead(304, headers).end();
         return;
