@@ -4,7 +4,9 @@
 // window lands where the desktop's rule (the engine's) puts it.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { dirname, join } from 'node:path';
+import { readdirSync, readFileSync } from 'node:fs';
+import { dirname, join, relative } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { before, describe, it } from 'node:test';
 import { browserSuite, catalog, CONSOLE, nodeEngine, openSite, press, pressOk, start } from './support.mjs';
 
@@ -118,4 +120,26 @@ describe('one model, two front ends', () => {
       await page.click(`[data-form=${form}] .titlebar .close`);
     });
   }
+});
+
+// Every word of a lesson window comes from the engine; the page's own words (load failures,
+// the close box) are in words.js alone. Kana, CJK ideographs and full-width forms anywhere
+// else in the page's script, comments included, are words that have drifted out of it.
+describe('the page keeps its own words in one module', () => {
+  it('no module of web/js but words.js holds Japanese text', () => {
+    const js = join(dirname(fileURLToPath(import.meta.url)), '..', '..', 'web', 'js');
+    const modules = (dir) =>
+      readdirSync(dir, { withFileTypes: true }).flatMap((e) => (e.isDirectory() ? modules(join(dir, e.name)) : e.name.endsWith('.js') ? [join(dir, e.name)] : []));
+    const japanese = /[\u3000-\u30ff\u3400-\u9fff\uf900-\ufaff\uff00-\uffef]/u;
+    const found = [];
+    for (const file of modules(js)) {
+      const name = relative(js, file);
+      if (name === 'words.js') continue;
+      readFileSync(file, 'utf8')
+        .split('\n')
+        .forEach((line, k) => japanese.test(line) && found.push(`${name}:${k + 1}: ${line.trim()}`));
+    }
+    assert.ok(modules(js).some((f) => relative(js, f) === 'words.js'), 'words.js is where the page keeps its words');
+    assert.deepEqual(found, []);
+  });
 });
