@@ -31,16 +31,6 @@ async function programTexts() {
   collect(catalog);
   for (const { form } of catalog.lessons) {
     collect(engine.open(form));
-    // The question window's and the messages' words come with the steps: a short session in
-    // each prediction mode, answered right, wrongly, unreadably and with わからない.
-    for (const mode of ['line', 'condition', 'value', 'auto']) {
-      engine.act(form, 'predict', { text: mode });
-      for (let k = 0; k < 40; ++k) {
-        const asked = engine.act(form, 'draft', { text: ['True', '0', 'x'][k % 3] });
-        collect(asked);
-        collect(engine.act(form, k % 4 === 3 && asked.asking?.asking ? 'dontknow' : 'advance'));
-      }
-    }
     engine.close(form);
   }
   return { texts: texts.join('\n'), catalog };
