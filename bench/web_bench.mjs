@@ -90,13 +90,14 @@ async function predictedStepTimes(page, form, samples) {
         for (const ok of boxes) ok.click();
         return boxes.length > 0;
       };
-      // Until a question waits: 進む, and 先頭に戻る where the routine has ended.
+      // Until a question waits: 進む, and 先頭に戻る where the routine has ended (a message
+      // box, or a step that changed nothing).
       const untilAsked = async () => {
         for (let tries = 0; !lesson.view.asking.asking; ++tries) {
           if (tries > 1000) throw new Error('no question in a thousand steps');
           const before = lesson.view;
-          if (!step.disabled) step.click();
-          if (dismiss() || step.disabled || lesson.view === before) {
+          step.click();
+          if (dismiss() || lesson.view === before) {
             await new Promise((r) => setTimeout(r, 0));
             dismiss();
             restart.click();
