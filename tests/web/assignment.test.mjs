@@ -143,6 +143,9 @@ describe('assignments in the page', () => {
     await typeInto(page, '[data-form=frmTotal] [data-control="Text1(1)"]', '9');
     const worked = await readLesson(page, 'frmTotal');
     const score = await page.$eval('[data-question=frmTotal] [data-control=Score]', (e) => e.textContent);
+    // The last action's line written to IndexedDB (a reload in the middle of that write may
+    // lose that one action, as a kill may on the desktop, and no more).
+    await page.evaluate(() => window.trevisk.assignments.kept.queue);
     await page.reload({ waitUntil: 'load' });
     await page.waitForSelector('.dialog.choose');
     await page.click('.dialog.choose [data-choice="0"]'); // 前回の続きから
