@@ -150,4 +150,98 @@ Json number(double value)
     return value;
 }
 
+void Writer::next()
+{
+    if (named_) {
+        named_ = false;
+        return;
+    }
+    if (first_.empty())
+        return;
+    if (!first_.back())
+        out_ += ", ";
+    first_.back() = false;
+}
+
+Writer& Writer::beginObject()
+{
+    next();
+    out_ += '{';
+    first_.push_back(true);
+    return *this;
+}
+
+Writer& Writer::endObject()
+{
+    first_.pop_back();
+    out_ += '}';
+    return *this;
+}
+
+Writer& Writer::beginArray()
+{
+    next();
+    out_ += '[';
+    first_.push_back(true);
+    return *this;
+}
+
+Writer& Writer::endArray()
+{
+    first_.pop_back();
+    out_ += ']';
+    return *this;
+}
+
+Writer& Writer::key(std::string_view name)
+{
+    next();
+    quote(out_, name);
+    out_ += ": ";
+    named_ = true;
+    return *this;
+}
+
+Writer& Writer::value(std::string_view text)
+{
+    next();
+    quote(out_, text);
+    return *this;
+}
+
+Writer& Writer::value(bool truth)
+{
+    next();
+    out_ += truth ? "true" : "false";
+    return *this;
+}
+
+Writer& Writer::value(long long number)
+{
+    next();
+    integer(out_, number);
+    return *this;
+}
+
+Writer& Writer::value(double number)
+{
+    next();
+    write(out_, json::number(number));
+    return *this;
+}
+
+Writer& Writer::value(std::nullptr_t)
+{
+    next();
+    out_ += "null";
+    return *this;
+}
+
+Writer& Writer::raw(std::string_view written)
+{
+    next();
+    out_ += written;
+    return *this;
+}
+
 } // namespace json

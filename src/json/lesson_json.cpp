@@ -46,18 +46,30 @@ const char* opName(DrawOp::Kind kind)
     return "";
 }
 
-Json boxes(const std::vector<Box>& boxes, bool withColour)
+void writeBoxes(json::Writer& out, const std::vector<Box>& boxes, bool withColour)
 {
-    Json items = Json::array();
+    out.beginArray();
     for (const Box& box : boxes) {
         if (!box.exists)
-            items.push_back(nullptr);
+            out.value(nullptr);
         else if (withColour)
-            items.push_back(Json{{"text", box.text}, {"color", box.colour.name()}});
+            out.beginObject()
+                .member("text", box.text)
+                .member("color", box.colour.name())
+                .endObject();
         else
-            items.push_back(box.text);
+            out.value(box.text);
     }
-    return items;
+    out.endArray();
+}
+
+// A document written by `write(out)`, as a Json.
+template <class Write> Json written(Write write)
+{
+    std::string text;
+    json::Writer out(text);
+    write(out);
+    return Json::parse(text);
 }
 
 void place(Json& object, const Rect& rect)
@@ -153,60 +165,70 @@ const std::string& listingText(const LessonDescription& d, int line)
 
 } // namespace
 
-Json view(const LessonModel& model)
+void writeViewMembers(json::Writer& out, const LessonModel& model)
 {
     const LessonDescription& d = model.description();
     const Panel& panel = model.panel();
-    Json object;
-    object["form"] = d.form;
-    object["caption"] = d.caption;
-    object["line"] = model.line();
-    object["note"] = panel.note;
-    object["condition"] = model.shownCondition();
-    object["boxes"] = boxes(panel.text1, true);
-    object["timer"] = Json{{"enabled", panel.timer.enabled}, {"interval", panel.timer.interval}};
+    out.member("form", d.form);
+    out.member("caption", d.caption);
+    out.member("line", model.line());
+    out.member("note", panel.note);
+    out.member("condition", model.shownCondition());
+    writeBoxes(out.key("boxes"), panel.text1, true);
+    out.key("timer")
+        .beginObject()
+        .member("enabled", panel.timer.enabled)
+        .member("interval", panel.timer.interval)
+        .endObject();
     if (panel.option != 0)
-        object["option"] = panel.option;
+        out.member("option", panel.option);
     if (d.has("Text2"))
-        object["text2"] = boxes(panel.text2, false);
+        writeBoxes(out.key("text2"), panel.text2, false);
     if (d.has("Check1") || d.has("Check2") || d.has("Check3")) {
-        Json checks = Json::object();
+        out.key("checks").beginObject();
         const char* names[] = {"Check1", "Check2", "Check3"};
         for (size_t g = 0; g < 3; ++g) {
             if (d.has(names[g]))
-                checks[names[g]] = panel.checks[g];
+                out.member(names[g], panel.checks[g]);
         }
-        object["checks"] = std::move(checks);
+        out.endObject();
     }
     if (d.has("List1"))
-        object["list"] = panel.list;
+        out.member("list", panel.list);
     if (d.has("Label6"))
-        object["label6"] = panel.label6;
+        out.member("label6", panel.label6);
     if (d.has("lblTable"))
-        object["lblTable"] = panel.lblTable;
+        out.member("lblTable", panel.lblTable);
     if (d.has("lblP")) {
-        Json cells = Json::array();
+        out.key("cells").beginArray();
         for (const Colour colour : panel.cells)
-            cells.push_back(colour.name());
-        object["cells"] = std::move(cells);
+            out.value(colour.name());
+        out.endArray();
     }
     if (d.has("Picture1")) {
-        Json pegs = Json::array();
+        out.key("board").beginArray();
         for (const std::vector<int>& peg : panel.picture.pegs)
-            pegs.push_back(peg);
-        object["board"] = std::move(pegs);
+            out.value(peg);
+        out.endArray();
     }
-    if (model.predictionMode() != prediction::Mode::Off)
-        object["prediction"] = predictionScore(model);
-    return object;
+    if (model.predictionMode() != prediction::Mode::Off) {
+        const Attempts::Score score = model.score();
+        out.key("prediction")
+            .beginObject()
+            .member("mode", prediction::modeName(model.predictionMode()))
+            .member("asked", score.asked)
+            .member("correct", score.correct)
+            .endObject();
+    }
 }
 
-Json predictionScore(const LessonModel& model)
+Json view(const LessonModel& model)
 {
-    const Attempts::Score score = model.score();
-    return Json{{"mode", prediction::modeName(model.predictionMode())},
-                {"asked", score.asked},
-                {"correct", score.correct}};
+    return written([&](json::Writer& out) {
+        out.beginObject();
+        writeViewMembers(out, model);
+        out.endObject();
+    });
 }
 
 Json question(const LessonModel& model)
@@ -243,20 +265,30 @@ Json questionWindow(const LessonDescription& lesson)
     return window;
 }
 
-Json questionView(const LessonModel& model)
+void writeQuestionView(json::Writer& out, const LessonModel& model)
 {
     const question_panel::View v = question_panel::view(model);
     const char* forms[] = {"line", "truth", "number", "text"};
-    return Json{{"mode", v.mode},
-                {"question", v.question},
-                {"asking", v.asking},
-                {"form", forms[static_cast<size_t>(v.form)]},
-                {"typed", v.typed},
-                {"answer", v.answer},
-                {"truth", v.truth ? Json(*v.truth) : Json(nullptr)},
-                {"chosen", v.chosen},
-                {"verdict", v.verdict},
-                {"score", v.score}};
+    out.beginObject()
+        .member("mode", v.mode)
+        .member("question", v.question)
+        .member("asking", v.asking)
+        .member("form", forms[static_cast<size_t>(v.form)])
+        .member("typed", v.typed)
+        .member("answer", v.answer);
+    if (v.truth)
+        out.member("truth", *v.truth);
+    else
+        out.member("truth", nullptr);
+    out.member("chosen", v.chosen)
+        .member("verdict", v.verdict)
+        .member("score", v.score)
+        .endObject();
+}
+
+Json questionView(const LessonModel& model)
+{
+    return written([&](json::Writer& out) { writeQuestionView(out, model); });
 }
 
 Json judgement(const prediction::Attempt& attempt)
@@ -362,18 +394,25 @@ Json addedLayout(const LessonDescription& d)
     return Json{{"added", std::move(added)}, {"traceWindow", std::move(window)}};
 }
 
+void writePicture(json::Writer& out, const Picture& picture)
+{
+    out.beginObject().member("revision", picture.revision).key("ops").beginArray();
+    for (const DrawOp& op : picture.ops) {
+        out.beginObject()
+            .member("kind", opName(op.kind))
+            .member("x1", static_cast<double>(op.x1))
+            .member("y1", static_cast<double>(op.y1))
+            .member("x2", static_cast<double>(op.x2))
+            .member("y2", static_cast<double>(op.y2))
+            .member("color", op.colour.name())
+            .endObject();
+    }
+    out.endArray().endObject();
+}
+
 Json picture(const Picture& picture)
 {
-    Json ops = Json::array();
-    for (const DrawOp& op : picture.ops) {
-        ops.push_back(Json{{"kind", opName(op.kind)},
-                           {"x1", json::number(op.x1)},
-                           {"y1", json::number(op.y1)},
-                           {"x2", json::number(op.x2)},
-                           {"y2", json::number(op.y2)},
-                           {"color", op.colour.name()}});
-    }
-    return Json{{"revision", picture.revision}, {"ops", std::move(ops)}};
+    return written([&](json::Writer& out) { writePicture(out, picture); });
 }
 
 Json traceRow(const TraceTable& table, size_t row)
@@ -473,9 +512,17 @@ Json traceCells(const TraceTable& table, size_t first, size_t count)
                 {"rows", std::move(rows)}};
 }
 
+void writeOutcome(json::Writer& out, const Outcome& outcome)
+{
+    out.beginObject()
+        .member("messages", outcome.messages)
+        .member("refused", outcome.refused)
+        .endObject();
+}
+
 Json outcome(const Outcome& outcome)
 {
-    return Json{{"messages", outcome.messages}, {"refused", outcome.refused}};
+    return written([&](json::Writer& out) { writeOutcome(out, outcome); });
 }
 
 namespace

@@ -21,8 +21,12 @@ using json::Json;
 
 // The state of a lesson window as it is shown: line, note, condition, boxes, timer, and
 // the displays the window has (option, text2, checks, list, label6, lblTable, cells,
-// board).
+// board), and "prediction" {"mode", "asked", "correct"} (the score of the current section)
+// while a prediction mode is on.
 Json view(const LessonModel& model);
+// The members of `view`, written into the object `out` is writing: for a front end that
+// adds its own beside them, at every step.
+void writeViewMembers(json::Writer& out, const LessonModel& model);
 
 // What a lesson window is built from: caption, size, listing, notes, conditions and its
 // controls, positions in twips.
@@ -45,6 +49,7 @@ Json addedLayout(const LessonDescription& d);
 
 // The drawing of a picture area: its revision and its primitives in order.
 Json picture(const Picture& picture);
+void writePicture(json::Writer& out, const Picture& picture);
 
 // Row `row` of a lesson's trace (0: the oldest kept) with its values as the variables held
 // them: {"row", "event", "step", "ran", "statement", "line", "condition", "values",
@@ -56,9 +61,6 @@ Json traceRow(const TraceTable& table, size_t row);
 // headers, every cell's text and its marks, and what the window says of the whole.
 Json traceCells(const TraceTable& table, size_t first, size_t count);
 
-// The prediction mode of a window while it is on: {"mode", "asked", "correct"}, the score
-// of the current section.
-Json predictionScore(const LessonModel& model);
 // The question waiting, or null: {"kind", "text", "box", "name"} (box and name of the
 // variable a value question asks for; null for the other kinds and a variable without a
 // Text1 box).
@@ -72,9 +74,11 @@ Json questionWindow(const LessonDescription& lesson);
 // What the question window shows now: {"mode", "question", "asking", "form", "typed",
 // "answer", "truth", "chosen", "verdict", "score"}.
 Json questionView(const LessonModel& model);
+void writeQuestionView(json::Writer& out, const LessonModel& model);
 
 // {"messages": [...], "refused": bool}
 Json outcome(const Outcome& outcome);
+void writeOutcome(json::Writer& out, const Outcome& outcome);
 
 // The menus with their buttons placed, the lessons, the code listings with their window,
 // and the texts of the opening screen.

@@ -18,6 +18,8 @@ struct DrawOp {
     float x2 = 0;
     float y2 = 0;
     Colour colour = colours::black;
+
+    friend bool operator==(const DrawOp&, const DrawOp&) = default;
 };
 
 // A picture area's user coordinate system: the upper left corner and the extent (negative

@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <string>
+#include <type_traits>
 
 namespace
 {
@@ -38,7 +39,10 @@ std::string& file()
 template <class Call> const char* respond(Call call)
 {
     try {
-        answer() = json::text(call());
+        if constexpr (std::is_same_v<decltype(call()), std::string>)
+            answer() = call(); // written as JSON already
+        else
+            answer() = json::text(call());
     } catch (const std::exception& e) {
         answer() = json::text(json::Json{{"error", std::string("internal: ") + e.what()}});
     }
@@ -62,7 +66,7 @@ EMSCRIPTEN_KEEPALIVE const char* trevisk_open(const char* form)
 EMSCRIPTEN_KEEPALIVE const char* trevisk_act(const char* form, const char* action, int index,
                                              int value, const char* text)
 {
-    return respond([&] { return desk().act(form, action, index, value, text); });
+    return respond([&] { return desk().answer(form, action, index, value, text); });
 }
 
 // The CSV file of a lesson's trace: {"fileName", "size"}, its bytes at trevisk_file()

@@ -84,8 +84,8 @@ std::optional<Narration::Action> toldAction(std::string_view action)
 // What a screen reader is told of an action that was taken: its own words (the state is
 // composed when the page says it, by "narrate") and when: "now", "whenFree" (a step of
 // auto-run, once the last announcement has been spoken) or "afterDialog".
-Json told(const LessonModel& model, Narration::Action action, const Outcome& outcome,
-          bool wasRunning)
+void writeTold(json::Writer& out, const LessonModel& model, Narration::Action action,
+               const Outcome& outcome, bool wasRunning)
 {
     const bool stopped = wasRunning && !running(model);
     const Panel& panel = model.panel();
@@ -97,7 +97,7 @@ Json told(const LessonModel& model, Narration::Action action, const Outcome& out
     const char* when = !outcome.messages.empty()                       ? "afterDialog"
                        : action == Narration::Action::Tick && !stopped ? "whenFree"
                                                                        : "now";
-    return Json{{"event", std::move(event)}, {"when", when}};
+    out.beginObject().member("event", event).member("when", when).endObject();
 }
 
 // Four numbers of the page's pixels, the members `names` of `object`: a rectangle or a frame.
@@ -176,17 +176,38 @@ Json LessonDesk::catalog()
     return lesson_json::catalog();
 }
 
-Json LessonDesk::view(const LessonModel& model) const
+void LessonDesk::writeView(json::Writer& out, const OpenLesson& lesson) const
 {
-    Json object = lesson_json::view(model);
-    object["canStepBack"] = model.canStepBack();
-    object["txtTime"] = model.panel().txtTime;
+    const LessonModel& model = *lesson.model;
+    out.beginObject();
+    lesson_json::writeViewMembers(out, model);
+    out.member("canStepBack", model.canStepBack());
+    out.member("txtTime", model.panel().txtTime);
     if (model.description().has("Picture1")) {
-        object["picture"] = lesson_json::picture(model.panel().picture);
-        object["boardText"] = Narration::boardText(model.panel().picture.pegs);
+        // The picture's drawing is written again only when it changed (a board of the
+        // Tower of Hanoi is some 1,500 characters, and most steps leave it as it is).
+        const Picture& picture = model.panel().picture;
+        if (lesson.drawn.text.empty() || lesson.drawn.revision != picture.revision ||
+            lesson.drawn.ops != picture.ops) {
+            lesson.drawn.text.clear();
+            json::Writer drawing(lesson.drawn.text);
+            lesson_json::writePicture(drawing, picture);
+            lesson.drawn.revision = picture.revision;
+            lesson.drawn.ops = picture.ops;
+        }
+        out.key("picture").raw(lesson.drawn.text);
+        out.member("boardText", Narration::boardText(picture.pegs));
     }
-    object["asking"] = lesson_json::questionView(model);
-    return object;
+    lesson_json::writeQuestionView(out.key("asking"), model);
+    out.endObject();
+}
+
+Json LessonDesk::view(const OpenLesson& lesson) const
+{
+    std::string text;
+    json::Writer out(text);
+    writeView(out, lesson);
+    return Json::parse(text);
 }
 
 Json LessonDesk::open(std::string_view form)
@@ -202,8 +223,9 @@ Json LessonDesk::open(std::string_view form)
         loaded = true;
         auto narration = std::make_unique<Narration>(*model, Narration::namedValues(*model));
         found = open_
-                    .emplace(std::string(form), OpenLesson{std::move(model), std::move(narration),
-                                                           std::nullopt, nullptr})
+                    .emplace(std::string(form),
+                             OpenLesson{
+                                 std::move(model), std::move(narration), std::nullopt, nullptr, {}})
                     .first;
     }
     return opened(form, loaded, outcome);
@@ -224,16 +246,22 @@ Json LessonDesk::opened(std::string_view form, bool loaded, const Outcome& outco
     object["loaded"] = loaded;
     object["description"] = std::move(description);
     object["outcome"] = lesson_json::outcome(outcome);
-    object["view"] = view(model);
+    object["view"] = view(found->second);
     return object;
 }
 
 Json LessonDesk::act(std::string_view form, std::string_view action, int index, int value,
                      std::string_view text)
 {
+    return Json::parse(answer(form, action, index, value, text));
+}
+
+std::string LessonDesk::answer(std::string_view form, std::string_view action, int index, int value,
+                               std::string_view text)
+{
     const auto found = open_.find(form);
     if (found == open_.end())
-        return error("not open: " + std::string(form));
+        return json::text(error("not open: " + std::string(form)));
     LessonModel& model = *found->second.model;
     Narration& narration = *found->second.narration;
     Outcome outcome;
@@ -259,11 +287,11 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
         outcome = model.stepBack();
     } else if (action == "option") {
         if (!model.description().has("Option1") || (index != 1 && index != 2))
-            return error("no such option button: " + std::to_string(index));
+            return json::text(error("no such option button: " + std::to_string(index)));
         outcome = model.clickOption(index);
     } else if (action == "fill") {
         if (!model.description().has("Command5"))
-            return error("this window has no button 配列値設定");
+            return json::text(error("this window has no button 配列値設定"));
         outcome = model.fillArray();
     } else if (action == "timertext") {
         model.setTimerText(std::string(text));
@@ -275,7 +303,7 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
     } else if (action == "predict") {
         const std::optional<prediction::Mode> mode = prediction::modeNamed(text);
         if (!mode)
-            return error("no such prediction mode: " + std::string(text));
+            return json::text(error("no such prediction mode: " + std::string(text)));
         const bool changed = *mode != model.predictionMode();
         model.setPredictionMode(*mode);
         // Told as the desktop tells it: the mode chosen, then the state and the question.
@@ -284,7 +312,11 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
     } else if (action == "draft") {
         // Typing an answer changes only what the question window shows: that alone answers.
         model.setDraft(std::string(text));
-        return Json{{"asking", lesson_json::questionView(model)}};
+        std::string answer;
+        json::Writer out(answer);
+        lesson_json::writeQuestionView(out.beginObject().key("asking"), model);
+        out.endObject();
+        return answer;
     } else if (action == "advance") {
         outcome = model.advance();
     } else if (action == "answer") {
@@ -294,18 +326,18 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
     } else if (action == "set" || action == "set2") {
         const BoxGroup group = action == "set" ? BoxGroup::Text1 : BoxGroup::Text2;
         if (!model.setText(group, index, std::string(text)))
-            return error("no such box: " + std::to_string(index));
+            return json::text(error("no such box: " + std::to_string(index)));
     } else if (action == "check") {
         const std::optional<BoxGroup> group = checkGroup(text);
         if (!group || !model.setCheck(*group, index, value))
-            return error("no such check box: " + std::string(text) + "(" + std::to_string(index) +
-                         ")");
+            return json::text(error("no such check box: " + std::string(text) + "(" +
+                                    std::to_string(index) + ")"));
     } else if (action == "note") {
         const auto& listing = model.description().listing;
         const bool exists = std::any_of(listing.begin(), listing.end(),
                                         [&](const ListingLabel& l) { return l.index == index; });
         if (!exists)
-            return error("no such listing line: " + std::to_string(index));
+            return json::text(error("no such listing line: " + std::to_string(index)));
         outcome.messages.push_back(model.noteOf(index));
     } else if (action == "trace") {
         extra = {"trace",
@@ -314,13 +346,13 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
     } else if (action == "place") {
         Json placed = placeAdded(model, index, value, text);
         if (placed.contains("error"))
-            return placed;
+            return json::text(placed);
         extra = {"place", std::move(placed)};
     } else if (action == "csv") {
         std::string bytes;
         Json file = exportCsv(form, text, bytes);
         if (file.contains("error"))
-            return file;
+            return json::text(file);
         extra = {"csv", Json{{"text", std::move(bytes)}, {"fileName", file["fileName"]}}};
     } else if (action == "tsv") {
         const TraceTable table(model);
@@ -331,29 +363,33 @@ Json LessonDesk::act(std::string_view form, std::string_view action, int index, 
             rows.push_back(static_cast<size_t>(row));
         extra = {"tsv", trace_export::tabSeparated(table, rows)};
     } else {
-        return error("unknown action: " + std::string(action));
+        return json::text(error("unknown action: " + std::string(action)));
     }
-    Json object;
-    object["outcome"] = lesson_json::outcome(outcome);
+    std::string answer;
+    json::Writer out(answer);
+    out.beginObject();
+    lesson_json::writeOutcome(out.key("outcome"), outcome);
     if (counted)
-        object["done"] = done;
+        out.member("done", done);
     const std::optional<Narration::Action> toldOf = toldAction(action);
     if (toldOf && !outcome.refused) // a refused action's message box tells why
-        object["told"] = told(model, *toldOf, outcome, wasRunning);
+        writeTold(out.key("told"), model, *toldOf, outcome, wasRunning);
     if (narrated) { // nothing changed: no view
-        object["narration"] = *narrated;
-        object["speaking"] = Narration::speakingTime(*narrated);
-        return object;
+        out.member("narration", *narrated);
+        out.member("speaking", Narration::speakingTime(*narrated));
+        out.endObject();
+        return answer;
     }
-    object["view"] = view(model);
+    writeView(out.key("view"), found->second);
     if (extra.first)
-        object[extra.first] = std::move(extra.second);
+        out.key(extra.first).raw(json::text(extra.second));
     // The kept work's new lines, for the page to keep (one transaction for them all).
     if (const auto& kept = found->second.kept; kept && !kept->empty()) {
-        object["kept"] = *kept;
+        out.member("kept", *kept);
         kept->clear();
     }
-    return object;
+    out.endObject();
+    return answer;
 }
 
 Json LessonDesk::exportCsv(std::string_view form, std::string_view date, std::string& bytes)

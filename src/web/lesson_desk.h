@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assignment/summary.h"
+#include "lesson/drawing.h"
 #include "json/assignment_session.h"
 #include "json/json_text.h"
 
@@ -25,7 +26,10 @@ public:
     static json::Json catalog();
     // Loads the lesson of `form` unless it is open; answers its description and view.
     json::Json open(std::string_view form);
-    // One action of the open lesson `form` (see docs/WEB.md for the actions).
+    // One action of the open lesson `form` (see docs/WEB.md for the actions): the answer
+    // as the page is given it, a JSON text written at once, and as a Json.
+    std::string answer(std::string_view form, std::string_view action, int index, int value,
+                       std::string_view text);
     json::Json act(std::string_view form, std::string_view action, int index, int value,
                    std::string_view text);
     // The trace of the open lesson `form` as a CSV file, its bytes written to `bytes`:
@@ -40,15 +44,24 @@ public:
                     long long now);
 
 private:
+    // The drawing of a picture as last written, and what it was written from.
+    struct Drawn {
+        unsigned revision = 0;
+        std::vector<DrawOp> ops;
+        std::string text;
+    };
+
     // An open lesson and what its screen reader has been told.
     struct OpenLesson {
         std::unique_ptr<LessonModel> model;
         std::unique_ptr<Narration> narration;
         std::optional<AssignmentSession> session;       // opened from an assignment
         std::shared_ptr<std::vector<std::string>> kept; // its kept work's new lines
+        mutable Drawn drawn;
     };
 
-    json::Json view(const LessonModel& model) const;
+    void writeView(json::Writer& out, const OpenLesson& lesson) const;
+    json::Json view(const OpenLesson& lesson) const;
     json::Json opened(std::string_view form, bool loaded, const Outcome& outcome) const;
     json::Json openSession(std::variant<AssignmentSession, std::string> made,
                            std::shared_ptr<std::vector<std::string>> kept, const std::string& note,

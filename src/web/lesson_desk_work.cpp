@@ -116,7 +116,7 @@ Json LessonDesk::openSession(std::variant<AssignmentSession, std::string> made,
     auto narration = std::make_unique<Narration>(*model, Narration::namedValues(*model));
     open_.erase(a.lesson); // an open window of the lesson is loaded again from the assignment
     open_.emplace(a.lesson,
-                  OpenLesson{std::move(model), std::move(narration), std::move(session), kept});
+                  OpenLesson{std::move(model), std::move(narration), std::move(session), kept, {}});
     Json object = opened(a.lesson, true, outcome);
     const LessonModel& m = *open_.find(a.lesson)->second.model;
     object["assignment"] = Json{

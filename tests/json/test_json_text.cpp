@@ -47,3 +47,65 @@ TEST(JsonText, NumbersWithoutAFractionAreIntegers)
 }
 
 } // namespace
+
+// A document written straight into a string reads exactly as `text` writes the same
+// document: nesting, empty containers, every kind of value, escapes and bytes that are not
+// UTF-8 in names and values, numbers with and without a fraction, and a value written before.
+TEST(JsonWriter, WritesWhatTextWritesOfTheSameDocument)
+{
+    using json::Writer;
+    const struct {
+        const char* what;
+        void (*write)(Writer&);
+        Json same;
+    } cases[] = {
+        {"empty object", [](Writer& w) { w.beginObject().endObject(); }, Json::object()},
+        {"empty array", [](Writer& w) { w.beginArray().endArray(); }, Json::array()},
+        {"members of every kind",
+         [](Writer& w) {
+             w.beginObject()
+                 .member("b", 1)
+                 .member("t", true)
+                 .member("n", nullptr)
+                 .member("s", "x")
+                 .member("f", 9.75)
+                 .member("i", 8.0)
+                 .member("big", -2147483648LL)
+                 .endObject();
+         },
+         Json{{"b", 1},
+              {"t", true},
+              {"n", nullptr},
+              {"s", "x"},
+              {"f", 9.75},
+              {"i", 8},
+              {"big", -2147483648LL}}},
+        {"nested",
+         [](Writer& w) {
+             w.beginObject().key("a").beginArray().value(1).beginObject().endObject();
+             w.beginArray().value("y").endArray().endArray();
+             w.key("o").beginObject().member("k", std::vector<int>{1, 2}).endObject();
+             w.member("e", std::vector<std::string>{}).endObject();
+         },
+         Json{{"a", Json::array({1, Json::object(), Json::array({"y"})})},
+              {"o", Json{{"k", Json::array({1, 2})}}},
+              {"e", Json::array()}}},
+        {"escapes and bad bytes",
+         [](Writer& w) {
+             w.beginObject().member("\r\n\"k\xff", std::string("a\x01\\\xc3", 4)).endObject();
+         },
+         Json{{"\r\n\"k\xff", std::string("a\x01\\\xc3", 4)}}},
+        {"a value written before",
+         [](Writer& w) {
+             w.beginArray().value(0).raw(R"({"x": [1]})").value(2).endArray();
+         },
+         Json::array({0, Json{{"x", Json::array({1})}}, 2})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string out;
+        Writer writer(out);
+        c.write(writer);
+        EXPECT_EQ(out, json::text(c.same));
+    }
+}

@@ -30,11 +30,11 @@ function readQuestion(page, form) {
     const get = (key) => win.querySelector(`[data-control="${key}"]`);
     const pressed = ['True', 'False'].find((t) => get(t).getAttribute('aria-pressed') === 'true') ?? null;
     return {
-      question: get('Question').textContent,
+      question: get('Question').innerText, // what is shown: texts shown before stay laid out, hidden
       answer: get('Answer').value,
       typed: !get('Answer').disabled,
       pressed,
-      verdict: get('Verdict').textContent,
+      verdict: get('Verdict').innerText,
       score: get('Score').textContent,
     };
   });
@@ -235,6 +235,7 @@ describe('predicting by keyboard', () => {
 
     await page.keyboard.press('f');
     assert.equal((await readQuestion(page, 'frmTotal')).pressed, 'False');
+    await page.waitForFunction(() => document.querySelector('[data-form=frmTotal] [role=status]').textContent === '予想 False', { timeout: 3000 }).catch(() => {});
     assert.equal(await live(), '予想 False');
     await page.keyboard.press('t');
     await page.keyboard.press('Enter');

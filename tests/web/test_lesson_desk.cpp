@@ -143,6 +143,41 @@ TEST(LessonDesk, TheHanoiViewCarriesItsDrawing)
     EXPECT_FALSE(desk.open("frmTotal")["view"].contains("picture"));
 }
 
+// The drawing in a view is the drawing of the state shown, however often the same revision
+// comes back: ◀ undoes a drawing, a changed number of disks draws another board under the
+// revision the undone one had, and the view carries the new board, as a desk that never
+// drew the old one gives it.
+TEST(LessonDesk, TheHanoiViewCarriesTheDrawingOfTheStateShown)
+{
+    const auto picture = [](LessonDesk& desk) {
+        return desk.act("frmHanoi", "view", 0, 0, "")["view"]["picture"];
+    };
+    LessonDesk desk;
+    desk.open("frmHanoi");
+    const Json first = picture(desk);
+    int steps = 0;
+    while (picture(desk)["revision"] == first["revision"] && steps < 100) {
+        desk.act("frmHanoi", "step", 0, 0, "");
+        ++steps;
+    }
+    ASSERT_LT(steps, 100);
+    const Json drawn = picture(desk);
+    for (int k = 0; k < steps; ++k)
+        desk.act("frmHanoi", "stepback", 0, 0, "");
+    EXPECT_EQ(picture(desk), first);
+    desk.act("frmHanoi", "set", 0, 0, "2");
+    desk.act("frmHanoi", "steps", 0, steps, "");
+    const Json again = picture(desk);
+    EXPECT_EQ(again["revision"], drawn["revision"]);
+    EXPECT_NE(again["ops"], drawn["ops"]);
+
+    LessonDesk fresh;
+    fresh.open("frmHanoi");
+    fresh.act("frmHanoi", "set", 0, 0, "2");
+    fresh.act("frmHanoi", "steps", 0, steps, "");
+    EXPECT_EQ(again["ops"], picture(fresh)["ops"]);
+}
+
 TEST(LessonDesk, TheDescriptionNamesTheBoxesAndTellsWhichShowSeveralLines)
 {
     LessonDesk desk;

@@ -109,6 +109,7 @@ describe("the page's windows", () => {
       box.dispatchEvent(new Event('input', { bubbles: true }));
     });
     await press(page, 'frmStack', 'Command1');
+    await page.waitForFunction(() => document.querySelector('[data-form=frmStack] [role=status]').textContent.includes('…'), { timeout: 3000 }).catch(() => {});
     const told = await page.$eval('[data-form=frmStack] [role=status]', (e) => e.textContent);
     assert.match(told, /V は (ab){10}…（100000 文字）/);
     assert.ok(told.length < 400, `${told.length} characters told`);

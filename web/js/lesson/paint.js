@@ -29,6 +29,7 @@ export class Painter {
     this.lblTable = null;
     this.list = [];
     this.pictureRevision = -1;
+    this.boardText = null;
     this.txtTime = null;
     // The picture is drawn again, sharp, when the page is zoomed or the device scale changes.
     this.stopWatching = controls.picture ? watchScale(controls.picture, () => this.redrawPicture()) : () => {};
@@ -52,7 +53,10 @@ export class Painter {
       this.pictureOps = view.picture.ops;
       drawPicture(c.picture, view.picture.ops);
     }
-    if (c.picture && view.boardText !== undefined) c.picture.setAttribute('aria-description', view.boardText);
+    if (c.picture && view.boardText !== undefined && view.boardText !== this.boardText) {
+      this.boardText = view.boardText;
+      c.picture.setAttribute('aria-description', view.boardText);
+    }
   }
 
   paint(view) {
@@ -75,7 +79,7 @@ export class Painter {
       if (!box || !e) return;
       const was = this.boxes[k] ?? {};
       if (box.text !== was.text) writeBox(e, box.text);
-      if (box.color !== was.color) this.mark(e, box.color);
+      if (box.color !== was.color) this.mark(e, box.color, was.color);
       this.boxes[k] = box;
     });
     (view.text2 ?? []).forEach((value, k) => {
@@ -94,7 +98,7 @@ export class Painter {
     if (c.options.Option2) c.options.Option2.checked = view.option === 2;
     (view.cells ?? []).forEach((colour, k) => {
       if (c.cells[k] && colour !== this.cells[k]) {
-        this.mark(c.cells[k], colour);
+        this.mark(c.cells[k], colour, this.cells[k]);
         this.cells[k] = colour;
       }
     });
@@ -117,10 +121,14 @@ export class Painter {
 
   // A box or a cell in a colour of the view's: on a mark, text that reads on it whatever the
   // page's colours, and the mark's shape for the style sheet to draw when it is asked for.
-  mark(e, colour) {
+  // Only what differs from the colour before is written: a text colour written again, even
+  // the same, restyles the box's text and lays it out anew.
+  mark(e, colour, was) {
     e.style.backgroundColor = cssColour(colour);
     const shape = this.shapes[colour];
-    e.style.color = this.lightOn.has(colour) ? this.lightText : shape ? this.darkText : '';
+    const text = (c) => (this.lightOn.has(c) ? this.lightText : this.shapes[c] ? this.darkText : '');
+    if (was === undefined || text(colour) !== text(was)) e.style.color = text(colour);
+    if (was !== undefined && shape === this.shapes[was]) return;
     if (shape) e.dataset.mark = shape;
     else delete e.dataset.mark;
   }

@@ -5,7 +5,7 @@
 
 import { buildControls } from './build.js';
 import { twips } from './geometry.js';
-import { writeText } from './laid-out-text.js';
+import { LaidOutText, writeText } from './laid-out-text.js';
 
 // Enter answers, F10 and → as the step button does (→ stays the answer box's while it has the focus);
 // T and F choose True and False; F8 goes back to the lesson window; Esc closes.
@@ -64,6 +64,10 @@ export class QuestionWindow {
     for (const [key, name] of Object.entries(d.names)) find(key)?.setAttribute('aria-label', name);
     for (const [key, what] of Object.entries(d.descriptions)) find(key)?.setAttribute('aria-description', what);
     for (const [key, hint] of Object.entries(d.hints)) if (find(key)) find(key).title = hint;
+    // The question and the verdict come back again and again (a lesson has a few dozen of
+    // each): they stay laid out, and showing one again is a repaint.
+    this.questionText = new LaidOutText(this.question);
+    this.verdictText = new LaidOutText(this.verdict);
     for (const label of [this.question, this.verdict, this.score]) {
       label.setAttribute('role', 'note');
       label.tabIndex = 0;
@@ -134,7 +138,7 @@ export class QuestionWindow {
     if (!this.win || !a) return;
     const was = this.shown ?? {};
     if (a.mode !== was.mode) this.modes[a.mode].checked = true;
-    if (a.question !== was.question) writeText(this.question, a.question);
+    if (a.question !== was.question) this.questionText.show(a.question);
     if (this.answer.value !== a.answer) this.answer.value = a.answer;
     const typing = a.asking && a.typed;
     if (typing !== (was.asking && was.typed)) this.answer.disabled = !typing;
@@ -149,7 +153,7 @@ export class QuestionWindow {
       this.judge.disabled = !a.asking;
       this.dontKnow.disabled = !a.asking;
     }
-    if (a.verdict !== was.verdict) writeText(this.verdict, a.verdict);
+    if (a.verdict !== was.verdict) this.verdictText.show(a.verdict);
     if (a.score !== was.score) writeText(this.score, a.score);
     this.shown = a;
     // The focus follows the answer when what it was on can no longer take it.

@@ -65,7 +65,13 @@ export class LessonWindow {
     this.painter = new Painter(c, this.window.colours, this.window.marks.shapes);
     this.trace = new TraceWindow(this);
     this.question = new QuestionWindow(this);
-    this.announcer = new Announcer((event) => this.narrate(event), this.window.rules.announceAfterDialog);
+    this.announcer = new Announcer(
+      (event) => this.narrate(event),
+      (text) => {
+        if (!this.closed) this.live.data = text;
+      },
+      this.window.rules.announceAfterDialog,
+    );
     c.buttons.Command1?.setAttribute('data-autofocus', '');
     this.wire();
   }
@@ -111,8 +117,8 @@ export class LessonWindow {
       event.menuItems = [...(event.menuItems ?? []), ...menuItems(this.app.assignments, this)];
     });
     this.win.client.addEventListener('focusin', (event) => this.rove(event.target));
-    const current = c.listing.find(Boolean);
-    if (current) current.tabIndex = 0;
+    this.lineStop = null;
+    this.tabStopAt(c.listing.find(Boolean));
   }
 
   // --- actions ---
@@ -212,7 +218,15 @@ export class LessonWindow {
     if (!now) return;
     now.setAttribute('aria-description', lineDescription(d, current, true));
     if (lines.includes(document.activeElement)) return;
-    for (const l of lines) if (l) l.tabIndex = l === now ? 0 : -1;
+    this.tabStopAt(now);
+  }
+
+  // The one line of the listing that Tab stops at (every other line is out of the tab order).
+  tabStopAt(line) {
+    if (!line || line === this.lineStop) return;
+    if (this.lineStop) this.lineStop.tabIndex = -1;
+    line.tabIndex = 0;
+    this.lineStop = line;
   }
 
   // The narration of the state after `event`, in the live region; how long it takes to speak.
@@ -267,8 +281,7 @@ export class LessonWindow {
 
   // The listing is one stop of the tab order: the line last focused.
   rove(target) {
-    if (!target.dataset?.line) return;
-    for (const line of this.controls.listing) if (line) line.tabIndex = line === target ? 0 : -1;
+    if (target.dataset?.line) this.tabStopAt(target);
   }
 
   // --- the window ---
@@ -335,7 +348,7 @@ export class LessonWindow {
     }
     this.question.paint(result.asking);
     if (this.view) this.view.asking = result.asking;
-    if (told && result.asking.chosen) this.live.data = result.asking.chosen;
+    if (told && result.asking.chosen) this.announcer.tell(result.asking.chosen);
   }
 
   // True or False chosen; with `again`, choosing the one chosen already answers (a second
