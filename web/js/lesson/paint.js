@@ -8,6 +8,27 @@ import { drawPicture, watchScale } from './picture.js';
 
 const shown = (stored) => (stored ?? '').replace(/\r\n/g, '\n');
 
+// The colours of boxes and cells as rules of one style sheet, a rule for each colour a view
+// has named: a box takes another colour by an attribute and is restyled alone (an inline
+// style written instead is parsed again and costs the box several times as much). The
+// attribute's value, or null for a colour that is not a system colour's name nor #RRGGBB.
+const colourRules = { sheet: null, made: new Set() };
+function colourAttribute(colour) {
+  if (!/^(window|buttonface|#[0-9A-Fa-f]{6})$/.test(colour)) return null;
+  const key = colour.replace('#', '');
+  if (!colourRules.made.has(key)) {
+    if (!colourRules.sheet) {
+      const style = document.createElement('style');
+      document.head.append(style);
+      colourRules.sheet = style.sheet;
+    }
+    const rules = colourRules.sheet;
+    rules.insertRule(`.lesson [data-colour="${key}"] { background-color: ${cssColour(colour)}; }`, rules.cssRules.length);
+    colourRules.made.add(key);
+  }
+  return key;
+}
+
 export class Painter {
   // `colours`: the catalog's lessonWindow.colours (the marks on which text is light);
   // `shapes`: its marks.shapes, the shape of each mark's colour.
@@ -124,7 +145,14 @@ export class Painter {
   // Only what differs from the colour before is written: a text colour written again, even
   // the same, restyles the box's text and lays it out anew.
   mark(e, colour, was) {
-    e.style.backgroundColor = cssColour(colour);
+    const key = colourAttribute(colour);
+    if (key) {
+      if (e.style.backgroundColor) e.style.backgroundColor = '';
+      e.dataset.colour = key;
+    } else {
+      delete e.dataset.colour;
+      e.style.backgroundColor = cssColour(colour);
+    }
     const shape = this.shapes[colour];
     const text = (c) => (this.lightOn.has(c) ? this.lightText : this.shapes[c] ? this.darkText : '');
     if (was === undefined || text(colour) !== text(was)) e.style.color = text(colour);
