@@ -278,7 +278,9 @@ private:
     // Works the question out again after an action; `keepDraft` after an edit.
     void ask(bool keepDraft);
     std::optional<prediction::Kind> kindFor(prediction::Mode mode, const Preview& step) const;
-    std::optional<prediction::Question> questionFor(prediction::Mode mode, const Preview& step);
+    // The question of `kind` on the step `step`, written into `q` (whose texts keep their
+    // room from the question before: a question is worked out after every step).
+    void fillQuestion(prediction::Question& q, prediction::Kind kind, Preview& step);
     std::string shownValue(const Binding& binding) const;
     Outcome judgeAndStep(prediction::Judgement judgement, std::string given);
 
@@ -322,6 +324,7 @@ private:
 
     prediction::Mode mode_ = prediction::Mode::Off;
     std::optional<prediction::Question> question_;
+    prediction::Question spare_; // the question before, its texts' room kept for the next
     std::string draft_;
     std::optional<prediction::Attempt> judged_;
     Attempts attempts_;

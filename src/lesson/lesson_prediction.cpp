@@ -85,11 +85,20 @@ void LessonModel::ask(bool keepDraft)
         return; // asked once the replay is over
     if (!keepDraft)
         draft_.clear();
-    question_.reset();
+    if (question_) {
+        spare_ = std::move(*question_);
+        question_.reset();
+    }
     if (mode_ == Mode::Off || (panel_.timer.enabled && panel_.timer.interval > 0))
         return;
-    if (const std::optional<Preview> step = preview())
-        question_ = questionFor(mode_, *step);
+    std::optional<Preview> step = preview();
+    if (!step)
+        return;
+    const std::optional<Kind> kind = kindFor(mode_, *step);
+    if (!kind)
+        return;
+    question_.emplace(std::move(spare_));
+    fillQuestion(*question_, *kind, *step);
 }
 
 std::optional<LessonModel::Preview> LessonModel::preview()
@@ -188,15 +197,14 @@ std::optional<Kind> LessonModel::kindFor(Mode mode, const Preview& step) const
     return std::nullopt;
 }
 
-std::optional<prediction::Question> LessonModel::questionFor(Mode mode, const Preview& step)
+void LessonModel::fillQuestion(prediction::Question& q, Kind kind, Preview& step)
 {
-    const std::optional<Kind> kind = kindFor(mode, step);
-    if (!kind)
-        return std::nullopt;
-    prediction::Question q;
-    q.kind = *kind;
+    q.kind = kind;
+    q.width = prediction::Question{}.width;
     q.line = line_;
     q.lines = listingLines_;
+    q.name.clear();
+    q.box.reset();
     // The texts are made once for each line (and variable): a question is worked out after
     // every step, and a loop asks the same ones again and again.
     const auto text = [this](int key, auto make) -> const std::string& {
@@ -206,31 +214,30 @@ std::optional<prediction::Question> LessonModel::questionFor(Mode mode, const Pr
         return at->second;
     };
     const int lines = std::max(listingLines_, 1);
-    switch (*kind) {
+    switch (kind) {
     case Kind::Line:
         q.form = Form::Line;
-        q.text = text(line_, [&] { return texts::lineQuestion(line_); });
+        q.text.assign(text(line_, [&] { return texts::lineQuestion(line_); }));
         q.expected = numeric::format(step.landed);
         break;
     case Kind::Condition:
         q.form = Form::Truth;
-        q.text = text(lines + line_, [&] {
+        q.text.assign(text(lines + line_, [&] {
             return texts::conditionQuestion(Narration::oneLine(conditionOf(line_)));
-        });
-        q.expected = *step.truth ? "True" : "False";
+        }));
+        q.expected.assign(*step.truth ? "True" : "False");
         break;
     case Kind::Value: {
         const Binding& binding = bindings_[static_cast<size_t>(step.changed)];
         q.form = binding.checkValue ? Form::Truth : binding.text ? Form::Text : Form::Number;
         q.width = binding.width;
-        q.name = binding.name;
+        q.name.assign(binding.name);
         if (binding.box.group == BoxGroup::Text1 && binding.target)
             q.box = binding.box.index;
-        q.text = text((2 + step.changed) * lines + line_,
-                      [&] { return texts::valueQuestion(line_, binding.name, q.form); });
-        q.expected = step.changedText;
+        q.text.assign(text((2 + step.changed) * lines + line_,
+                           [&] { return texts::valueQuestion(line_, binding.name, q.form); }));
+        q.expected.swap(step.changedText);
         break;
     }
     }
-    return q;
 }

@@ -193,6 +193,11 @@ void answerEveryStep(const std::string& form, const Prepare& setup, int steps, M
             continue;
         }
         ++kinds[q->kind];
+        if (q->kind != Kind::Value) { // nothing left of a value question asked before
+            EXPECT_EQ(q->name, "");
+            EXPECT_EQ(q->box, std::nullopt);
+            EXPECT_EQ(q->width, prediction::Question{}.width);
+        }
         switch (q->kind) {
         case Kind::Line: EXPECT_EQ(q->expected, std::to_string(oracle.lines[k + 1])); break;
         case Kind::Condition:
