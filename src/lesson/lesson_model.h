@@ -274,7 +274,10 @@ private:
         std::string changedText;   // its value as its box will show it
         bool drew = false;         // the step draws random values
     };
-    std::optional<Preview> preview();
+    // The step worked out for a question in `mode` (what it changed only where that can be
+    // asked).
+    std::optional<Preview> preview(prediction::Mode mode);
+    bool conditionApplies(const Preview& step) const;
     // Works the question out again after an action; `keepDraft` after an edit.
     void ask(bool keepDraft);
     std::optional<prediction::Kind> kindFor(prediction::Mode mode, const Preview& step) const;

@@ -91,7 +91,7 @@ void LessonModel::ask(bool keepDraft)
     }
     if (mode_ == Mode::Off || (panel_.timer.enabled && panel_.timer.interval > 0))
         return;
-    std::optional<Preview> step = preview();
+    std::optional<Preview> step = preview(mode_);
     if (!step)
         return;
     const std::optional<Kind> kind = kindFor(mode_, *step);
@@ -101,7 +101,13 @@ void LessonModel::ask(bool keepDraft)
     fillQuestion(*question_, *kind, *step);
 }
 
-std::optional<LessonModel::Preview> LessonModel::preview()
+bool LessonModel::conditionApplies(const Preview& step) const
+{
+    // Where the panel shows a truth (and the step reads one).
+    return step.truth && panel_.condition.size() > conditionOf(line_).size();
+}
+
+std::optional<LessonModel::Preview> LessonModel::preview(Mode mode)
 {
     saveVariables();
     const int savedLine = line_;
@@ -111,26 +117,31 @@ std::optional<LessonModel::Preview> LessonModel::preview()
         random_source::Recording draws;
         try {
             readEditedBoxes(stepReading_);
-            // What the step starts from, to see what it changes (kept for the next time:
-            // a question is worked out after every step).
-            std::vector<int>& numbers = previewNumbers_;
-            std::vector<std::string>& texts = previewTexts_;
-            numbers.clear();
-            size_t text = 0;
-            for (const Binding& binding : bindings_) {
-                if (binding.integer) {
-                    numbers.push_back(*binding.integer);
-                } else if (binding.text) {
-                    if (text == texts.size())
-                        texts.emplace_back();
-                    texts[text++].assign(*binding.text);
-                }
-            }
             Preview step;
             try {
                 step.truth = test(line_);
             } catch (const Fault&) {
                 // no truth to predict: the step refuses or goes its own way
+            }
+            // The value the step changes is only asked for where no truth is: what it
+            // starts from is kept only then (in the vectors kept for the next time: a
+            // question is worked out after every step).
+            const bool values =
+                mode == Mode::Value || (mode == Mode::Auto && !conditionApplies(step));
+            std::vector<int>& numbers = previewNumbers_;
+            std::vector<std::string>& texts = previewTexts_;
+            size_t text = 0;
+            if (values) {
+                numbers.clear();
+                for (const Binding& binding : bindings_) {
+                    if (binding.integer) {
+                        numbers.push_back(*binding.integer);
+                    } else if (binding.text) {
+                        if (text == texts.size())
+                            texts.emplace_back();
+                        texts[text++].assign(*binding.text);
+                    }
+                }
             }
             StepEffects effects;
             line_ = run(line_, effects);
@@ -138,7 +149,7 @@ std::optional<LessonModel::Preview> LessonModel::preview()
             (void)test(line_); // the landing line's test, which refuses a step as it does
             size_t number = 0;
             text = 0;
-            for (size_t k = 0; k < bindings_.size() && step.changed < 0; ++k) {
+            for (size_t k = 0; values && k < bindings_.size() && step.changed < 0; ++k) {
                 const Binding& binding = bindings_[k];
                 const bool differs = binding.integer ? *binding.integer != numbers[number++]
                                      : binding.text  ? *binding.text != texts[text++]
@@ -176,9 +187,7 @@ std::optional<Kind> LessonModel::kindFor(Mode mode, const Preview& step) const
     // 条件 where the panel shows a truth (and the step reads one); 値 where a variable changes
     // that a student can predict and type (not a value the random source chose, nor a text
     // with nothing to type or a line break in it); 次の行 always.
-    const auto condition = [&] {
-        return step.truth && panel_.condition.size() > conditionOf(line_).size();
-    };
+    const auto condition = [&] { return conditionApplies(step); };
     const auto value = [&] {
         if (step.changed < 0 || step.drew)
             return false;
