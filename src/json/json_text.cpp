@@ -163,33 +163,18 @@ void Writer::next()
     first_.back() = false;
 }
 
-Writer& Writer::beginObject()
+Writer& Writer::open(char bracket)
 {
     next();
-    out_ += '{';
+    out_ += bracket;
     first_.push_back(true);
     return *this;
 }
 
-Writer& Writer::endObject()
+Writer& Writer::close(char bracket)
 {
     first_.pop_back();
-    out_ += '}';
-    return *this;
-}
-
-Writer& Writer::beginArray()
-{
-    next();
-    out_ += '[';
-    first_.push_back(true);
-    return *this;
-}
-
-Writer& Writer::endArray()
-{
-    first_.pop_back();
-    out_ += ']';
+    out_ += bracket;
     return *this;
 }
 

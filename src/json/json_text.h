@@ -32,10 +32,10 @@ class Writer
 public:
     explicit Writer(std::string& out) : out_(out) {}
 
-    Writer& beginObject();
-    Writer& endObject();
-    Writer& beginArray();
-    Writer& endArray();
+    Writer& beginObject() { return open('{'); }
+    Writer& endObject() { return close('}'); }
+    Writer& beginArray() { return open('['); }
+    Writer& endArray() { return close(']'); }
     // The name of the next member of the object being written.
     Writer& key(std::string_view name);
 
@@ -65,6 +65,8 @@ public:
 
 private:
     void next(); // the separator before a member or an item, unless it is the first
+    Writer& open(char bracket);
+    Writer& close(char bracket);
 
     std::string& out_;
     std::vector<bool> first_; // per open object or array: nothing written in it yet

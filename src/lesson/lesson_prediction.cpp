@@ -187,7 +187,6 @@ std::optional<Kind> LessonModel::kindFor(Mode mode, const Preview& step) const
     // 条件 where the panel shows a truth (and the step reads one); 値 where a variable changes
     // that a student can predict and type (not a value the random source chose, nor a text
     // with nothing to type or a line break in it); 次の行 always.
-    const auto condition = [&] { return conditionApplies(step); };
     const auto value = [&] {
         if (step.changed < 0 || step.drew)
             return false;
@@ -199,9 +198,11 @@ std::optional<Kind> LessonModel::kindFor(Mode mode, const Preview& step) const
     switch (mode) {
     case Mode::Off: return std::nullopt;
     case Mode::Line: return Kind::Line;
-    case Mode::Condition: return condition() ? std::optional(Kind::Condition) : std::nullopt;
+    case Mode::Condition:
+        return conditionApplies(step) ? std::optional(Kind::Condition) : std::nullopt;
     case Mode::Value: return value() ? std::optional(Kind::Value) : std::nullopt;
-    case Mode::Auto: return condition() ? Kind::Condition : value() ? Kind::Value : Kind::Line;
+    case Mode::Auto:
+        return conditionApplies(step) ? Kind::Condition : value() ? Kind::Value : Kind::Line;
     }
     return std::nullopt;
 }
