@@ -92,7 +92,14 @@ void LessonModel::resolveBindings()
 {
     checkRuns_.clear();
     boxWriters_.clear();
+    allSaved_ = true;
     for (Binding& binding : bindings_) {
+        binding.savedInteger =
+            binding.integer ? static_cast<const int*>(savedCopyOf(binding.integer)) : nullptr;
+        binding.savedText =
+            binding.text ? static_cast<const std::string*>(savedCopyOf(binding.text)) : nullptr;
+        if ((binding.integer && !binding.savedInteger) || (binding.text && !binding.savedText))
+            allSaved_ = false;
         const int check = groupIndex(binding.box.group);
         if (check >= 0) {
             std::vector<int>& values = panel_.checks[static_cast<size_t>(check)];

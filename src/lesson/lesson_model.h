@@ -201,6 +201,10 @@ protected:
         // Where the value is shown, found once when bound (the panel never changes shape).
         Box* target = nullptr;
         int* checkValue = nullptr;
+        // The variable's place in the copy saved before an action (null where the variable
+        // is not one of the lesson's own).
+        const int* savedInteger = nullptr;
+        const std::string* savedText = nullptr;
     };
     Binding& bind(BoxRef box, int& variable, std::string name, Width width = Width::Bits16);
     Binding& bind(int text1Index, int& variable, std::string name, Width width = Width::Bits16);
@@ -241,6 +245,9 @@ private:
     virtual std::shared_ptr<const void> copyVariables() const = 0;
     virtual void setVariables(const void* variables) = 0;
     virtual size_t variablesSize() const = 0;
+    // Where the copy saved before an action keeps the variable at `variable`, or null where
+    // `variable` is not one of the lesson's variables.
+    virtual const void* savedCopyOf(const void* variable) const = 0;
 
     LessonState currentState() const;
     void restoreState(const LessonState& state);
@@ -336,6 +343,7 @@ private:
     int sectionsMade_ = 0;  // never goes back: a new section always has a new number
     int stepInSection_ = 0; // steps since the section began
     int replayedSection_ = 0;
+    bool allSaved_ = false;           // every bound variable has its place in the saved copy
     std::vector<int> previewNumbers_; // what a preview's step starts from
     std::vector<std::string> previewTexts_;
     std::unordered_map<int, std::string> questionTexts_; // made once: by kind, variable, line
@@ -356,10 +364,37 @@ protected:
     V v{};
 
 private:
-    void saveVariables() override { saved_ = v; }
-    void restoreVariables() override { v = saved_; }
+    // The copy is made only where v may have changed since it was last put back from it:
+    // a question's step worked out and put back leaves the copy as it is for the step that
+    // follows. Every change to v comes after a save (in an action or a question's step) or
+    // through setVariables.
+    void saveVariables() override
+    {
+        if (!savedIsCurrent_)
+            saved_ = v;
+        savedIsCurrent_ = false;
+    }
+    void restoreVariables() override
+    {
+        v = saved_;
+        savedIsCurrent_ = true;
+    }
     std::shared_ptr<const void> copyVariables() const override { return std::make_shared<V>(v); }
-    void setVariables(const void* variables) override { v = *static_cast<const V*>(variables); }
+    void setVariables(const void* variables) override
+    {
+        v = *static_cast<const V*>(variables);
+        savedIsCurrent_ = false;
+    }
     size_t variablesSize() const override { return sizeof(V); }
+    const void* savedCopyOf(const void* variable) const override
+    {
+        const auto* at = static_cast<const char*>(variable);
+        const auto* first = reinterpret_cast<const char*>(&v);
+        const std::less<const char*> before;
+        if (before(at, first) || !before(at, first + sizeof(V)))
+            return nullptr;
+        return reinterpret_cast<const char*>(&saved_) + (at - first);
+    }
     V saved_{};
+    bool savedIsCurrent_ = false; // v is what saved_ holds
 };

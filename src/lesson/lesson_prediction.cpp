@@ -124,14 +124,16 @@ std::optional<LessonModel::Preview> LessonModel::preview(Mode mode)
                 // no truth to predict: the step refuses or goes its own way
             }
             // The value the step changes is only asked for where no truth is: what it
-            // starts from is kept only then (in the vectors kept for the next time: a
-            // question is worked out after every step).
+            // starts from is needed only then. Where the step read no box, the variables
+            // it starts from are the copy saved above; else what it read is kept (in the
+            // vectors kept for the next time: a question is worked out after every step).
             const bool values =
                 mode == Mode::Value || (mode == Mode::Auto && !conditionApplies(step));
+            const bool fromSaved = allSaved_ && pending_.empty() && alwaysRead_.empty();
             std::vector<int>& numbers = previewNumbers_;
             std::vector<std::string>& texts = previewTexts_;
             size_t text = 0;
-            if (values) {
+            if (values && !fromSaved) {
                 numbers.clear();
                 for (const Binding& binding : bindings_) {
                     if (binding.integer) {
@@ -151,9 +153,12 @@ std::optional<LessonModel::Preview> LessonModel::preview(Mode mode)
             text = 0;
             for (size_t k = 0; values && k < bindings_.size() && step.changed < 0; ++k) {
                 const Binding& binding = bindings_[k];
-                const bool differs = binding.integer ? *binding.integer != numbers[number++]
-                                     : binding.text  ? *binding.text != texts[text++]
-                                                     : false;
+                bool differs = false;
+                if (binding.integer)
+                    differs =
+                        *binding.integer != (fromSaved ? *binding.savedInteger : numbers[number++]);
+                else if (binding.text)
+                    differs = *binding.text != (fromSaved ? *binding.savedText : texts[text++]);
                 if (differs && (binding.target || binding.checkValue)) {
                     step.changed = static_cast<int>(k);
                     step.changedText = shownValue(binding);

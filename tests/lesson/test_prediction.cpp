@@ -264,6 +264,46 @@ TEST(Prediction, EveryQuestionOfTheHanoiRun)
         answerEveryStep("frmHanoi", none, presses, mode);
 }
 
+TEST(Prediction, AValueQuestionStartsFromWhatTheStudentTyped)
+{
+    // The array total on total += a[i] with i = 0 and a = 13 35 22 44 12; boxes 0 to 4 are
+    // a, 5 total, 7 i. The step reads what was typed before it, so the value asked is its
+    // change from there, not from the values the last step left.
+    const struct {
+        std::vector<std::pair<int, std::string>> typed;
+        std::string name;
+        std::string expected;
+    } cases[] = {
+        {{}, "total", "13"},
+        {{{4, "50"}}, "total", "13"},           // a box the step does not change
+        {{{0, "7"}, {4, "50"}}, "total", "7"},  // one it reads
+        {{{5, "100"}}, "total", "113"},         // the variable asked for itself
+        {{{7, "2"}}, "total", "22"},            // the index
+        {{{0, "0"}, {5, "13"}}, "i", "1"},      // total stays 13: i is the first change
+        {{{0, "13"}, {0, "５"}}, "total", "5"}, // typed twice, read as the lesson reads
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name + " " + c.expected);
+        LessonDriver lesson("frmTotal");
+        LessonModel& m = lesson.model();
+        m.setPredictionMode(Mode::Value);
+        lesson.step(3);
+        ASSERT_EQ(m.line(), 4);
+        for (const auto& [box, text] : c.typed)
+            lesson.set(box, text);
+        ASSERT_TRUE(m.question());
+        EXPECT_EQ(m.question()->name, c.name);
+        EXPECT_EQ(m.question()->expected, c.expected);
+        m.setDraft(c.expected);
+        ASSERT_FALSE(m.answer().refused);
+        EXPECT_EQ(m.judged()->judgement, Judgement::Correct);
+        // The next value question starts from the step's values again.
+        lesson.step(1);
+        ASSERT_TRUE(m.question());
+        EXPECT_EQ(m.question()->name, "total");
+    }
+}
+
 TEST(Prediction, StepBackTakesTheAnswerBackButTheFirstAttemptKeepsCounting)
 {
     LessonDriver lesson("frmTotal");

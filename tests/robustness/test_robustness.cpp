@@ -332,6 +332,30 @@ TEST_P(Robustness, StepBackRestoresTheStateBeforeTheAction)
     EXPECT_GT(undone, 10);
 }
 
+// Stepping back to a checkpoint of the history does no action again: the state comes back
+// whole, and the question worked out after it must start from that state, not from the one
+// the question before it worked on.
+TEST_P(Robustness, StepBackToACheckpointWithAQuestionAsked)
+{
+    random_source::replace([] { return 0.37; });
+    std::unique_ptr<LessonModel> model = lesson_registry::create(GetParam());
+    model->load();
+    model->setPredictionMode(prediction::Mode::Auto);
+    for (size_t k = 0; k < History::interval; ++k)
+        model->step();
+    ASSERT_EQ(model->history().states(), History::interval);
+    const std::string before = snapshot(*model);
+    model->step(); // the first action after the checkpoint
+    const std::string after = snapshot(*model);
+    model->stepBack();
+    ASSERT_EQ(snapshot(*model), before);
+    model->step();
+    EXPECT_EQ(snapshot(*model), after);
+    model->step();
+    model->stepBack();
+    EXPECT_EQ(snapshot(*model), after);
+}
+
 // The prediction mode never changes what a step does: a random session with the mode on
 // (answers right, wrong, unreadable and わからない, modes switched, step back, auto-run)
 // gives, action by action, the same states, messages, history and trace as the same
