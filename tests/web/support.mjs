@@ -47,7 +47,26 @@ export async function openSite(browser, url, { scale = 1 } = {}) {
 // "開始" on the opening screen: the main menu.
 export async function start(page) {
   await page.click('[data-form=frmIntro] [data-control=Command1]');
-  await page.waitForSelector('[data-form=frmMain]');
+  try {
+    await page.waitForSelector('[data-form=frmMain]');
+  } catch (error) {
+    // What the page showed instead, to tell a click that missed from a page that stopped.
+    const seen = await page.evaluate(() => {
+      const button = document.querySelector('[data-form=frmIntro] [data-control=Command1]');
+      const r = button?.getBoundingClientRect();
+      const hit = r && document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+      return JSON.stringify({
+        windows: [...document.querySelectorAll('.window')].map((w) => w.dataset.form ?? w.className),
+        button: r && [r.left, r.top, r.width, r.height],
+        hit: hit && (hit.closest('[data-control]')?.dataset.control ?? hit.tagName),
+        focus: document.activeElement?.tagName,
+        body: document.body.className,
+        problems: document.getElementById('problems')?.textContent,
+        size: [innerWidth, innerHeight],
+      });
+    }).catch((e) => `(not read: ${e.message})`);
+    throw new Error(`${error.message}; the page: ${seen}; errors: ${page.errors?.join(' | ')}`);
+  }
 }
 
 // A fresh engine of the site in node: the model's own answers, to compare the page with.
