@@ -34,11 +34,11 @@ export function browserSuite(engine = 'chromium') {
 export const launch = (engine = 'chromium', options = {}) => launchEngine(engine, options);
 
 // A page of the site with its uncaught errors collected in `page.errors`.
-export async function openSite(browser, url, { scale = 1 } = {}) {
+export async function openSite(browser, url, { scale = 1, viewport = { width: 1600, height: 1000 } } = {}) {
   const page = await browser.newPage();
   page.errors = [];
   page.on?.('pageerror', (error) => page.errors.push(error.message));
-  await page.setViewport({ width: 1600, height: 1000, deviceScaleFactor: scale });
+  await page.setViewport({ ...viewport, deviceScaleFactor: scale });
   await page.goto(url, { waitUntil: 'load' });
   await page.waitForSelector('[data-form=frmIntro]');
   return page;

@@ -45,7 +45,8 @@ describe('by touch alone, on a tablet', () => {
   beforeEach(async () => {
     await page?.close();
     page = await openSite(suite.browser, suite.site.url);
-    await page.setViewport(TABLET);
+    await page.setViewport(TABLET); // a change to touch and mobile loads the page again
+    await page.waitForSelector('[data-form=frmIntro] [data-control=Command1]');
     await tap(page, '[data-form=frmIntro] [data-control=Command1]');
     await page.waitForSelector('[data-form=frmMain]');
   });

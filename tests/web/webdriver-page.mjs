@@ -127,6 +127,13 @@ export class WebKitPage {
     await this.command('POST', '/window/rect', { width, height });
     const [innerWidth, innerHeight] = await this.evaluate(() => [window.innerWidth, window.innerHeight]);
     await this.command('POST', '/window/rect', { width: 2 * width - innerWidth, height: 2 * height - innerHeight });
+    // The window manager may take the new size a little later: the page's own size is what
+    // the next measurement (a click's place) must see.
+    for (const end = Date.now() + 3000; Date.now() < end; ) {
+      const [w, h] = await this.evaluate(() => [window.innerWidth, window.innerHeight]);
+      if (w === width && h === height) break;
+      await new Promise((r) => setTimeout(r, 30));
+    }
   }
 
   async click(selector, options) {
